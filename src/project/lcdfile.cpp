@@ -1,0 +1,418 @@
+#include "project/lcdfile.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "model/terror.h"
+#include "project/bytes.h"
+#include "project/codepage.h"
+
+namespace {
+
+// Project header.
+constexpr qsizetype hScreens = 0, hGifLoaded = 1, hGifLeft = 2, hGifTop = 6, hGifFile = 10, hClockShown = 266,
+                    hClockTransparent = 267, hHoursLeft = 268, hMinutesLeft = 272, hHoursTop = 276,
+                    hMinutesTop = 280, hDigitWidth = 284, hDigitHeight = 288, hDigitColor = 292, hBackColor = 296;
+
+// Screen header.
+constexpr qsizetype sLandscape = 0, sWidth = 1, sHeight = 5, sCount = 9, sBackColor = 10, sBackFile = 14;
+
+// Element record.
+constexpr qsizetype eKind = 0, eOrderNo = 1, eReserved = 2, eX = 4, eY = 6, eW = 8, eH = 10, eMaxVal = 12,
+                    eScaleW = 14, eScaleH = 15, eRedPct = 16, eYellowPct = 17, eValue = 18, eColor1 = 22,
+                    eColor2 = 26, eShapeType = 31, eShowAsAxis = 32, eAxisColor = 33, eAxisNum = 37,
+                    eFormat = 38, eText = 49, eLedMode = 304, eRedFile = 305, eYellowFile = 556,
+                    eGreenFile = 807, eBkgFile = 1058, eBlinkInterval = 1309, eFontName = 1329,
+                    eFontSize = 1360, eTextColor = 1364, eBold = 1368, eItalic = 1369;
+
+struct TextField
+{
+    qsizetype offset, capacity;
+    const char* what;
+};
+constexpr TextField RecordTexts[] = {
+    {eFormat, 10, "format"},
+    {eText, 254, "text"},
+    {eRedFile, 250, "red picture file"},
+    {eYellowFile, 250, "yellow picture file"},
+    {eGreenFile, 250, "green picture file"},
+    {eBkgFile, 250, "background picture file"},
+    {eFontName, 30, "font name"},
+};
+
+// The largest file the format can describe: 255 work screens of 255 elements and the power-fail screen.
+constexpr qsizetype MaxProjectSize =
+    ProjectHeaderSize + 256 * ScreenHeaderSize + 256 * MaxElementsPerScreen * ElementRecordSize;
+
+QString Damaged(const QString& name, const QString& what)
+{
+    return QCoreApplication::translate("lcdfile", "The project file \"%1\" is damaged: %2.").arg(name, what);
+}
+
+QString ScreenName(int index, int workScreens)
+{
+    return index < workScreens ? QStringLiteral("work screen %1").arg(index) : QStringLiteral("the power-fail screen");
+}
+
+// Checks one screen block starting at `pos`; returns the offset after it.
+qsizetype CheckScreenBlock(QByteArrayView bytes, qsizetype pos, const QString& name, const QString& which)
+{
+    if (bytes.size() - pos < ScreenHeaderSize)
+        throw TError(Damaged(name, QStringLiteral("it ends inside the header of %1").arg(which)));
+    const int count = TRecordReader(bytes.sliced(pos, ScreenHeaderSize)).U8(sCount);
+    pos += ScreenHeaderSize;
+    const qsizetype present = (bytes.size() - pos) / ElementRecordSize;
+    if (present < count)
+        throw TError(Damaged(name, QStringLiteral("%1 announces %2 elements but the file holds only %3")
+                                       .arg(which)
+                                       .arg(count)
+                                       .arg(present)));
+    for (int i = 0; i < count; ++i, pos += ElementRecordSize) {
+        const TRecordReader r(bytes.sliced(pos, ElementRecordSize));
+        for (const TextField& f : RecordTexts)
+            if (r.ShortTextLength(f.offset) > f.capacity)
+                throw TError(Damaged(name, QStringLiteral("the %1 of element %2 on %3 is longer than its field")
+                                               .arg(QLatin1String(f.what))
+                                               .arg(i)
+                                               .arg(which)));
+    }
+    return pos;
+}
+
+QImage LoadOrWarn(const QString& file, QStringList* warnings)
+{
+    try {
+        return LoadPictureFile(file);
+    } catch (const TError& e) {
+        if (warnings)
+            *warnings << QStringLiteral("%1: %2").arg(file, e.Message());
+        return {};
+    }
+}
+
+QImage BarPicture(const QString& file, BarSegment segment, QStringList* warnings)
+{
+    if (file.isEmpty())
+        return DefaultBarPicture(segment);
+    const QImage picture = LoadOrWarn(file, warnings);
+    // A bar segment is one row: the panel stretches it over the segment.
+    return picture.isNull() ? QImage() : picture.copy(0, 0, picture.width(), 1);
+}
+
+// Fills `screen` from a checked screen block.
+void ApplyScreenBlock(TLCD& screen, QByteArrayView block, QStringList* warnings)
+{
+    const TRecordReader h(block.first(ScreenHeaderSize));
+    screen.SetZoom(1);
+    screen.Clear();
+    screen.Repaired.clear();
+
+    const QString backgroundFile = FromCodePage(h.ShortText(sBackFile, 255));
+    screen.BackgroundFile = backgroundFile;
+    screen.BackgroundColor = h.U32(sBackColor);
+    if (!backgroundFile.isEmpty()) {
+        try {
+            screen.SetBackground(backgroundFile);
+        } catch (const TError& e) {
+            if (warnings)
+                *warnings << QStringLiteral("%1: %2").arg(backgroundFile, e.Message());
+            screen.Background = QImage();
+        }
+    }
+    screen.SetLandscape(h.U8(sLandscape) != 0);
+
+    const int count = h.U8(sCount);
+    for (int i = 0; i < count; ++i) {
+        const TRecordReader r(block.sliced(ScreenHeaderSize + i * ElementRecordSize, ElementRecordSize));
+        const int x = r.U16(eX), y = r.U16(eY), w = r.U16(eW), hgt = r.U16(eH);
+        TElement* e = screen.AddElement(r.U8(eKind), x, y);
+
+        e->Reserved = r.I16(eReserved);
+        e->SetOrderNo(r.U8(eOrderNo));
+        e->ScaleW = r.U8(eScaleW);
+        e->ScaleH = r.U8(eScaleH);
+        e->YellowPct = r.U8(eYellowPct);
+        e->RedPct = r.U8(eRedPct);
+        e->Value = r.F32(eValue);
+        e->MaxVal = r.U16(eMaxVal);
+        e->Format = r.ShortText(eFormat, 10);
+        e->SetText(r.ShortText(eText, 254));
+
+        const TColor first = r.U32(eColor1), second = r.U32(eColor2);
+        e->TextColor = first;
+        e->BackColor = second;
+        e->OnColor = first;
+        e->OffColor = second;
+        e->BlinkInterval = r.U16(eBlinkInterval);
+        e->PenColor = second;
+
+        e->RedPicFile = FromCodePage(r.ShortText(eRedFile, 250));
+        e->YellowPicFile = FromCodePage(r.ShortText(eYellowFile, 250));
+        e->GreenPicFile = FromCodePage(r.ShortText(eGreenFile, 250));
+        e->BkgPicFile = FromCodePage(r.ShortText(eBkgFile, 250));
+        e->PanelX = x;
+        e->PanelY = y;
+        e->ShapeType = r.U8(eShapeType);
+        e->ShowAsAxis = r.U8(eShowAsAxis);
+        e->AxisColor = r.U32(eAxisColor);
+        e->AxisNum = r.U8(eAxisNum);
+        e->LedMode = r.U8(eLedMode);
+
+        e->FontName = FromCodePage(r.ShortText(eFontName, 30));
+        e->FontSize = r.I32(eFontSize);
+        e->TextColor = r.U32(eTextColor);
+        e->FontBold = r.U8(eBold) != 0;
+        e->FontItalic = r.U8(eItalic) != 0;
+
+        e->Width = w;
+        e->Height = hgt;
+        e->PanelW = w;
+        e->PanelH = hgt;
+
+        if (e->Kind == ekImage) {
+            QString file = FromCodePage(e->Text);
+            try {
+                e->LoadPicture(file);
+            } catch (const TError& err) {
+                if (warnings)
+                    *warnings << QStringLiteral("%1: %2").arg(file, err.Message());
+                e->Picture = QImage();
+            }
+            // A replacement chosen for a missing file becomes the element's own.
+            if (file != FromCodePage(e->Text))
+                e->Text = ToCodePage(file);
+        }
+        if (e->Kind == ekShape)
+            e->PenColor = first;
+        if (e->Kind == ekBar) {
+            e->RedPic = BarPicture(e->RedPicFile, BarSegment::Red, warnings);
+            e->YellowPic = BarPicture(e->YellowPicFile, BarSegment::Yellow, warnings);
+            e->GreenPic = BarPicture(e->GreenPicFile, BarSegment::Green, warnings);
+            e->BkgPic = BarPicture(e->BkgPicFile, BarSegment::Bkg, warnings);
+        }
+        e->UpdateSize();
+
+        if (e->Left >= screen.PanelWidth || e->Top >= screen.PanelHeight) {
+            e->Left = e->Top = e->PanelX = e->PanelY = 0;
+            screen.Repaired.append(e);
+        }
+    }
+}
+
+QByteArray ScreenBytes(const TLCD& screen)
+{
+    if (screen.Count() > MaxElementsPerScreen)
+        throw TError(QCoreApplication::translate("lcdfile",
+                                                 "A screen holds %1 elements; a project file can keep at most %2.")
+                         .arg(screen.Count())
+                         .arg(MaxElementsPerScreen));
+    const int z = qMax(1, int(screen.Zoom));
+    TRecordWriter h(ScreenHeaderSize);
+    h.U8(sLandscape, screen.Landscape ? 1 : 0);
+    h.I32(sWidth, screen.PanelWidth * z);
+    h.I32(sHeight, screen.PanelHeight * z);
+    h.U8(sCount, quint8(screen.Count()));
+    h.U32(sBackColor, screen.BackgroundColor);
+    h.ShortText(sBackFile, ToCodePage(screen.BackgroundFile), 255);
+    QByteArray out = h.Bytes();
+
+    for (const auto& owned : screen.Elements()) {
+        const TElement& e = *owned;
+        TRecordWriter r(ElementRecordSize);
+        r.U8(eKind, e.Kind);
+        r.U8(eOrderNo, quint8(e.OrderNo));
+        r.I16(eReserved, e.Reserved);
+        r.U16(eX, quint16(e.Left / z));
+        r.U16(eY, quint16(e.Top / z));
+        r.U16(eW, quint16(e.Width / z));
+        r.U16(eH, quint16(e.Height / z));
+        r.U16(eMaxVal, e.MaxVal);
+        r.U8(eScaleW, e.ScaleW);
+        r.U8(eScaleH, e.ScaleH);
+        r.U8(eRedPct, e.RedPct);
+        r.U8(eYellowPct, e.YellowPct);
+        r.F32(eValue, e.Value);
+        r.U32(eColor1, e.Kind == ekLED ? e.OnColor : e.Kind == ekShape ? e.PenColor : e.TextColor);
+        r.U32(eColor2, e.Kind == ekLED ? e.OffColor : e.BackColor);
+        r.U8(eShapeType, e.ShapeType);
+        r.U8(eShowAsAxis, e.ShowAsAxis);
+        r.U32(eAxisColor, e.AxisColor);
+        r.U8(eAxisNum, e.AxisNum);
+        r.ShortText(eFormat, e.Format, 10);
+        r.ShortText(eText, e.Text, 254);
+        r.U8(eLedMode, e.LedMode);
+        r.ShortText(eRedFile, ToCodePage(e.RedPicFile), 250);
+        r.ShortText(eYellowFile, ToCodePage(e.YellowPicFile), 250);
+        r.ShortText(eGreenFile, ToCodePage(e.GreenPicFile), 250);
+        r.ShortText(eBkgFile, ToCodePage(e.BkgPicFile), 250);
+        r.U16(eBlinkInterval, e.BlinkInterval);
+        r.ShortText(eFontName, ToCodePage(e.FontName), 30);
+        r.I32(eFontSize, e.FontSize);
+        r.U32(eTextColor, e.TextColor);
+        r.U8(eBold, e.FontBold ? 1 : 0);
+        r.U8(eItalic, e.FontItalic ? 1 : 0);
+        out += r.Bytes();
+    }
+    return out;
+}
+
+void WriteAll(QIODevice& stream, const QByteArray& bytes)
+{
+    if (stream.write(bytes) != bytes.size())
+        throw TError(QCoreApplication::translate("lcdfile", "Cannot write the project: %1").arg(stream.errorString()));
+}
+
+} // namespace
+
+void SaveToStream(const TLCD& screen, QIODevice& stream)
+{
+    WriteAll(stream, ScreenBytes(screen));
+}
+
+void LoadFromStream(TLCD& screen, QIODevice& stream, QStringList* warnings)
+{
+    const QString name = QStringLiteral("screen block");
+    QByteArray block = stream.read(ScreenHeaderSize);
+    if (block.size() == ScreenHeaderSize) {
+        const qsizetype records = qsizetype(quint8(block[sCount])) * ElementRecordSize;
+        block += stream.read(records);
+    }
+    if (CheckScreenBlock(block, 0, name, name) != block.size())
+        throw TError(Damaged(name, QStringLiteral("unexpected bytes after the block")));
+    ApplyScreenBlock(screen, block, warnings);
+}
+
+QByteArray ProjectBytes(const TLCDList& list, const TLCD& powerFail, const SplashSettings& splash)
+{
+    if (list.Count() == 0)
+        throw TError(QCoreApplication::translate("lcdfile", "A project needs at least one work screen."));
+    if (list.Count() > MaxScreens)
+        throw TError(QCoreApplication::translate("lcdfile", "The project has %1 work screens; a project file can keep at most %2.")
+                         .arg(list.Count())
+                         .arg(MaxScreens));
+    TRecordWriter h(ProjectHeaderSize);
+    h.U8(hScreens, quint8(list.Count()));
+    h.U8(hGifLoaded, splash.GifLoaded ? 1 : 0);
+    h.I32(hGifLeft, splash.GifLeft);
+    h.I32(hGifTop, splash.GifTop);
+    h.ShortText(hGifFile, ToCodePage(splash.GifFile), 255);
+    h.U8(hClockShown, splash.ClockShown ? 1 : 0);
+    h.U8(hClockTransparent, splash.ClockTransparent ? 1 : 0);
+    h.I32(hHoursLeft, splash.HoursLeft);
+    h.I32(hMinutesLeft, splash.MinutesLeft);
+    h.I32(hHoursTop, splash.HoursTop);
+    h.I32(hMinutesTop, splash.MinutesTop);
+    h.I32(hDigitWidth, splash.DigitWidth);
+    h.I32(hDigitHeight, splash.DigitHeight);
+    h.U32(hDigitColor, splash.ClockDigitColor);
+    h.U32(hBackColor, splash.ClockBackColor);
+    QByteArray out = h.Bytes();
+    for (int i = 0; i < list.Count(); ++i)
+        out += ScreenBytes(*list.Items(i));
+    out += ScreenBytes(powerFail);
+    return out;
+}
+
+void SaveProject(const QString& fileName, TLCDList& list, TLCD& powerFail, const SplashSettings& splash)
+{
+    const QByteArray bytes = ProjectBytes(list, powerFail, splash);
+    QSaveFile file(fileName);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw TError(QCoreApplication::translate("lcdfile", "Cannot save the project to \"%1\": %2")
+                         .arg(QFileInfo(fileName).absoluteFilePath(), file.errorString()));
+    list.SetModified(false);
+    powerFail.SetModified(false);
+}
+
+void CheckProjectBytes(const QByteArray& bytes, const QString& name)
+{
+    if (bytes.size() < ProjectHeaderSize)
+        throw TError(Damaged(name, QStringLiteral("it ends inside the project header")));
+    const int screens = quint8(bytes[hScreens]);
+    if (screens == 0)
+        throw TError(Damaged(name, QStringLiteral("it holds no work screen")));
+    qsizetype pos = ProjectHeaderSize;
+    for (int i = 0; i <= screens; ++i)
+        pos = CheckScreenBlock(bytes, pos, name, ScreenName(i, screens));
+    if (pos != bytes.size())
+        throw TError(Damaged(name, QStringLiteral("%1 unexpected bytes follow the power-fail screen").arg(bytes.size() - pos)));
+}
+
+TLoadResult LoadProjectBytes(const QByteArray& bytes, const QString& name, TLCDList& list, TLCD& powerFail,
+                             const TLoadSteps& steps)
+{
+    CheckProjectBytes(bytes, name);
+
+    TLoadResult result;
+    const TRecordReader h(QByteArrayView(bytes).first(ProjectHeaderSize));
+    SplashSettings& s = result.Splash;
+    s.GifLoaded = h.U8(hGifLoaded) != 0;
+    s.GifLeft = h.I32(hGifLeft);
+    s.GifTop = h.I32(hGifTop);
+    s.GifFile = FromCodePage(h.ShortText(hGifFile, 255));
+    s.ClockShown = h.U8(hClockShown) != 0;
+    s.ClockTransparent = h.U8(hClockTransparent) != 0;
+    s.HoursLeft = h.I32(hHoursLeft);
+    s.MinutesLeft = h.I32(hMinutesLeft);
+    s.HoursTop = h.I32(hHoursTop);
+    s.MinutesTop = h.I32(hMinutesTop);
+    s.DigitWidth = h.I32(hDigitWidth);
+    s.DigitHeight = h.I32(hDigitHeight);
+    s.ClockDigitColor = h.U32(hDigitColor);
+    s.ClockBackColor = h.U32(hBackColor);
+
+    if (steps.Clear) {
+        steps.Clear();
+    } else {
+        while (list.Count() > 0)
+            list.DeleteScreen(list.Items(list.Count() - 1));
+    }
+
+    // Every question about a missing picture counts as relinking, whatever the answer.
+    auto handler = list.OnFileNotFound;
+    bool relinked = false;
+    if (handler) {
+        list.OnFileNotFound = [&](TElement* e, QString& file) {
+            relinked = true;
+            handler(e, file);
+        };
+    }
+    struct Restore
+    {
+        TLCDList& list;
+        decltype(handler)& original;
+        ~Restore() { list.OnFileNotFound = original; }
+    } restore{list, handler};
+
+    const int screens = quint8(bytes[hScreens]);
+    qsizetype pos = ProjectHeaderSize;
+    for (int i = 0; i <= screens; ++i) {
+        const qsizetype count = quint8(bytes[pos + sCount]);
+        const qsizetype size = ScreenHeaderSize + count * ElementRecordSize;
+        TLCD* screen = i < screens ? (steps.NewScreen ? steps.NewScreen() : list.AddScreen(240, 320)) : &powerFail;
+        ApplyScreenBlock(*screen, QByteArrayView(bytes).sliced(pos, size), &result.Warnings);
+        pos += size;
+    }
+    result.Relinked = relinked;
+    list.SetModified(relinked);
+    powerFail.SetModified(relinked);
+    return result;
+}
+
+TLoadResult LoadProject(const QString& fileName, TLCDList& list, TLCD& powerFail, const TLoadSteps& steps)
+{
+    QFile file(fileName);
+    const QString shown = QFileInfo(fileName).absoluteFilePath();
+    if (!file.open(QIODevice::ReadOnly))
+        throw TError(QCoreApplication::translate("lcdfile", "Cannot open the project \"%1\": %2").arg(shown, file.errorString()));
+    if (file.size() > MaxProjectSize)
+        throw TError(Damaged(shown, QStringLiteral("it is larger than any project can be")));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw TError(QCoreApplication::translate("lcdfile", "Cannot read the project \"%1\": %2").arg(shown, file.errorString()));
+    return LoadProjectBytes(bytes, shown, list, powerFail, steps);
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+// The binary project file (*.lcd): a 548-byte header with the splash settings, one block per work
+// screen in page order, one block for the power-fail screen. Little-endian, no signature, no version.
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "model/tlcdlist.h"
+#include "project/splashsettings.h"
+
+inline constexpr qsizetype ProjectHeaderSize = 548;
+inline constexpr qsizetype ScreenHeaderSize = 270;
+inline constexpr qsizetype ElementRecordSize = 1370;
+
+// The steps a window supplies so that every work screen it loads gets its page.
+struct TLoadSteps
+{
+    std::function<void()> Clear;       // remove every work screen
+    std::function<TLCD*()> NewScreen;  // append an empty work screen and return it
+};
+
+struct TLoadResult
+{
+    SplashSettings Splash;
+    // A missing picture was offered to the list's OnFileNotFound handler during the load.
+    bool Relinked = false;
+    // Pictures named by the project that exist but could not be decoded; they were left empty.
+    QStringList Warnings;
+};
+
+// Writes one screen block. Throws TError when the screen holds more elements than a block can count.
+void SaveToStream(const TLCD& screen, QIODevice& stream);
+
+// Reads one screen block into `screen`, replacing its content. The block is read and checked whole
+// before the screen is touched: a short block throws TError and leaves the screen as it was.
+// Pictures that cannot be decoded are left empty and reported in `warnings`.
+void LoadFromStream(TLCD& screen, QIODevice& stream, QStringList* warnings = nullptr);
+
+// The whole file as bytes. Throws TError when the project cannot be represented (no work screen,
+// more than 255 work screens or more than 255 elements on a screen).
+QByteArray ProjectBytes(const TLCDList& list, const TLCD& powerFail, const SplashSettings& splash);
+
+// Saves atomically: the old file stays byte-identical unless the whole new file was written. On
+// success both modified flags are cleared; on failure TError names the file and nothing changes.
+void SaveProject(const QString& fileName, TLCDList& list, TLCD& powerFail, const SplashSettings& splash);
+
+// Reads and checks the whole file before the project is touched: a file that cannot be opened, is
+// short, over-long or otherwise inconsistent throws TError naming the file and the fault, and the
+// list and the power-fail screen stay exactly as they were. Then `steps` replace the work screens
+// (by default the list's own screens are deleted and added), the screens are filled, and the modified
+// flags become the relinked flag.
+TLoadResult LoadProject(const QString& fileName, TLCDList& list, TLCD& powerFail, const TLoadSteps& steps = {});
+
+// The same from bytes already in memory; `name` is used in messages.
+TLoadResult LoadProjectBytes(const QByteArray& bytes, const QString& name, TLCDList& list, TLCD& powerFail,
+                             const TLoadSteps& steps = {});
+
+// Checks that `bytes` hold a complete, consistent project; throws TError describing the first fault.
+void CheckProjectBytes(const QByteArray& bytes, const QString& name);
