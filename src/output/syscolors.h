@@ -28,5 +28,7 @@ std::span<const TSystemColor> SystemColors();
 constexpr TColor SystemColorValue(quint8 index) { return SystemColorFlag | index; }
 
 // The real 0x00BBGGRR value of a colour: an ordinary colour is returned unchanged (high byte
-// cleared); a system colour is taken from the application palette now.
+// cleared); a system colour is taken from the application palette (QGuiApplication::palette()) at
+// the moment of the call, so a change of palette or theme changes the result. A system colour whose
+// index is not in SystemColors() gives black (0).
 TColor ResolveColor(TColor color);
