@@ -1,12 +1,11 @@
 // Conversion of one panel screen (240 x 320) to RGB565, and the picture loading and stretching
 // that precede it.
 
-#include <benchmark/benchmark.h>
+#include "output/urgb.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
-
-#include "output/urgb.h"
+#include <benchmark/benchmark.h>
 
 namespace {
 

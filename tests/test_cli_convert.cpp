@@ -1,13 +1,12 @@
-#include <gtest/gtest.h>
+#include "output/urgb.h"
+#include "testutil.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtEndian>
-
-#include "output/urgb.h"
-#include "testutil.h"
+#include <gtest/gtest.h>
 
 using testutil::ReadAll;
 using testutil::WriteAll;
@@ -22,12 +21,13 @@ struct TRun
 
 class CliConvert : public testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
         ASSERT_TRUE(QDir(dir.path()).mkdir("runtime"));
-        QFile::setPermissions(dir.filePath("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(dir.filePath("runtime"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     QString Path(const QString& name) const { return dir.filePath(name); }
@@ -71,7 +71,8 @@ protected:
         for (int y = 0; y < picture.height(); ++y)
             for (int x = 0; x < picture.width(); ++x, p += 2) {
                 const QRgb rgb = picture.pixel(x, y);
-                const TColor color = TColor(qRed(rgb)) | (TColor(qGreen(rgb)) << 8) | (TColor(qBlue(rgb)) << 16);
+                const TColor color =
+                    TColor(qRed(rgb)) | (TColor(qGreen(rgb)) << 8) | (TColor(qBlue(rgb)) << 16);
                 ASSERT_EQ(qFromLittleEndian<quint16>(p), ColorTo16bit(color)) << x << "," << y;
             }
     }
@@ -108,7 +109,12 @@ TEST_F(CliConvert, FailuresGiveOneLineAndWriteNothing)
     const QString out = Path("out.bin");
     const QString missingFolder = Path("nowhere/out.bin");
 
-    struct Case { QStringList args; QString named; const char* reason; };
+    struct Case
+    {
+        QStringList args;
+        QString named;
+        const char* reason;
+    };
     const Case cases[] = {
         {{Path("missing.bmp"), "-o", out}, "missing.bmp", "no such file"},
         {{Path("other.png"), "-o", out}, "other.png", "not a BMP or JPEG"},
@@ -130,7 +136,8 @@ TEST_F(CliConvert, FailuresGiveOneLineAndWriteNothing)
         EXPECT_EQ(run.Status, 1) << what.toStdString();
         EXPECT_EQ(err.count('\n'), 1) << what.toStdString() << ": " << err.toStdString();
         EXPECT_TRUE(err.endsWith('\n')) << what.toStdString();
-        EXPECT_TRUE(err.contains(c.named) && err.contains(c.reason)) << what.toStdString() << ": " << err.toStdString();
+        EXPECT_TRUE(err.contains(c.named) && err.contains(c.reason))
+            << what.toStdString() << ": " << err.toStdString();
         EXPECT_FALSE(QFile::exists(out)) << what.toStdString();
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),

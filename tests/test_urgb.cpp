@@ -1,4 +1,7 @@
-#include <gtest/gtest.h>
+#include "model/terror.h"
+#include "output/syscolors.h"
+#include "output/urgb.h"
+#include "testutil.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,15 +12,10 @@
 #include <QtEndian>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
-
+#include <gtest/gtest.h>
 #include <jerror.h>
 #include <jpeglib.h>
-
-#include "model/terror.h"
-#include "output/syscolors.h"
-#include "output/urgb.h"
-#include "testutil.h"
+#include <vector>
 
 using testutil::ReadAll;
 using testutil::SolidImage;
@@ -109,7 +107,7 @@ bool Near(int a, int b, int tolerance)
 
 class Urgb : public testing::Test
 {
-protected:
+  protected:
     QString Path(const QString& name) const { return dir.filePath(name); }
 
     QTemporaryDir dir;
@@ -119,12 +117,16 @@ protected:
 
 TEST(UrgbColor, ColorTo16bitCutsLowBits)
 {
-    struct Case { TColor color; quint16 rgb565; };
+    struct Case
+    {
+        TColor color;
+        quint16 rgb565;
+    };
     const Case cases[] = {
-        {0x000000, 0x0000}, {0x0000FF, 0xF800}, {0x00FF00, 0x07E0}, {0xFF0000, 0x001F},
-        {0x070307, 0x0000}, {0x080408, 0x0821}, {0x80FF80, 0x87F0}, {0xFFFFFF, 0xFFFF},
-        {0xC0C0C0, 0xC618},
-        {0x7FFFFFFF, 0xFFFF}, // bits above the blue byte of an ordinary colour are ignored
+        {0x000000, 0x0000}, {0x0000FF, 0xF800},   {0x00FF00, 0x07E0}, {0xFF0000, 0x001F},
+        {0x070307, 0x0000}, {0x080408, 0x0821},   {0x80FF80, 0x87F0}, {0xFFFFFF, 0xFFFF},
+        {0xC0C0C0, 0xC618}, {0x7FFFFFFF, 0xFFFF}, // bits above the blue byte of an ordinary colour are
+                                                  // ignored
     };
     for (const Case& c : cases)
         EXPECT_EQ(ColorTo16bit(c.color), c.rgb565) << std::hex << c.color;
@@ -133,14 +135,19 @@ TEST(UrgbColor, ColorTo16bitCutsLowBits)
 
 class UrgbPalette : public testing::Test
 {
-protected:
+  protected:
     void TearDown() override { QGuiApplication::setPalette(saved); }
     QPalette saved = QGuiApplication::palette();
 };
 
 TEST_F(UrgbPalette, SystemColorFollowsThePaletteOfTheMoment)
 {
-    struct Case { const char* name; QPalette::ColorGroup group; QPalette::ColorRole role; };
+    struct Case
+    {
+        const char* name;
+        QPalette::ColorGroup group;
+        QPalette::ColorRole role;
+    };
     const Case cases[] = {
         {"clBtnFace", QPalette::Active, QPalette::Button},
         {"clWindow", QPalette::Active, QPalette::Base},
@@ -179,12 +186,13 @@ TEST(UrgbColor, SystemColorTableAndUnknownIndexes)
             EXPECT_GT(colors[i].Index, colors[i - 1].Index);
         }
     }
-    const auto btnFace = std::find_if(colors.begin(), colors.end(), [](const TSystemColor& s) { return s.Index == 15; });
+    const auto btnFace =
+        std::find_if(colors.begin(), colors.end(), [](const TSystemColor& s) { return s.Index == 15; });
     ASSERT_NE(btnFace, colors.end());
     EXPECT_STREQ(btnFace->Name, "clBtnFace");
     EXPECT_STREQ(btnFace->Title, "Button face");
 
-    EXPECT_EQ(ResolveColor(SystemColorValue(25)), 0u);  // never assigned
+    EXPECT_EQ(ResolveColor(SystemColorValue(25)), 0u); // never assigned
     EXPECT_EQ(ResolveColor(SystemColorValue(200)), 0u);
     EXPECT_EQ(ResolveColor(0x00C0FFEE), 0x00C0FFEEu);
     EXPECT_EQ(ResolveColor(0x7F123456), 0x00123456u);
@@ -252,15 +260,18 @@ TEST_F(Urgb, SaveThatCannotCreateTheFileSaysWhy)
 {
     const QString missing = Path("no such folder/out.bin");
     const QString message = ErrorOf([&] { Save16bitArray(T16bitArray{1}, missing); });
-    const QString prefix = QStringLiteral("Cannot create file \"%1\". ").arg(QDir::toNativeSeparators(missing));
+    const QString prefix =
+        QStringLiteral("Cannot create file \"%1\". ").arg(QDir::toNativeSeparators(missing));
     EXPECT_TRUE(message.startsWith(prefix)) << message.toStdString();
     EXPECT_GT(message.size(), prefix.size()) << "no system reason given";
 
     // A folder in the way: the file cannot replace it, and nothing else is left beside it.
     ASSERT_TRUE(QDir(dir.path()).mkdir("taken.bin"));
     const QString taken = Path("taken.bin");
-    EXPECT_TRUE(ErrorOf([&] { Save16bitArray(T16bitArray{1}, taken); })
-                    .startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(QDir::toNativeSeparators(taken))));
+    EXPECT_TRUE(
+        ErrorOf([&] {
+            Save16bitArray(T16bitArray{1}, taken);
+        }).startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(QDir::toNativeSeparators(taken))));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"taken.bin"});
 }
 
@@ -273,7 +284,11 @@ TEST_F(Urgb, LoadsBmpAndJpegWhateverTheCaseOfTheExtension)
     ASSERT_TRUE(source.save(Path("seed.bmp"), "BMP"));
     const QByteArray bmp = ReadAll(Path("seed.bmp"));
 
-    struct Case { const char* name; bool isJpeg; };
+    struct Case
+    {
+        const char* name;
+        bool isJpeg;
+    };
     const Case cases[] = {{"a.bmp", false}, {"b.BMP", false}, {"c.jpg", true},
                           {"d.JPG", true},  {"e.jpeg", true}, {"f.JpEg", true}};
     for (const Case& c : cases) {
@@ -292,8 +307,8 @@ TEST_F(Urgb, LoadsBmpAndJpegWhateverTheCaseOfTheExtension)
 
 TEST_F(Urgb, BmpOfEveryDepthComesOutAt24Bits)
 {
-    for (QImage::Format format : {QImage::Format_Mono, QImage::Format_Indexed8, QImage::Format_RGB888,
-                                  QImage::Format_RGB32}) {
+    for (QImage::Format format :
+         {QImage::Format_Mono, QImage::Format_Indexed8, QImage::Format_RGB888, QImage::Format_RGB32}) {
         const QImage source = Pattern(19, 9, format); // odd width: padded rows
         ASSERT_TRUE(source.save(Path("depth.bmp"), "BMP")) << format;
         const QImage loaded = LoadPictureFile(Path("depth.bmp"));
@@ -328,7 +343,11 @@ TEST_F(Urgb, GreyAndCmykJpegsComeOutAsRgb)
 
     // Stored inverted, as Adobe applications do and as libjpeg marks it: 255 means no ink.
     // Red is full magenta and yellow; the dark blue below has cyan, magenta and some black.
-    struct Ink { unsigned char c, m, y, k; QRgb rgb; };
+    struct Ink
+    {
+        unsigned char c, m, y, k;
+        QRgb rgb;
+    };
     const Ink inks[] = {{255, 0, 0, 255, qRgb(255, 0, 0)}, {0, 0, 255, 128, qRgb(0, 0, 128)}};
     for (J_COLOR_SPACE stored : {JCS_CMYK, JCS_YCCK}) {
         for (const Ink& ink : inks) {
@@ -354,7 +373,12 @@ TEST_F(Urgb, DamagedJpegGivesTheDecoderErrorNumber)
     QByteArray badPrecision = good;
     badPrecision[sof + 4] = 9; // sample precision: only 8 bits are decoded
 
-    struct Case { const char* what; QByteArray bytes; int code; };
+    struct Case
+    {
+        const char* what;
+        QByteArray bytes;
+        int code;
+    };
     const Case cases[] = {
         {"not a JPEG", QByteArray("BM this is no picture at all"), JERR_NO_SOI},
         {"cut before the frame", good.left(sof), JERR_NO_IMAGE},
@@ -363,7 +387,8 @@ TEST_F(Urgb, DamagedJpegGivesTheDecoderErrorNumber)
     };
     for (const Case& c : cases) {
         WriteAll(Path("bad.jpg"), c.bytes);
-        EXPECT_EQ(ErrorOf([&] { LoadPictureFile(Path("bad.jpg")); }), QString::asprintf("JPEG error #%d", c.code))
+        EXPECT_EQ(ErrorOf([&] { LoadPictureFile(Path("bad.jpg")); }),
+                  QString::asprintf("JPEG error #%d", c.code))
             << c.what;
     }
 }
@@ -389,7 +414,7 @@ TEST_F(Urgb, HugePicturesAreRefusedBeforeDecoding)
     }
     WriteAll(Path("huge.jpg"), jpeg);
     QString message = ErrorOf([&] { LoadPictureFile(Path("huge.jpg")); });
-    EXPECT_TRUE(message.contains("60000 x 60000")) << message.toStdString();
+    EXPECT_TRUE(message.startsWith("Picture is too large: 60000 x 60000")) << message.toStdString();
 
     ASSERT_TRUE(Pattern(16, 16).save(Path("seed.bmp"), "BMP"));
     QByteArray bmp = ReadAll(Path("seed.bmp"));
@@ -398,7 +423,7 @@ TEST_F(Urgb, HugePicturesAreRefusedBeforeDecoding)
     qToLittleEndian<qint32>(50000, bmp.data() + 22); // height
     WriteAll(Path("huge.bmp"), bmp);
     message = ErrorOf([&] { LoadPictureFile(Path("huge.bmp")); });
-    EXPECT_TRUE(message.contains("50000 x 50000")) << message.toStdString();
+    EXPECT_TRUE(message.startsWith("Picture is too large: 50000 x 50000")) << message.toStdString();
 }
 
 TEST_F(Urgb, DamagedBmpIsNotValid)
@@ -434,8 +459,12 @@ QSet<QRgb> ColorsOf(const QImage& img)
 
 TEST(UrgbScale, StretchesWithoutBlending)
 {
-    struct Case { QSize from, to; };
-    const Case cases[] = {{{480, 640}, {240, 320}}, {{120, 160}, {240, 320}}, {{3, 1}, {7, 2}}, {{7, 5}, {2, 3}}};
+    struct Case
+    {
+        QSize from, to;
+    };
+    const Case cases[] = {
+        {{480, 640}, {240, 320}}, {{120, 160}, {240, 320}}, {{3, 1}, {7, 2}}, {{7, 5}, {2, 3}}};
     for (const Case& c : cases) {
         const QImage source = Pattern(c.from.width(), c.from.height());
         const QImage result = ScaledCopy(source, c.to.width(), c.to.height());
@@ -477,10 +506,11 @@ TEST(UrgbScale, SameSizeEmptyAndOtherFormats)
     EXPECT_EQ(ColorsOf(blank), QSet<QRgb>{qRgb(255, 255, 255)});
 
     for (QSize bad : {QSize(0, 5), QSize(5, 0), QSize(-3, 4)})
-        EXPECT_TRUE(ScaledCopy(source, bad.width(), bad.height()).isNull()) << bad.width() << "x" << bad.height();
+        EXPECT_TRUE(ScaledCopy(source, bad.width(), bad.height()).isNull())
+            << bad.width() << "x" << bad.height();
 
-    for (QImage::Format format : {QImage::Format_Indexed8, QImage::Format_Mono, QImage::Format_ARGB32,
-                                  QImage::Format_RGB16}) {
+    for (QImage::Format format :
+         {QImage::Format_Indexed8, QImage::Format_Mono, QImage::Format_ARGB32, QImage::Format_RGB16}) {
         const QImage other = Pattern(10, 10, format);
         const QImage result = ScaledCopy(other, 25, 4);
         ASSERT_EQ(result.size(), QSize(25, 4)) << format;

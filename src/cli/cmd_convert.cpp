@@ -1,12 +1,12 @@
 // tarvolt-cli convert: a BMP or JPEG picture to the panel's 16-bit image file.
 
-#include <QDir>
-#include <QFileInfo>
-#include <QRegularExpression>
-
 #include "commands.h"
 #include "model/terror.h"
 #include "output/urgb.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 
 namespace {
 
@@ -29,9 +29,10 @@ QSize ParseSize(const QString& text)
     const int w = m.hasMatch() ? m.captured(1).toInt() : 0;
     const int h = m.hasMatch() ? m.captured(2).toInt() : 0;
     if (w <= 0 || h <= 0 || qint64(w) * h > MaxPicturePixels)
-        throw TError(QStringLiteral("bad --size \"%1\": expected WxH, both above 0 and at most %2 pixels in all")
-                         .arg(text)
-                         .arg(MaxPicturePixels));
+        throw TError(
+            QStringLiteral("bad --size \"%1\": expected WxH, both above 0 and at most %2 pixels in all")
+                .arg(text)
+                .arg(MaxPicturePixels));
     return QSize(w, h);
 }
 
@@ -60,7 +61,8 @@ TConvertArgs ParseArgs(const QStringList& args)
     if (parsed.Image.isEmpty())
         throw TError(QStringLiteral("no IMAGE given (usage: convert IMAGE -o OUT.bin [--size WxH])"));
     if (parsed.Output.isEmpty())
-        throw TError(QStringLiteral("no output file given for %1 (use -o OUT.bin)").arg(Quoted(parsed.Image)));
+        throw TError(
+            QStringLiteral("no output file given for %1 (use -o OUT.bin)").arg(Quoted(parsed.Image)));
     return parsed;
 }
 
@@ -77,7 +79,8 @@ int RunConvert(const QStringList& args)
         throw TError(QStringLiteral("%1: %2").arg(Quoted(parsed.Image), e.Message()));
     }
     if (picture.isNull())
-        throw TError(QStringLiteral("%1: not a BMP or JPEG picture (.bmp, .jpg, .jpeg)").arg(Quoted(parsed.Image)));
+        throw TError(
+            QStringLiteral("%1: not a BMP or JPEG picture (.bmp, .jpg, .jpeg)").arg(Quoted(parsed.Image)));
     if (parsed.Size.isValid())
         picture = ScaledCopy(picture, parsed.Size.width(), parsed.Size.height());
 

@@ -1,5 +1,8 @@
 #include "output/urgb.h"
 
+#include "model/terror.h"
+#include "output/syscolors.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,13 +14,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <jpeglib.h>
 #include <memory>
 #include <vector>
-
-#include <jpeglib.h>
-
-#include "model/terror.h"
-#include "output/syscolors.h"
 
 namespace {
 
@@ -69,11 +68,11 @@ struct TJpegJob
     TJpegErrorManager Error;
 
     TJpegStatus Status;
-    int ErrorCode;             // the library's message code when Status is DecoderError
-    JDIMENSION Width, Height;  // the image's size (also set when it is too large)
-    int Components;            // 1 grey, 3 RGB, 4 CMYK
-    bool InvertedCmyk;         // CMYK stored inverted, as Adobe applications write it
-    unsigned char* Pixels;     // malloc'ed, Width * Components bytes a row, top row first
+    int ErrorCode;            // the library's message code when Status is DecoderError
+    JDIMENSION Width, Height; // the image's size (also set when it is too large)
+    int Components;           // 1 grey, 3 RGB, 4 CMYK
+    bool InvertedCmyk;        // CMYK stored inverted, as Adobe applications write it
+    unsigned char* Pixels;    // malloc'ed, Width * Components bytes a row, top row first
 };
 
 // Decodes job->Data into job->Pixels. Plain C on purpose: no object with a destructor lives between
@@ -253,8 +252,10 @@ bool ReadBmpHeader(QFile& file, TBmpHeader& header)
     }
     if (header.Width <= 0 || header.Height <= 0)
         return false;
-    // Uncompressed layouts (plain, bit fields, alpha bit fields): rows padded to 4 bytes.
-    if (compression == 0 || compression == 3 || compression == 6) {
+    // Uncompressed layouts (plain, bit fields, alpha bit fields): rows padded to 4 bytes. Worked out
+    // only within the size cap, where it cannot overflow.
+    if (!TooLarge(header.Width, header.Height) &&
+        (compression == 0 || compression == 3 || compression == 6)) {
         const qint64 rowBytes = (header.Width * bitCount + 31) / 32 * 4;
         header.Needed = pixelOffset + rowBytes * header.Height;
     }
@@ -333,7 +334,8 @@ bool Save16bitArray(const T16bitArray& array, const QString& fileName)
     const auto fail = [&] {
         const QString reason = file.errorString();
         file.cancelWriting();
-        throw TError(QStringLiteral("Cannot create file \"%1\". %2").arg(QDir::toNativeSeparators(fileName), reason));
+        throw TError(
+            QStringLiteral("Cannot create file \"%1\". %2").arg(QDir::toNativeSeparators(fileName), reason));
     };
     if (!file.open(QIODevice::WriteOnly))
         fail();
