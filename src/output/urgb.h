@@ -27,25 +27,37 @@ constexpr quint16 Rgb565(quint8 r, quint8 g, quint8 b)
 }
 
 // A copy of the picture at 24 bits per pixel (QImage::Format_RGB888), the form the converters take.
+// An alpha channel is dropped; an empty picture stays empty.
 QImage To24bit(const QImage& picture);
 
 // Fills the array with the picture's pixels when the picture is 24 bits per pixel
-// (QImage::Format_RGB888); a picture in any other format leaves the array untouched.
+// (QImage::Format_RGB888); a picture in any other format leaves the array untouched. An empty (null,
+// 0 x 0) picture has no pixel format in Qt and counts as an empty 24-bit picture: the array is emptied.
 void BitmapTo16bitArray(const QImage& picture, T16bitArray& array);
 
-// Writes the array raw, each value low byte first, replacing any file of that name. Throws TError
-// "Cannot create file "%s". %s" when the file cannot be created or written.
+// Writes the array raw, each value low byte first, replacing any file of that name in one step (a
+// temporary file renamed over it), so a failure leaves the old file as it was and no partial file.
+// Returns true; throws TError "Cannot create file "%s". %s" (file name, system reason) when the file
+// cannot be created, written or put in place.
 bool Save16bitArray(const T16bitArray& array, const QString& fileName);
 
-// Reads a ".bmp", ".jpg" or ".jpeg" file (extension compared without case). A missing file or any
+// Reads a ".bmp", ".jpg" or ".jpeg" file (extension compared without case) into a Format_RGB888
+// picture; grey-scale, palette, CMYK and YCCK pictures are converted. A missing file, a folder or any
 // other extension gives an empty picture. A file that cannot be decoded throws TError: "Bitmap image
-// is not valid" for a BMP, "JPEG error #%d" with the decoder's message code for a JPEG. Pictures over
-// MaxPicturePixels are refused before they are decoded.
+// is not valid" for a BMP (including one whose pixel rows are cut short), "JPEG error #%d" with the
+// decoder's message code for a JPEG. Decoder warnings (a JPEG cut short in its image data is finished
+// in grey) are not failures and print nothing. Pictures over MaxPicturePixels are refused from their
+// headers, before they are decoded, with "Picture is too large: W x H pixels ...". A file that exists
+// but cannot be opened throws "Cannot open file "%s". %s".
 QImage LoadPictureFile(const QString& fileName);
 
 // The largest picture LoadPictureFile decodes, in pixels.
 inline constexpr qint64 MaxPicturePixels = 64LL * 1024 * 1024;
 
-// A new width x height picture holding the whole source stretched without smoothing (pixels are
-// repeated or dropped). A source of that size is copied pixel for pixel.
+// A new width x height picture holding the whole source stretched without smoothing: each new pixel
+// takes the source pixel under its centre, so pixels are repeated or dropped and no colour is
+// blended. The source's pixel format is kept (formats under 8 bits per pixel become Format_RGB888).
+// A source of that size is copied pixel for pixel. An empty source gives a width x height picture
+// filled white (Format_RGB888); a width or height of 0 or less gives an empty picture. Throws TError
+// when memory for the new picture cannot be had.
 QImage ScaledCopy(const QImage& source, int width, int height);
