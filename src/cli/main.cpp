@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <algorithm>
+#include <cstdio>
 #include <vector>
 
 #include "model/terror.h"
@@ -46,8 +47,17 @@ QTextStream& Err()
     return s;
 }
 
+// Qt's own diagnostics (fonts, runtime folders, ...) are not for the user of a command-line tool;
+// TARVOLT_CLI_DEBUG=1 shows them.
+static void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg || qEnvironmentVariableIsSet("TARVOLT_CLI_DEBUG"))
+        fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 int main(int argc, char** argv)
 {
+    qInstallMessageHandler(QuietMessages);
     // Rendering needs fonts and images but never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "model/render.h"
+#include "project/lcdfile.h"
+#include "testutil.h"
+
+namespace {
+
+struct CliRun
+{
+    int status;
+    QByteArray out, err;
+};
+
+CliRun Cli(const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral(TARVOLT_BIN_DIR "/tarvolt-cli"), args);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+class CliProject : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        TLCD* s = list.AddScreen(240, 320);
+        s->BackgroundColor = 0x00FFFF;
+        TElement* dro = s->AddElement(ekDRO, 12, 34);
+        dro->Format = "%5.1f";
+        dro->Value = 12.25f;
+        TElement* led = s->AddElement(ekLED, 50, 60);
+        led->OnColor = 0x0000FF;
+        s->AddElement(ekShape, 100, 100)->ShapeType = stEllipse;
+        TElement* text = s->AddElement(ekText, 10, 200);
+        text->SetText("\xDD\xEA\xF0\xE0\xED"); // "Экран"
+        TLCD* second = list.AddScreen(240, 320);
+        second->SetLandscape(true);
+        powerFail.AddElement(ekDRO, 10, 20)->Format = "%3.0f";
+        splash.ClockShown = true;
+        splash.HoursLeft = 70;
+        file = dir.filePath("demo.lcd");
+        RenderScreen(*s); // a DRO's text is saved as last drawn
+        SaveProject(file, list, powerFail, splash);
+    }
+    QTemporaryDir dir;
+    QString file;
+    TLCDList list;
+    TLCD powerFail;
+    SplashSettings splash;
+};
+
+} // namespace
+
+TEST_F(CliProject, InfoPrintsEveryScreenAndField)
+{
+    const CliRun r = Cli({"info", file});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QJsonObject root = QJsonDocument::fromJson(r.out).object();
+    const QJsonArray screens = root["screens"].toArray();
+    ASSERT_EQ(screens.size(), 2);
+    EXPECT_FALSE(screens[0]["Landscape"].toBool());
+    EXPECT_TRUE(screens[1]["Landscape"].toBool());
+    EXPECT_EQ(screens[0]["BackgroundColor"].toInteger(), 0x00FFFF);
+    const QJsonArray elements = screens[0]["elements"].toArray();
+    ASSERT_EQ(elements.size(), 4);
+    EXPECT_EQ(elements[0]["Kind"].toInt(), 0);
+    EXPECT_EQ(elements[0]["PanelX"].toInt(), 12);
+    EXPECT_EQ(elements[0]["Format"].toString(), QString("%5.1f"));
+    EXPECT_EQ(elements[0]["Text"].toString(), QString(" 12.2"));
+    EXPECT_DOUBLE_EQ(elements[0]["Value"].toDouble(), 12.25);
+    EXPECT_EQ(elements[1]["OnColor"].toInteger(), 0x0000FF);
+    EXPECT_EQ(elements[2]["ShapeType"].toInt(), stEllipse);
+    EXPECT_EQ(elements[3]["Text"].toString(), QString::fromUtf8("Экран"));
+    for (const char* key : {"OrderNo", "Reserved", "PanelY", "PanelW", "PanelH", "MaxVal", "ScaleW", "ScaleH", "RedPct",
+                            "YellowPct", "TextColor", "BackColor", "PenColor", "OffColor", "ShowAsAxis", "AxisColor",
+                            "AxisNum", "LedMode", "RedPicFile", "YellowPicFile", "GreenPicFile", "BkgPicFile",
+                            "BlinkInterval", "FontName", "FontSize", "FontBold", "FontItalic"})
+        EXPECT_TRUE(elements[0].toObject().contains(key)) << key;
+    EXPECT_EQ(root["powerFail"].toObject()["elements"].toArray()[0].toObject()["Format"].toString(), QString("%3.0f"));
+    EXPECT_TRUE(root["splash"]["ClockShown"].toBool());
+    EXPECT_EQ(root["splash"]["HoursLeft"].toInt(), 70);
+}
+
+TEST_F(CliProject, RenderDrawsWhatTheDesignerDraws)
+{
+    const QString png = dir.filePath("s0.png");
+    CliRun r = Cli({"render", file, "--zoom", "2", "-o", png});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    TLCDList back;
+    TLCD backPf;
+    LoadProject(file, back, backPf);
+    back.Items(0)->SetZoom(2);
+    const QImage want = RenderScreen(*back.Items(0)).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), want);
+
+    // Background only: the LED's place shows the screen's colour.
+    r = Cli({"render", file, "--background-only", "-o", png});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(QImage(png).pixel(55, 65), qRgb(255, 255, 0));
+
+    r = Cli({"render", file, "--power-fail", "-o", png});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(QImage(png).size(), QSize(240, 320));
+    r = Cli({"render", file, "--screen", "1", "--grid", "5", "-o", png});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(QImage(png).size(), QSize(320, 240));
+}
+
+TEST_F(CliProject, RefusedInputGivesStatusOneAndAReason)
+{
+    QByteArray bytes = testutil::ReadAll(file);
+    const QString damaged = dir.filePath("damaged.lcd");
+    testutil::WriteAll(damaged, bytes.left(bytes.size() - 1));
+    struct Case { QStringList args; const char* reason; };
+    const Case cases[] = {
+        {{"info", damaged}, "damaged"},
+        {{"info", dir.filePath("none.lcd")}, "none.lcd"},
+        {{"render", file, "--screen", "2", "-o", dir.filePath("x.png")}, "no work screen 2"},
+        {{"render", file, "--zoom", "0", "-o", dir.filePath("x.png")}, "--zoom"},
+        {{"render", file}, "usage"},
+    };
+    for (const Case& c : cases) {
+        const CliRun r = Cli(c.args);
+        EXPECT_EQ(r.status, 1) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains(c.reason)) << r.err.toStdString();
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath("x.png")));
+}
