@@ -144,4 +144,12 @@ void HalveGlobalMap(QByteArray& gif)
     gif.remove(13 + half, half);
 }
 
+void DropGlobalMap(QByteArray& gif)
+{
+    ASSERT_TRUE(gif[10] & 0x80);
+    const qsizetype size = 3 * (qsizetype(2) << (gif[10] & 7));
+    gif[10] = char(gif[10] & 0x7F);
+    gif.remove(13, size);
+}
+
 } // namespace gifwriter

@@ -44,4 +44,7 @@ void Put16(QByteArray& bytes, qsizetype offset, int value);
 // that the frames use indexes beyond the map.
 void HalveGlobalMap(QByteArray& gif);
 
+// Removes the global colour map from the file, leaving frames that relied on it without one.
+void DropGlobalMap(QByteArray& gif);
+
 } // namespace gifwriter
