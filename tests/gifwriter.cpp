@@ -71,6 +71,11 @@ bool WriteGif(const QString& path, const Gif& gif)
                 return Fail(out, "the graphics control extension");
         }
         ColorMapObject* local = MakeMap(f.LocalMap);
+        // giflib 5.2 forgets the previous frame's local map when the next frame has none.
+        if (!local && out->Image.ColorMap) {
+            GifFreeMapObject(out->Image.ColorMap);
+            out->Image.ColorMap = nullptr;
+        }
         const int descOk = EGifPutImageDesc(out, f.Left, f.Top, f.Width, f.Height, f.Interlace, local);
         GifFreeMapObject(local);
         if (descOk == GIF_ERROR)
