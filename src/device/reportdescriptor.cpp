@@ -63,10 +63,10 @@ TReportLengths ParseReportLengths(QByteArrayView descriptor, int reportId)
 
         switch (prefix & 0xFC) {
         case kReportSize:
-            state.ReportSize = value;
+            state.ReportSize = std::min<qint64>(value, kMaxBits);
             break;
         case kReportCount:
-            state.ReportCount = value;
+            state.ReportCount = std::min<qint64>(value, kMaxBits);
             break;
         case kReportId:
             state.ReportId = int(value);
