@@ -20,6 +20,7 @@
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -129,6 +130,8 @@ QWidget* TDownloadForm::MakeFilesPage()
     for (int c = 1; c < folders_->columnCount(); ++c)
         DV_->hideColumn(c);
     DV_->header()->hide();
+    connect(folders_, &QFileSystemModel::directoryLoaded, this, &TDownloadForm::OnFoldersLoaded);
+    connect(DV_, &QTreeView::clicked, this, [this] { pendingFolder_.clear(); });
     FileList_ = new QTreeWidget(page);
     FileList_->setObjectName(QStringLiteral("FileList"));
     FileList_->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Size"), QStringLiteral("Modified")});
@@ -232,12 +235,24 @@ void TDownloadForm::SetLanguageId(int id)
 
 void TDownloadForm::ShowFolder(const QString& folder)
 {
+    pendingFolder_ = QDir::fromNativeSeparators(folder);
     const QModelIndex index = folders_->index(folder);
     if (index.isValid()) {
         DV_->setCurrentIndex(index); // fills FileList through currentChanged
         DV_->scrollTo(index);
     }
     FillFileList(folder);
+}
+
+void TDownloadForm::OnFoldersLoaded(const QString& path)
+{
+    // The folder model reads the tree in the background and rows above the shown folder keep
+    // arriving: keep it in view until the user picks a folder in the tree.
+    if (pendingFolder_.isEmpty() || !pendingFolder_.startsWith(path))
+        return;
+    const QModelIndex index = folders_->index(pendingFolder_);
+    if (index.isValid())
+        DV_->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 void TDownloadForm::FillFileList(const QString& folder)
@@ -273,6 +288,16 @@ bool TDownloadForm::RefuseWhileBusy()
         return false;
     AddLog(linktext::Busy, true);
     return true;
+}
+
+void TDownloadForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Scrolling only takes effect in a view that has its size.
+    QTimer::singleShot(0, this, [this] {
+        if (DV_->currentIndex().isValid())
+            DV_->scrollTo(DV_->currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
 }
 
 void TDownloadForm::closeEvent(QCloseEvent* event)

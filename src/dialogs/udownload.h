@@ -49,6 +49,7 @@ public:
     void ShowFolder(const QString& folder);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 
@@ -60,6 +61,7 @@ private:
     void Warn(const QString& text);
     bool RefuseWhileBusy();
 
+    void OnFoldersLoaded(const QString& path);
     void OnRefresh();
     void OnBrowse();
     void OnWriteAll();
@@ -74,6 +76,7 @@ private:
     TDeviceTools* tools_;
     std::function<void(const QString&)> showMessage_;
     QString browseFolder_;
+    QString pendingFolder_;
 
     QLineEdit* eVID_;
     QLineEdit* ePID_;
