@@ -1,15 +1,15 @@
 // Exchanges per second and CPU time per exchange between the link and the virtual panel with no answer
 // delay: what the host adds to each report, the panel's own answer time aside.
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QTemporaryDir>
-#include <benchmark/benchmark.h>
-
 #include "device/download.h"
 #include "device/panellink.h"
 #include "device/panelprotocol.h"
 #include "device/virtualpanel.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -69,7 +69,8 @@ void BM_WriteAll(benchmark::State& state)
         }
         rig.panel->ClearReports();
     }
-    const qint64 exchanges = (size + panel::kDataChunk - 1) / panel::kDataChunk + 4; // + begin, open, close, end
+    const qint64 exchanges =
+        (size + panel::kDataChunk - 1) / panel::kDataChunk + 4; // + begin, open, close, end
     state.SetItemsProcessed(state.iterations() * exchanges);
     state.SetBytesProcessed(state.iterations() * size);
 }

@@ -1,13 +1,12 @@
-#include <gtest/gtest.h>
-
-#include <QDirIterator>
-#include <QProcess>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "device/download.h"
 #include "test_device_support.h"
 #include "testutil.h"
+
+#include <QDirIterator>
+#include <QProcess>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using devtest::Pattern;
 using devtest::Settle;
@@ -57,7 +56,8 @@ QMap<QString, QByteArray> Tree(const QString& root)
 
 TEST(DeviceDownload, WriteAllExchangeOrder)
 {
-    struct Case {
+    struct Case
+    {
         const char* name;
         std::vector<TFile> files;
         const char* received;
@@ -71,12 +71,11 @@ TEST(DeviceDownload, WriteAllExchangeOrder)
         {"hidden file", {{".hidden", 1}}, "80 82:\\.hidden 84:1 83 85 31", 0},
         {"one folder level, as Generate writes",
          {{"00/01.elm", 43}, {"logo.bin", 7}},
-         "80 81:00 82:\\00\\01.elm 84:43 83 82:\\logo.bin 84:7 83 85 31", 0},
+         "80 81:00 82:\\00\\01.elm 84:43 83 82:\\logo.bin 84:7 83 85 31",
+         0},
         // A folder is announced by its own name only; the panel makes it at its root, so the file two
         // levels down finds no folder of its path there and each of its data reports fails.
-        {"nested folders",
-         {{"01/02/c.bin", 5}},
-         "80 81:01 81:02 82:\\01\\02\\c.bin 84:5 83 85 31", 1},
+        {"nested folders", {{"01/02/c.bin", 5}}, "80 81:01 81:02 82:\\01\\02\\c.bin 84:5 83 85 31", 1},
     };
     for (const Case& c : cases) {
         TPanelRig rig;
@@ -144,7 +143,8 @@ TEST(DeviceDownload, LogAndProgress)
     TRun run;
     Watch(download, run);
     ASSERT_EQ(download.WriteAll(rig.out.path()), TDownload::TOutcome::Done);
-    EXPECT_EQ(run.log, (QStringList{"Create dir: 01", "Save file: \\01\\b.bin", "Save file: \\e.bin", "Done"}));
+    EXPECT_EQ(run.log,
+              (QStringList{"Create dir: 01", "Save file: \\01\\b.bin", "Save file: \\e.bin", "Done"}));
     EXPECT_EQ(run.ranges, (QList<int>{2, 0}));
     EXPECT_EQ(run.steps, 2);
 }
@@ -169,7 +169,11 @@ TEST(DeviceDownload, MissingFolderSendsLikeAnEmptyOne)
 
 TEST(DeviceDownload, EmptyFolderTextIsRefused)
 {
-    struct Case { int language; const char* text; };
+    struct Case
+    {
+        int language;
+        const char* text;
+    };
     const Case cases[] = {{0, "Please select a directory with downloading files"},
                           {1049, "Выберите папку с загружаемыми файлами"}};
     for (const Case& c : cases) {
@@ -192,13 +196,19 @@ TEST(DeviceDownload, WriteSelected)
     QString outsideName = outside;
     outsideName.replace(QLatin1Char('/'), QLatin1Char('\\'));
 
-    struct Case { const char* name; QStringList files; QString received; };
+    struct Case
+    {
+        const char* name;
+        QStringList files;
+        QString received;
+    };
     const Case cases[] = {
         {"nothing selected", {}, QStringLiteral("80 85 31")},
         {"files in the folder, no folders made",
          {QStringLiteral("01/b.bin"), QStringLiteral("a.bin")},
          QStringLiteral("80 82:\\01\\b.bin 84:4 83 82:\\a.bin 84:1 83 85 31")},
-        {"a file outside the folder keeps its full path", {outside},
+        {"a file outside the folder keeps its full path",
+         {outside},
          QStringLiteral("80 82:") + outsideName + QStringLiteral(" 84:2 83 85 31")},
     };
     for (const Case& c : cases) {
@@ -227,7 +237,8 @@ TEST(DeviceDownload, StatusZeroAnswersAreLoggedAndTheTransferGoesOn)
     TRun run;
     Watch(download, run);
     EXPECT_EQ(download.WriteAll(rig.out.path()), TDownload::TOutcome::Done);
-    EXPECT_EQ(rig.Received(), QStringLiteral("80 82:\\a.bin 84:100 84:100 84:50 83 82:\\b.bin 84:1 83 85 31"));
+    EXPECT_EQ(rig.Received(),
+              QStringLiteral("80 82:\\a.bin 84:100 84:100 84:50 83 82:\\b.bin 84:1 83 85 31"));
     EXPECT_EQ(run.log, (QStringList{"Save file: \\a.bin", "write error", "write error", "write error",
                                     "Save file: \\b.bin", "write error", "Done"}));
     EXPECT_EQ(download.Problems(), 4);
@@ -236,7 +247,8 @@ TEST(DeviceDownload, StatusZeroAnswersAreLoggedAndTheTransferGoesOn)
 TEST(DeviceDownload, TheTransferEndsWhenThePanelStopsWorking)
 {
     enum Fault { FailWrites, Silent, Unplug };
-    struct Case {
+    struct Case
+    {
         const char* name;
         Fault fault;
         int afterReports;     // the fault starts once the panel has taken this many reports
@@ -259,9 +271,15 @@ TEST(DeviceDownload, TheTransferEndsWhenThePanelStopsWorking)
         TVirtualPanel* panel = rig.panel;
         auto apply = [&] {
             switch (c.fault) {
-            case FailWrites: panel->SetFailWrites(true); break;
-            case Silent: panel->SetSilent(true); break;
-            case Unplug: rig.layer.Unplug(panel); break;
+            case FailWrites:
+                panel->SetFailWrites(true);
+                break;
+            case Silent:
+                panel->SetSilent(true);
+                break;
+            case Unplug:
+                rig.layer.Unplug(panel);
+                break;
             }
         };
         if (c.afterReports == 0 && c.fault != Unplug)
@@ -296,7 +314,8 @@ TEST(DeviceDownload, AFileThatCannotBeOpenedEndsTheTransferBeforeThePanelOpensIt
     TPanelRig rig;
     rig.WriteOut(QStringLiteral("a.bin"), Pattern(5));
     // A link to nowhere cannot be opened, whoever runs the test.
-    ASSERT_EQ(::symlink("/nonexistent/target", rig.OutPath(QStringLiteral("b.bin")).toLocal8Bit().constData()), 0);
+    ASSERT_EQ(
+        ::symlink("/nonexistent/target", rig.OutPath(QStringLiteral("b.bin")).toLocal8Bit().constData()), 0);
     rig.WriteOut(QStringLiteral("c.bin"), Pattern(5));
     TDownload download(&rig.link);
     TRun run;
@@ -372,12 +391,17 @@ TEST(DeviceDownload, ASecondCommandWhileOneRunsIsRefused)
 
 TEST(DeviceDownload, RelativeNames)
 {
-    struct Case { const char* folder; const char* path; const char* relative; };
+    struct Case
+    {
+        const char* folder;
+        const char* path;
+        const char* relative;
+    };
     const Case cases[] = {
         {"/w/proj", "/w/proj/01/b.bin", "/01/b.bin"},
         {"/w/proj/", "/w/proj/a.bin", "a.bin"},
         {"/w/proj", "/x/a.bin", "/x/a.bin"},
-        {"proj", "/w/proj/a.bin", "/a.bin"},   // first occurrence, wherever it is
+        {"proj", "/w/proj/a.bin", "/a.bin"},           // first occurrence, wherever it is
         {"/w/Proj", "/w/proj/a.bin", "/w/proj/a.bin"}, // case counts
         {"", "/w/a.bin", "/w/a.bin"},
     };
@@ -392,8 +416,8 @@ TEST(DeviceDownloadCli, DownloadMakesTheSdTreeEqualTheFolder)
     QTemporaryDir work;
     const QString out = work.path() + QStringLiteral("/OUT");
     const QString sd = work.path() + QStringLiteral("/SD");
-    const std::vector<TFile> files = {{"logo.bin", 153600}, {"lcdconfig", 1},   {"00/01bkg.bin", 250},
-                                      {"00/01.elm", 43},    {"01/01.elm", 0},   {".hidden", 300},
+    const std::vector<TFile> files = {{"logo.bin", 153600}, {"lcdconfig", 1}, {"00/01bkg.bin", 250},
+                                      {"00/01.elm", 43},    {"01/01.elm", 0}, {".hidden", 300},
                                       {"01/bar1.bin", 999}, {"tm.bin", 100}};
     for (const TFile& f : files) {
         const QString path = out + QLatin1Char('/') + QLatin1String(f.path);
@@ -422,7 +446,11 @@ TEST(DeviceDownloadCli, FailuresExitWithOneAndAReason)
     testutil::WriteAll(out + QStringLiteral("/a.bin"), Pattern(5));
     ASSERT_EQ(::symlink("/nonexistent", (out + QStringLiteral("/b.bin")).toLocal8Bit().constData()), 0);
     const QString sd = work.path() + QStringLiteral("/SD");
-    struct Case { QStringList args; const char* reason; };
+    struct Case
+    {
+        QStringList args;
+        const char* reason;
+    };
     const Case cases[] = {
         {{"download", out, "--virtual-panel", sd}, "Cannot open file"},
         {{"download", out, "--virtual-panel", sd, "--vid", "1234"}, "no device matches vendor id 1234"},
@@ -445,11 +473,16 @@ TEST(DeviceDownloadCli, FailuresExitWithOneAndAReason)
 TEST(DeviceDownloadCli, DeviceCommands)
 {
     QTemporaryDir sd;
-    struct Case { QStringList args; const char* output; };
+    struct Case
+    {
+        QStringList args;
+        const char* output;
+    };
     const Case cases[] = {
         {{"device", "get-interval", "--virtual-panel", sd.path()}, "60\n"},
         {{"device", "set-interval", "120", "--virtual-panel", sd.path()}, ""},
-        {{"device", "set-time", "2011-03-09T14:05:30", "--virtual-panel", sd.path()}, "2011-03-09T14:05:30\n"},
+        {{"device", "set-time", "2011-03-09T14:05:30", "--virtual-panel", sd.path()},
+         "2011-03-09T14:05:30\n"},
     };
     for (const Case& c : cases) {
         QProcess cli;

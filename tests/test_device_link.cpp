@@ -1,9 +1,8 @@
-#include <gtest/gtest.h>
-
-#include <QTimer>
-
 #include "device/devicetools.h"
 #include "test_device_support.h"
+
+#include <QTimer>
+#include <gtest/gtest.h>
 
 using devtest::Settle;
 using devtest::TPanelRig;
@@ -23,9 +22,14 @@ TVirtualPanel::Options Ids(quint16 vid, quint16 pid, const char* product)
 
 TEST(DeviceLink, DiscoveryMatchesIdTexts)
 {
-    struct Case { const char* vid; const char* pid; bool matches; };
+    struct Case
+    {
+        const char* vid;
+        const char* pid;
+        bool matches;
+    };
     const Case cases[] = {
-        {"20A0", "4122", true}, {"20a0", "4122", true},  {"020A0", "4122", true}, {"20A0", "04122", true},
+        {"20A0", "4122", true},  {"20a0", "4122", true}, {"020A0", "4122", true}, {"20A0", "04122", true},
         {"20G0", "4122", false}, {"", "4122", false},    {"20A0", "4123", false}, {"120A0", "4122", false},
     };
     for (const Case& c : cases) {
@@ -37,7 +41,8 @@ TEST(DeviceLink, DiscoveryMatchesIdTexts)
         ASSERT_EQ(done.size(), 1);
         EXPECT_EQ(done.front(), c.matches) << c.vid << ' ' << c.pid;
         EXPECT_EQ(rig.link.CurrentDevice() == rig.panel, c.matches) << c.vid << ' ' << c.pid;
-        EXPECT_EQ(rig.link.DeviceText(), c.matches ? rig.panel->Info().ProductString : QStringLiteral("no device"));
+        EXPECT_EQ(rig.link.DeviceText(),
+                  c.matches ? rig.panel->Info().ProductString : QStringLiteral("no device"));
     }
 }
 
@@ -101,7 +106,11 @@ TEST(DeviceLink, UnplugLeavesNoCurrentDevice)
 
 TEST(DeviceLink, ReplyAreaKeepsAtMost128DataBytes)
 {
-    struct Case { int reportLength; int kept; };
+    struct Case
+    {
+        int reportLength;
+        int kept;
+    };
     const Case cases[] = {{129, 128}, {200, 128}, {3, 2}, {1, 0}};
     for (const Case& c : cases) {
         TPanelRig rig;
@@ -153,7 +162,11 @@ TEST(DeviceLink, AwaitEndsWhenThePanelIsUnplugged)
 
 TEST(DeviceLink, ReportLengthsOutsideTheProtocolAreRefused)
 {
-    struct Case { int length; bool accepted; };
+    struct Case
+    {
+        int length;
+        bool accepted;
+    };
     const Case cases[] = {{102, false}, {103, true}, {251, true}, {252, false}, {64, false}};
     for (const Case& c : cases) {
         TVirtualPanel::Options o;
@@ -187,7 +200,12 @@ TEST(DeviceLink, OnlyOneCommandAtATime)
 
 TEST(DeviceTools, SetIntervalReports)
 {
-    struct Case { qint64 seconds; const char* floatBytes; quint16 kept; };
+    struct Case
+    {
+        qint64 seconds;
+        const char* floatBytes;
+        quint16 kept;
+    };
     const Case cases[] = {{120, "0000f042", 120}, {65536, "00000000", 0}, {300, "00009643", 300}};
     for (const Case& c : cases) {
         TPanelRig rig;
@@ -229,8 +247,8 @@ TEST(DeviceTools, SetDateTimeReport)
     const float expected[] = {14, 5, 30, 9, 3, 2011};
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(panel::FloatFromBytes(r.constData() + 2 + 4 * i), expected[i]) << "field " << i;
-    EXPECT_EQ(r.mid(2, 4), QByteArray::fromHex("00006041"));    // 14.0
-    EXPECT_EQ(r.mid(22, 4), QByteArray::fromHex("0060fb44"));   // 2011.0
+    EXPECT_EQ(r.mid(2, 4), QByteArray::fromHex("00006041"));  // 14.0
+    EXPECT_EQ(r.mid(22, 4), QByteArray::fromHex("0060fb44")); // 2011.0
     EXPECT_EQ(r.mid(26), QByteArray(r.size() - 26, '\0'));
     EXPECT_EQ(rig.panel->LastDateTime(), QDateTime(QDate(2011, 3, 9), QTime(14, 5, 30)));
 }
@@ -277,7 +295,7 @@ TEST(DeviceTools, Failures)
         rig.panel->SetFailWrites(true);
         TDeviceTools tools(&rig.link);
         QStringList warnings;
-    QObject::connect(&tools, &TDeviceTools::Warning, [&](const QString& t) { warnings.append(t); });
+        QObject::connect(&tools, &TDeviceTools::Warning, [&](const QString& t) { warnings.append(t); });
         EXPECT_FALSE(tools.SetDateTime(QDateTime::currentDateTime()));
         ASSERT_EQ(warnings.size(), 1);
         EXPECT_TRUE(warnings.first().contains(QStringLiteral("fail")));

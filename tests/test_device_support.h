@@ -3,16 +3,16 @@
 // A virtual panel on its own layer with a link to it, folders for the files to send (Out) and for the
 // panel's SD card, and a compact text of what the panel received.
 
+#include "device/panellink.h"
+#include "device/panelprotocol.h"
+#include "device/virtualpanel.h"
+#include "project/codepage.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-#include "device/panellink.h"
-#include "device/panelprotocol.h"
-#include "device/virtualpanel.h"
-#include "project/codepage.h"
 
 namespace devtest {
 

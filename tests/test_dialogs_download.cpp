@@ -1,4 +1,5 @@
-#include <gtest/gtest.h>
+#include "dialogs/udownload.h"
+#include "test_device_support.h"
 
 #include <QDateTimeEdit>
 #include <QLineEdit>
@@ -9,9 +10,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
-
-#include "dialogs/udownload.h"
-#include "test_device_support.h"
+#include <gtest/gtest.h>
 
 using devtest::Pattern;
 using devtest::Settle;
@@ -112,8 +111,8 @@ TEST(DialogsDownload, WriteAllAndWriteSelected)
     rig.form.SetDownloadFolder(rig.out.path());
     EXPECT_EQ(rig.Find<QLineEdit>("cxDIR")->text(), rig.out.path());
     rig.Click("btStart");
-    EXPECT_EQ(rig.Log(), (QStringList{"Create dir: 00", "Save file: \\00\\01bkg.bin", "Save file: \\lcdconfig",
-                                      "Save file: \\logo.bin", "Done"}));
+    EXPECT_EQ(rig.Log(), (QStringList{"Create dir: 00", "Save file: \\00\\01bkg.bin",
+                                      "Save file: \\lcdconfig", "Save file: \\logo.bin", "Done"}));
     EXPECT_EQ(rig.Find<QListWidget>("LB")->currentRow(), 4);
     EXPECT_FALSE(rig.Find<QProgressBar>("PB")->isVisibleTo(&rig.form));
     for (const char* rel : {"00/01bkg.bin", "logo.bin", "lcdconfig"}) {

@@ -1,9 +1,9 @@
-#include <QDateTime>
-
 #include "commands.h"
 #include "device/devicetools.h"
 #include "device/linksession.h"
 #include "model/terror.h"
+
+#include <QDateTime>
 
 namespace {
 
@@ -64,6 +64,7 @@ int RunDevice(const QStringList& arguments)
 const CommandRegistrar registrar({"device",
                                   "(get-interval | set-interval N | set-time [YYYY-MM-DDTHH:MM:SS]) "
                                   "[--vid HEX --pid HEX] [--virtual-panel DIR] [--timeout S]",
-                                  "read or set the panel's light interval, set its date and time", RunDevice});
+                                  "read or set the panel's light interval, set its date and time",
+                                  RunDevice});
 
 } // namespace

@@ -1,9 +1,9 @@
-#include <QFileInfo>
-
 #include "commands.h"
 #include "device/download.h"
 #include "device/linksession.h"
 #include "model/terror.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -37,8 +37,8 @@ int RunDownload(const QStringList& arguments)
     return 0;
 }
 
-const CommandRegistrar registrar({"download", "FOLDER [--vid HEX --pid HEX] [--virtual-panel DIR] [--timeout S]",
-                                  "write a folder tree to the panel (\"Write all\"), printing the log",
-                                  RunDownload});
+const CommandRegistrar
+    registrar({"download", "FOLDER [--vid HEX --pid HEX] [--virtual-panel DIR] [--timeout S]",
+               "write a folder tree to the panel (\"Write all\"), printing the log", RunDownload});
 
 } // namespace

@@ -12,7 +12,7 @@ class TPanelLink;
 class TDeviceTools : public QObject
 {
     Q_OBJECT
-public:
+  public:
     explicit TDeviceTools(TPanelLink* link, QObject* parent = nullptr);
 
     // cmdGetInterval; waits for the answer (bounded by the link's reply timeout).
@@ -24,11 +24,11 @@ public:
 
     QString LastError() const { return lastError_; }
 
-signals:
+  signals:
     // A failure the window shows in a message box.
     void Warning(const QString& text);
 
-private:
+  private:
     bool Start();
     bool SendValue(QString* error);
     bool Fail(const QString& text);

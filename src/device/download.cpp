@@ -1,15 +1,15 @@
 #include "download.h"
 
+#include "device/panellink.h"
+#include "device/panelprotocol.h"
+#include "project/codepage.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <climits>
-
-#include "device/panellink.h"
-#include "device/panelprotocol.h"
-#include "project/codepage.h"
 
 namespace {
 
@@ -62,7 +62,9 @@ QByteArray TDownload::PanelName(const QString& relativeName, int maxBytes, QStri
         return {};
     }
     if (bytes.size() > maxBytes) {
-        *why = QStringLiteral("the name takes %1 bytes, a report holds at most %2").arg(bytes.size()).arg(maxBytes);
+        *why = QStringLiteral("the name takes %1 bytes, a report holds at most %2")
+                   .arg(bytes.size())
+                   .arg(maxBytes);
         return {};
     }
     return bytes;
@@ -160,8 +162,9 @@ void TDownload::Finish(TOutcome* outcome)
 TDownload::TOutcome TDownload::WriteAll(const QString& folder)
 {
     if (folder.isEmpty()) {
-        lastError_ = languageId_ == kRussian ? QStringLiteral("Выберите папку с загружаемыми файлами")
-                                             : QStringLiteral("Please select a directory with downloading files");
+        lastError_ = languageId_ == kRussian
+                         ? QStringLiteral("Выберите папку с загружаемыми файлами")
+                         : QStringLiteral("Please select a directory with downloading files");
         emit Warning(lastError_);
         return TOutcome::Refused;
     }
@@ -220,7 +223,8 @@ bool TDownload::Walk(const QString& folder)
                 continue;
             }
             QString why;
-            const QByteArray name = PanelName(entry.fileName(), panel::MaxNameLength(link_->OutputLength()), &why);
+            const QByteArray name =
+                PanelName(entry.fileName(), panel::MaxNameLength(link_->OutputLength()), &why);
             if (name.isEmpty()) {
                 ++problems_;
                 emit LogLine(QStringLiteral("Skipped folder \"%1\": %2").arg(entry.fileName(), why), true);
@@ -259,8 +263,8 @@ bool TDownload::SendFile(const QString& path)
     // leaves the panel's copy as it was and the transfer can still be ended properly.
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        const QString text =
-            QStringLiteral("Cannot open file \"%1\". %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        const QString text = QStringLiteral("Cannot open file \"%1\". %2")
+                                 .arg(QDir::toNativeSeparators(path), file.errorString());
         End();
         Fail(text, true);
         return false;

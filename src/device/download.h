@@ -13,11 +13,11 @@ class TPanelLink;
 class TDownload : public QObject
 {
     Q_OBJECT
-public:
+  public:
     enum class TOutcome {
-        Done,     // every step ran and "Done" was logged (Problems() may still count refused files)
-        Refused,  // nothing was sent: no folder, no device, or another command runs
-        Failed,   // the command ended early; LastError() says why
+        Done,    // every step ran and "Done" was logged (Problems() may still count refused files)
+        Refused, // nothing was sent: no folder, no device, or another command runs
+        Failed,  // the command ended early; LastError() says why
     };
 
     explicit TDownload(TPanelLink* link, QObject* parent = nullptr);
@@ -41,7 +41,7 @@ public:
     // empty array and sets *why when the name cannot be sent as it stands.
     static QByteArray PanelName(const QString& relativeName, int maxBytes, QString* why);
 
-signals:
+  signals:
     // A line for the log; select: the list selects its last line afterwards.
     void LogLine(const QString& line, bool select);
     // A failure the window shows in a message box with its own text.
@@ -50,7 +50,7 @@ signals:
     void ProgressRange(int maximum); // also sets the position to 0
     void ProgressStep();
 
-private:
+  private:
     bool Start();
     bool Begin();
     bool Exchange(bool awaitReply);

@@ -1,11 +1,11 @@
 #include "hidapilayer.h"
 
+#include "device/reportdescriptor.h"
+
 #include <QMetaObject>
 #include <QSet>
 #include <chrono>
 #include <hidapi/hidapi.h>
-
-#include "device/reportdescriptor.h"
 
 #ifdef __linux__
 #include <fcntl.h>
@@ -62,8 +62,7 @@ TReportLengths ReadHidrawReportLengths(const QString& path)
 
 THidapiDevice::THidapiDevice(THIDDeviceInfo info, int inputLength, int outputLength, QObject* parent)
     : THIDDevice(parent), info_(std::move(info)), inputLength_(inputLength), outputLength_(outputLength)
-{
-}
+{}
 
 THidapiDevice::~THidapiDevice()
 {
@@ -104,7 +103,12 @@ void THidapiDevice::ReaderLoop()
             const QByteArray report = buffer.left(n);
             // Delivered on the owner's thread; dropped if the device is gone by then.
             QMetaObject::invokeMethod(
-                this, [this, report] { if (!removed_) emit ReportReceived(report); }, Qt::QueuedConnection);
+                this,
+                [this, report] {
+                    if (!removed_)
+                        emit ReportReceived(report);
+                },
+                Qt::QueuedConnection);
         } else if (n < 0) {
             // A failed read is retried, but not in a tight loop (an unplugged node fails at once).
             std::this_thread::sleep_for(std::chrono::milliseconds(kReadSliceMs));
@@ -184,7 +188,8 @@ void THidapiLayer::Start()
     Poll();
     poll_.start();
     // The first notice comes once the event loop runs, whether or not anything is attached.
-    QMetaObject::invokeMethod(this, [this] { emit DevicesChanged(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { emit DevicesChanged(); }, Qt::QueuedConnection);
 }
 
 bool THidapiLayer::Poll()

@@ -3,20 +3,20 @@
 // The hidapi backend (hidraw on Linux). Report lengths come from the report descriptor of report 1;
 // arrival and removal are found by enumerating about once a second.
 
+#include "device/hiddevice.h"
+#include "device/reportdescriptor.h"
+
 #include <QTimer>
 #include <atomic>
 #include <memory>
 #include <thread>
-
-#include "device/hiddevice.h"
-#include "device/reportdescriptor.h"
 
 struct hid_device_;
 
 class THidapiDevice : public THIDDevice
 {
     Q_OBJECT
-public:
+  public:
     THidapiDevice(THIDDeviceInfo info, int inputLength, int outputLength, QObject* parent);
     ~THidapiDevice() override;
 
@@ -31,7 +31,7 @@ public:
     // Closes both handles, stops the reader and raises Removed. Called by the layer.
     void MarkRemoved();
 
-private:
+  private:
     void Close();
     void ReaderLoop();
 
@@ -48,7 +48,7 @@ private:
 class THidapiLayer : public THIDLayer
 {
     Q_OBJECT
-public:
+  public:
     explicit THidapiLayer(QObject* parent = nullptr);
     ~THidapiLayer() override;
 
@@ -58,7 +58,7 @@ public:
     // Enumerates now; raises DevicesChanged when a device arrived or went. Returns whether it changed.
     bool Poll();
 
-private:
+  private:
     QList<THidapiDevice*> devices_;
     QTimer poll_;
 };

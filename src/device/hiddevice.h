@@ -12,7 +12,7 @@
 
 struct THIDDeviceInfo
 {
-    QString Path;          // backend-specific, unique among the present devices
+    QString Path; // backend-specific, unique among the present devices
     quint16 VendorId = 0;
     quint16 ProductId = 0;
     QString ProductString;
@@ -21,7 +21,7 @@ struct THIDDeviceInfo
 class THIDDevice : public QObject
 {
     Q_OBJECT
-public:
+  public:
     using QObject::QObject;
     ~THIDDevice() override = default;
 
@@ -43,7 +43,7 @@ public:
     // True once the device is gone; it then writes nothing and delivers no further reports.
     virtual bool IsRemoved() const = 0;
 
-signals:
+  signals:
     // One input report, report id byte first, on the user-interface thread.
     void ReportReceived(const QByteArray& report);
     // The device was unplugged and has been closed; raised before the layer's DevicesChanged.
@@ -53,7 +53,7 @@ signals:
 class THIDLayer : public QObject
 {
     Q_OBJECT
-public:
+  public:
     using QObject::QObject;
     ~THIDLayer() override = default;
 
@@ -65,6 +65,6 @@ public:
     // loop runs and again each time the set of present devices changes.
     virtual void Start() = 0;
 
-signals:
+  signals:
     void DevicesChanged();
 };

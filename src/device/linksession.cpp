@@ -1,12 +1,12 @@
 #include "linksession.h"
 
-#include <QDir>
-#include <cmath>
-
 #include "device/hidapilayer.h"
 #include "device/panelprotocol.h"
 #include "device/virtualpanel.h"
 #include "model/terror.h"
+
+#include <QDir>
+#include <cmath>
 
 namespace {
 

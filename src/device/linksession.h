@@ -3,10 +3,10 @@
 // A link set up for one headless run: the hidapi layer or a virtual panel, the ids to look for and the
 // reply timeout, discovered once. Used by the command-line tools.
 
+#include "device/panellink.h"
+
 #include <QStringList>
 #include <memory>
-
-#include "device/panellink.h"
 
 class TVirtualPanel;
 
@@ -24,7 +24,7 @@ TLinkOptions TakeLinkOptions(QStringList& args);
 
 class TLinkSession
 {
-public:
+  public:
     // Runs one discovery pass. Throws TError when no device matches or the match cannot be opened.
     explicit TLinkSession(const TLinkOptions& options);
     ~TLinkSession();
@@ -32,7 +32,7 @@ public:
     TPanelLink& Link() { return *link_; }
     TVirtualPanel* VirtualPanel() const { return virtualPanel_; }
 
-private:
+  private:
     std::unique_ptr<THIDLayer> layer_;
     std::unique_ptr<TPanelLink> link_;
     TVirtualPanel* virtualPanel_ = nullptr;

@@ -1,13 +1,12 @@
 #include "panellink.h"
 
+#include "device/panelprotocol.h"
+
 #include <QEventLoop>
 #include <QTimer>
 
-#include "device/panelprotocol.h"
-
 TPanelLink::TPanelLink(THIDLayer* layer, QObject* parent)
-    : QObject(parent), layer_(layer), deviceText_(linktext::NoDevice),
-      replyArea_(panel::kReplyAreaSize, '\0')
+    : QObject(parent), layer_(layer), deviceText_(linktext::NoDevice), replyArea_(panel::kReplyAreaSize, '\0')
 {
     connect(layer_, &THIDLayer::DevicesChanged, this, &TPanelLink::DeviceChange);
 }

@@ -4,17 +4,17 @@
 // exchanges commands with it, one output report for each and at most one input report as the answer.
 // Everything here runs on the user-interface thread.
 
+#include "device/hiddevice.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
 #include <functional>
 
-#include "device/hiddevice.h"
-
 class TPanelLink : public QObject
 {
     Q_OBJECT
-public:
+  public:
     enum class TReply { Answered, TimedOut, Removed };
 
     static constexpr int kDefaultReplyTimeoutMs = 5000;
@@ -35,7 +35,7 @@ public:
     bool Refresh();
 
     THIDDevice* CurrentDevice() const;
-    QString DeviceText() const { return deviceText_; }   // product string or "no device"
+    QString DeviceText() const { return deviceText_; } // product string or "no device"
     quint32 VendorId() const { return vendorId_; }
     quint32 ProductId() const { return productId_; }
     QString LastClaimError() const { return claimError_; }
@@ -71,17 +71,20 @@ public:
     // The last reply: the data bytes of the last input report (128, zero-filled behind them).
     const QByteArray& ReplyArea() const { return replyArea_; }
     quint8 ReplyStatus() const { return quint8(replyArea_.at(1)); }
-    quint16 ReplyInterval() const { return quint16(quint8(replyArea_.at(0)) | quint8(replyArea_.at(1)) << 8); }
+    quint16 ReplyInterval() const
+    {
+        return quint16(quint8(replyArea_.at(0)) | quint8(replyArea_.at(1)) << 8);
+    }
     bool ReplyFlag() const { return replied_; }
 
-signals:
+  signals:
     // After every discovery pass and Refresh: whether there is a current device now.
     void DiscoveryDone(bool hasDevice);
     void DeviceTextChanged(const QString& text);
     // An input report has been taken into the reply area.
     void ReplyArrived();
 
-private:
+  private:
     void Enumerate();
     void Claim(THIDDevice* device);
     void OnReport(const QByteArray& report);

@@ -24,15 +24,18 @@ enum Command : quint8 {
     cmdSetDateTime = 0x60,
 };
 
-constexpr int kReportBufferSize = 251;  // the longest output report the link can send
-constexpr int kMinOutputLength = 103;   // cmdFileData needs 3 + 100 bytes
-constexpr int kReplyAreaSize = 128;     // data bytes of an input report that are kept
-constexpr int kDataChunk = 100;         // file bytes per cmdFileData report
+constexpr int kReportBufferSize = 251; // the longest output report the link can send
+constexpr int kMinOutputLength = 103;  // cmdFileData needs 3 + 100 bytes
+constexpr int kReplyAreaSize = 128;    // data bytes of an input report that are kept
+constexpr int kDataChunk = 100;        // file bytes per cmdFileData report
 constexpr int kNameOffset = 2;
 constexpr int kDateTimeFields = 6;
 
 // Largest name a report of output length L can carry with its terminating zero.
-constexpr int MaxNameLength(int outputLength) { return outputLength - kNameOffset - 1; }
+constexpr int MaxNameLength(int outputLength)
+{
+    return outputLength - kNameOffset - 1;
+}
 
 // Value of a hexadecimal id text: digits of either case, 32-bit wrap-around; 0 for an empty text or
 // one with any character that is not a hexadecimal digit.

@@ -6,8 +6,8 @@
 
 struct TReportLengths
 {
-    int Input = 0;   // bytes, report id byte included; 0 when the report has no input items
-    int Output = 0;  // bytes, report id byte included; 0 when the report has no output items
+    int Input = 0;  // bytes, report id byte included; 0 when the report has no input items
+    int Output = 0; // bytes, report id byte included; 0 when the report has no output items
 };
 
 // Sums Report Size × Report Count of the input and output main items that belong to reportId (items

@@ -1,16 +1,15 @@
 #include "virtualpanel.h"
 
+#include "device/panelprotocol.h"
+#include "project/codepage.h"
+
 #include <QMetaObject>
 #include <QTimer>
 #include <cmath>
 
-#include "device/panelprotocol.h"
-#include "project/codepage.h"
-
 TVirtualPanel::TVirtualPanel(const QString& sdRoot, Options options, QObject* parent)
     : THIDDevice(parent), root_(sdRoot), options_(std::move(options))
-{
-}
+{}
 
 TVirtualPanel::~TVirtualPanel() = default;
 
@@ -204,5 +203,6 @@ void TVirtualHIDLayer::Unplug(TVirtualPanel* panel)
 
 void TVirtualHIDLayer::Notify()
 {
-    QMetaObject::invokeMethod(this, [this] { emit DevicesChanged(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { emit DevicesChanged(); }, Qt::QueuedConnection);
 }

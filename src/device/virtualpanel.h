@@ -5,18 +5,18 @@
 // the last date and time. Switches make it fail writes, answer data reports with status 0 or stop
 // answering; the layer can unplug it. Used by the tests, the benchmark and `--virtual-panel`.
 
+#include "device/hiddevice.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <functional>
 #include <memory>
 
-#include "device/hiddevice.h"
-
 class TVirtualPanel : public THIDDevice
 {
     Q_OBJECT
-public:
+  public:
     struct Options
     {
         quint16 VendorId = 0x20A0;
@@ -58,7 +58,7 @@ public:
     // Closes the panel and raises Removed; it accepts nothing more. Called by the layer.
     void MarkRemoved();
 
-private:
+  private:
     void Handle(const QByteArray& report);
     void Answer(quint8 data0, quint8 data1);
     // Host path of a panel name under the SD root; empty when the name is not acceptable.
@@ -82,7 +82,7 @@ private:
 class TVirtualHIDLayer : public THIDLayer
 {
     Q_OBJECT
-public:
+  public:
     using THIDLayer::THIDLayer;
 
     QList<THIDDevice*> Devices() const override;
@@ -94,7 +94,7 @@ public:
     // alive (owned by the layer) so that what it kept can still be looked at.
     void Unplug(TVirtualPanel* panel);
 
-private:
+  private:
     void Notify();
 
     QList<TVirtualPanel*> present_;

@@ -1,5 +1,9 @@
 #include "udownload.h"
 
+#include "device/devicetools.h"
+#include "device/download.h"
+#include "device/panellink.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTimeEdit>
@@ -27,10 +31,6 @@
 #include <QVBoxLayout>
 #include <climits>
 
-#include "device/devicetools.h"
-#include "device/download.h"
-#include "device/panellink.h"
-
 namespace {
 
 // cxDateEdit1 is empty while it holds this value (a date-time box always holds one).
@@ -52,7 +52,9 @@ TDownloadForm::TDownloadForm(THIDLayer* layer, QWidget* parent)
     setObjectName(QStringLiteral("DownloadForm"));
     setWindowTitle(QStringLiteral("Download"));
     setFixedSize(621, 539);
-    showMessage_ = [this](const QString& text) { QMessageBox::warning(this, QStringLiteral("Warning"), text); };
+    showMessage_ = [this](const QString& text) {
+        QMessageBox::warning(this, QStringLiteral("Warning"), text);
+    };
     browseFolder_ = QCoreApplication::applicationDirPath();
 
     auto* tabs = new QTabWidget(this);
@@ -87,7 +89,8 @@ QWidget* TDownloadForm::MakeFilesPage()
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
 
-    const auto hex = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9A-Fa-f]+")), page);
+    const auto hex =
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9A-Fa-f]+")), page);
     eVID_ = new QLineEdit(QStringLiteral("20A0"), page);
     eVID_->setObjectName(QStringLiteral("eVID"));
     eVID_->setValidator(hex);
@@ -262,9 +265,9 @@ void TDownloadForm::FillFileList(const QString& folder)
         QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     const QLocale locale = QLocale::system();
     for (const QFileInfo& f : files) {
-        auto* item = new QTreeWidgetItem(
-            FileList_, {f.fileName(), locale.formattedDataSize(f.size()),
-                        locale.toString(f.lastModified(), QLocale::ShortFormat)});
+        auto* item =
+            new QTreeWidgetItem(FileList_, {f.fileName(), locale.formattedDataSize(f.size()),
+                                            locale.toString(f.lastModified(), QLocale::ShortFormat)});
         item->setData(0, Qt::UserRole, f.filePath());
     }
 }

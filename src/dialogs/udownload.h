@@ -26,7 +26,7 @@ class TPanelLink;
 class TDownloadForm : public QDialog
 {
     Q_OBJECT
-public:
+  public:
     // The layer is not started here: its owner starts it once the window exists, and the first
     // device-change notice then runs a discovery pass with the ids shown in eVID and ePID.
     explicit TDownloadForm(THIDLayer* layer, QWidget* parent = nullptr);
@@ -48,12 +48,12 @@ public:
     // Shows the files of folder in FileList (and selects it in DV).
     void ShowFolder(const QString& folder);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 
-private:
+  private:
     QWidget* MakeFilesPage();
     QWidget* MakeToolsPage();
     void FillFileList(const QString& folder);
