@@ -3,7 +3,7 @@
 
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-release test-asan build deps-build deps-test clean
+.PHONY: run test test-release test-asan fuzz build deps-build deps-test clean
 
 deps-build:
 	@scripts/deps.sh build
@@ -32,6 +32,11 @@ test-asan: deps-test
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+# Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS; fails on any finding.
+FUZZ_SECONDS ?= 60
+fuzz: deps-test
+	JOBS=$(JOBS) scripts/fuzz.sh $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build

@@ -339,6 +339,35 @@ TEST(ProjectFile, TheCallersStepsBuildTheScreens)
     EXPECT_EQ(list.Items(0)->DisplayWidth, 240); // reading sets zoom 1 and the layout
 }
 
+// A file can hold any 32-bit font size; the value is kept, and the free text is measured in a font
+// whose pixel size stays between 1 and the cap instead of wrapping round to the smallest.
+TEST(ProjectFile, AnyFontSizeInTheFileGivesAUsableFont)
+{
+    struct Case
+    {
+        qint32 points;
+        int pixels;
+    };
+    const Case cases[] = {{10, 13}, {0, 1}, {-5, 1}, {INT32_MIN, 1}, {2000000000, MaxFontPixelSize},
+                          {INT32_MAX, MaxFontPixelSize}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.points);
+        Project p;
+        TElement* text = p.First().AddElement(ekText, 0, 0);
+        text->Text = "Ab";
+        text->FontSize = c.points;
+        TLCDList list;
+        TLCD powerFail;
+        LoadProjectBytes(p.Bytes(), "t", list, powerFail);
+        const TElement* back = list.Items(0)->Item(0);
+        EXPECT_EQ(back->FontSize, c.points);
+        EXPECT_EQ(back->TextFont().pixelSize(), c.pixels);
+        EXPECT_EQ(back->TextFont(3).pixelSize(), 3 * c.pixels);
+        EXPECT_GT(back->PanelW, 0);
+        EXPECT_GT(back->PanelH, 0);
+    }
+}
+
 // A damaged file is refused before anything is touched.
 class DamagedProject : public testing::Test
 {

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <algorithm>
 #include <array>
 
 #include "model/tlcd.h"
@@ -50,7 +51,9 @@ QFont TElement::TextFont(int zoom) const
 {
     QFont font(FontName);
     // Points at the desktop's usual 96 dpi, so that a size means the same pixels on every machine.
-    font.setPixelSize(qMax(1, qRound(FontSize * 96.0 / 72.0)) * qMax(1, zoom));
+    // Clamped before it becomes an int: a size from a file can be any 32-bit value.
+    const double pixels = std::clamp(FontSize * 96.0 / 72.0, 1.0, double(MaxFontPixelSize));
+    font.setPixelSize(qRound(pixels) * qMax(1, zoom));
     font.setBold(FontBold);
     font.setItalic(FontItalic);
     font.setStyleStrategy(QFont::NoAntialias);

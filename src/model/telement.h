@@ -10,6 +10,10 @@
 
 class TLCD;
 
+// The largest pixel size of a free text's font at zoom 1, far beyond any panel: a size read from a
+// file is clamped to it so that the sizes derived from it (times the zoom, the text's width) stay ints.
+inline constexpr int MaxFontPixelSize = 4096;
+
 // The four one-row segment pictures of a bar.
 enum class BarSegment { Green, Yellow, Red, Bkg };
 
@@ -104,7 +108,8 @@ public:
     // Gives a bar the built-in segment pictures (and clears the segment file names).
     void SetDefaultBarPictures();
 
-    // The free text's font at `zoom` times its size; its size in pixels is FontSize points at 96 dpi.
+    // The free text's font at `zoom` times its size; its size in pixels is FontSize points at 96 dpi,
+    // kept within 1 .. MaxFontPixelSize whatever FontSize a file held.
     QFont TextFont(int zoom = 1) const;
 
     // Asks the screen to redraw.

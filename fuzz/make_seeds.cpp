@@ -1,0 +1,143 @@
+// Writes the fuzz targets' starting corpora with the project's own writers:
+//   OUT/project/*.lcd  small project files from ProjectBytes
+//   OUT/bmp/*.bmp, OUT/jpeg/*.jpg  tiny pictures from QImage::save
+// Usage: make_seeds OUT. Exits 1 with a message when a file cannot be written.
+
+#include "fuzzcommon.h"
+#include "model/terror.h"
+#include "model/tlcdlist.h"
+#include "project/codepage.h"
+#include "project/lcdfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageWriter>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+bool Failed = false;
+
+void Fail(const QString& what)
+{
+    std::fprintf(stderr, "make_seeds: %s\n", qPrintable(what));
+    Failed = true;
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        Fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+}
+
+void WriteProject(const QString& path, const std::function<void(TLCDList&, TLCD&, SplashSettings&)>& fill)
+{
+    TLCDList list;
+    TLCD powerFail;
+    SplashSettings splash;
+    list.AddScreen(240, 320);
+    fill(list, powerFail, splash);
+    try {
+        WriteFile(path, ProjectBytes(list, powerFail, splash));
+    } catch (const TError& e) {
+        Fail(QStringLiteral("%1: %2").arg(path, e.Message()));
+    }
+}
+
+// A small picture with a few colours, so that the encoders keep some detail.
+QImage Sample(int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB888);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y, qRgb(x * 255 / w, y * 255 / h, (x + y) % 2 ? 255 : 0));
+    return image;
+}
+
+void WritePicture(const QString& path, const QImage& image, const char* format, bool progressive = false)
+{
+    QImageWriter writer(path, format);
+    writer.setProgressiveScanWrite(progressive);
+    if (!writer.write(image))
+        Fail(QStringLiteral("cannot write %1: %2").arg(path, writer.errorString()));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_seeds OUT\n");
+        return 2;
+    }
+    StartFuzzApplication();
+    const QDir out(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
+    for (const char* sub : {"project", "bmp", "jpeg"})
+        if (!out.mkpath(QString::fromLatin1(sub)))
+            Fail(QStringLiteral("cannot make %1/%2").arg(out.path(), QLatin1String(sub)));
+
+    const QString bmp = out.filePath(QStringLiteral("bmp/tiny.bmp"));
+    const QString jpeg = out.filePath(QStringLiteral("jpeg/tiny.jpg"));
+    WritePicture(bmp, Sample(5, 3), "bmp");
+    WritePicture(out.filePath(QStringLiteral("bmp/palette.bmp")),
+                 Sample(4, 4).convertToFormat(QImage::Format_Indexed8), "bmp");
+    WritePicture(jpeg, Sample(16, 8), "jpeg");
+    WritePicture(out.filePath(QStringLiteral("jpeg/grey.jpg")),
+                 Sample(8, 8).convertToFormat(QImage::Format_Grayscale8), "jpeg");
+    WritePicture(out.filePath(QStringLiteral("jpeg/progressive.jpg")), Sample(16, 16), "jpeg", true);
+
+    WriteProject(out.filePath(QStringLiteral("project/empty.lcd")), [](TLCDList&, TLCD&, SplashSettings&) {});
+
+    // One element of every kind; the picture element and a bar segment name the seed pictures, so
+    // that the project target reaches the picture loader too.
+    WriteProject(out.filePath(QStringLiteral("project/every_kind.lcd")), [&](TLCDList& list, TLCD&,
+                                                                             SplashSettings& splash) {
+        TLCD& s = *list.Items(0);
+        s.BackgroundColor = 0x203040;
+        TElement* dro = s.AddElement(ekDRO, 10, 10);
+        dro->Format = "%+8.3f";
+        dro->SetText("  12.500");
+        dro->ShowAsAxis = 1;
+        dro->AxisNum = 2;
+        TElement* led = s.AddElement(ekLED, 100, 10);
+        led->OnColor = 0x0000FF;
+        led->OffColor = 0x000040;
+        led->LedMode = 1;
+        led->BlinkInterval = 500;
+        TElement* bar = s.AddElement(ekBar, 10, 40);
+        bar->GreenPicFile = jpeg;
+        bar->MaxVal = 200;
+        s.AddElement(ekShift, 60, 40);
+        s.AddElement(ekStatus, 10, 120)->SetText("READY");
+        TElement* text = s.AddElement(ekText, 10, 150);
+        text->FontName = QStringLiteral("DejaVu Sans");
+        text->FontSize = 10;
+        text->SetText("\xCF\xF0\xE8\xE2\xE5\xF2"); // Cyrillic in the code page
+        s.AddElement(ekImage, 100, 150)->SetText(ToCodePage(bmp));
+        TElement* shape = s.AddElement(ekShape, 10, 200);
+        shape->ShapeType = stRoundRect;
+        shape->PenColor = 0x00AA00;
+        s.AddElement(ekClock, 10, 280);
+        splash = {true, 10, 20, QStringLiteral("splash.gif"), true, false, 1, 2, 3, 4, 16, 24, 0xFFFFFF, 0};
+    });
+
+    WriteProject(out.filePath(QStringLiteral("project/two_screens.lcd")),
+                 [](TLCDList& list, TLCD&, SplashSettings&) {
+                     list.Items(0)->AddElement(ekLED, 5, 5);
+                     TLCD* second = list.AddScreen(240, 320);
+                     second->SetLandscape(true);
+                     second->BackgroundFile = QStringLiteral("missing.bmp");
+                     second->AddElement(ekBar, 300, 200);
+                 });
+
+    WriteProject(out.filePath(QStringLiteral("project/power_fail.lcd")),
+                 [](TLCDList&, TLCD& powerFail, SplashSettings&) {
+                     TElement* dro = powerFail.AddElement(ekDRO, 20, 150);
+                     dro->Format = "%5.1f";
+                     dro->SetText("  0.0");
+                 });
+    return Failed ? 1 : 0;
+}
