@@ -238,6 +238,7 @@ void TMForm::StartUp()
     powerFail_.OnDblClick = [](TElement*) {}; // the power-fail DRO's properties come with the dialogs
     powerFailView_ = new TScreenView(&powerFail_, canvas_);
     powerFailView_->setObjectName(QStringLiteral("PowerFail"));
+    powerFail_.SetModified(false); // creating a screen sets its layout, which is no change of the design
     ArrangeDesignArea();
 
     // 9. The window's place and size.
