@@ -1,0 +1,319 @@
+#include "download.h"
+
+#include "device/panellink.h"
+#include "device/panelprotocol.h"
+#include "project/codepage.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+constexpr int kRussian = 1049;
+
+void ProcessEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+bool EndsWithSeparator(const QString& path)
+{
+#ifdef Q_OS_WIN
+    return path.endsWith(QLatin1Char('\\')) || path.endsWith(QLatin1Char('/'));
+#else
+    return path.endsWith(QLatin1Char('/'));
+#endif
+}
+
+} // namespace
+
+TDownload::TDownload(TPanelLink* link, QObject* parent) : QObject(parent), link_(link) {}
+
+QString TDownload::RelativeName(const QString& folder, const QString& path)
+{
+    const QString d = QDir::fromNativeSeparators(folder);
+    const QString f = QDir::fromNativeSeparators(path);
+    const qsizetype at = f.indexOf(d);
+    return at < 0 ? f : f.mid(at + d.size());
+}
+
+QByteArray TDownload::PanelName(const QString& relativeName, int maxBytes, QString* why)
+{
+#ifndef Q_OS_WIN
+    // Here a backslash is an ordinary character of a name; on the panel it would split the name.
+    if (relativeName.contains(QLatin1Char('\\'))) {
+        *why = QStringLiteral("the name holds a backslash, which the panel takes as a folder separator");
+        return {};
+    }
+#endif
+    QString name = relativeName;
+    name.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    const QByteArray bytes = ToCodePage(name);
+    if (bytes.isEmpty() || bytes.contains('\0')) {
+        *why = QStringLiteral("the name is empty or holds a zero character");
+        return {};
+    }
+    if (FromCodePage(bytes) != name) {
+        *why = QStringLiteral("the name has characters that the panel's code page (Windows-1251) lacks");
+        return {};
+    }
+    if (bytes.size() > maxBytes) {
+        *why = QStringLiteral("the name takes %1 bytes, a report holds at most %2")
+                   .arg(bytes.size())
+                   .arg(maxBytes);
+        return {};
+    }
+    return bytes;
+}
+
+void TDownload::Fail(const QString& text, bool warn)
+{
+    lastError_ = text;
+    stopped_ = true;
+    if (warn)
+        emit Warning(text);
+    else
+        emit LogLine(text, true);
+}
+
+bool TDownload::Exchange(bool awaitReply)
+{
+    QString error;
+    if (!link_->SendCommand(link_->ReportBuffer(), &error)) {
+        // The panel did not get the report, so no answer will come: the command ends here.
+        Fail(error, true);
+        return false;
+    }
+    if (!awaitReply)
+        return true;
+    switch (link_->AwaitReply()) {
+    case TPanelLink::TReply::Answered:
+        return true;
+    case TPanelLink::TReply::TimedOut:
+        Fail(linktext::NoAnswer, false);
+        return false;
+    case TPanelLink::TReply::Removed:
+        Fail(linktext::NoAnswerRemoved, false);
+        return false;
+    }
+    return false;
+}
+
+bool TDownload::SendName(quint8 code, const QByteArray& name)
+{
+    link_->ClearReportBuffer();
+    QByteArray& buf = link_->ReportBuffer();
+    buf[0] = panel::kReportId;
+    buf[1] = char(code);
+    // PanelName has kept the name within the report, its terminating zero included.
+    std::copy(name.begin(), name.end(), buf.begin() + panel::kNameOffset);
+    return Exchange(true);
+}
+
+bool TDownload::Start()
+{
+    QString why;
+    if (!link_->BeginCommand(&why)) {
+        lastError_ = why;
+        emit LogLine(why, true);
+        return false;
+    }
+    lastError_.clear();
+    problems_ = 0;
+    stopped_ = false;
+    return true;
+}
+
+bool TDownload::Begin()
+{
+    emit ProgressVisible(true);
+    ProcessEvents();
+    link_->ClearReportBuffer();
+    QByteArray& buf = link_->ReportBuffer();
+    buf[0] = panel::kReportId;
+    buf[1] = char(panel::cmdBeginTransfer);
+    return Exchange(true);
+}
+
+void TDownload::End()
+{
+    QByteArray& buf = link_->ReportBuffer();
+    buf[0] = panel::kReportId;
+    buf[1] = char(panel::cmdEndTransfer);
+    if (!Exchange(true))
+        return;
+    buf[1] = char(panel::cmdFinish);
+    Exchange(false);
+}
+
+void TDownload::Finish(TOutcome* outcome)
+{
+    if (stopped_) {
+        *outcome = TOutcome::Failed;
+        emit ProgressVisible(false);
+    }
+    link_->EndCommand();
+}
+
+TDownload::TOutcome TDownload::WriteAll(const QString& folder)
+{
+    if (folder.isEmpty()) {
+        lastError_ = languageId_ == kRussian
+                         ? QStringLiteral("Выберите папку с загружаемыми файлами")
+                         : QStringLiteral("Please select a directory with downloading files");
+        emit Warning(lastError_);
+        return TOutcome::Refused;
+    }
+    if (!Start())
+        return TOutcome::Refused;
+    folder_ = folder;
+    TOutcome outcome = TOutcome::Done;
+    if (Begin() && Walk(folder)) {
+        emit ProgressVisible(false);
+        ProcessEvents();
+        emit LogLine(QStringLiteral("Done"), true);
+        End();
+    }
+    Finish(&outcome);
+    return outcome;
+}
+
+TDownload::TOutcome TDownload::WriteSelected(const QString& folder, const QStringList& files)
+{
+    if (!Start())
+        return TOutcome::Refused;
+    folder_ = folder;
+    TOutcome outcome = TOutcome::Done;
+    if (Begin()) {
+        bool ok = true;
+        for (const QString& file : files) {
+            if (!(ok = SendFile(file)))
+                break;
+        }
+        if (ok) {
+            emit LogLine(QStringLiteral("Done"), true);
+            End();
+            emit ProgressVisible(false);
+        }
+    }
+    Finish(&outcome);
+    return outcome;
+}
+
+bool TDownload::Walk(const QString& folder)
+{
+    QString p = folder;
+    if (!p.isEmpty() && EndsWithSeparator(p))
+        p.chop(1);
+    // Sorted by name so that a download always runs in the same order; the panel does not care.
+    const QFileInfoList entries =
+        QDir(p.isEmpty() ? QStringLiteral("/") : p)
+            .entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QFileInfo& entry : entries) {
+        const QString path = p + QLatin1Char('/') + entry.fileName();
+        if (entry.isDir()) {
+            if (entry.isSymLink()) {
+                // A link may lead back up the tree; its folder is not walked.
+                ++problems_;
+                emit LogLine(QStringLiteral("Skipped folder link: %1").arg(entry.fileName()), true);
+                continue;
+            }
+            QString why;
+            const QByteArray name =
+                PanelName(entry.fileName(), panel::MaxNameLength(link_->OutputLength()), &why);
+            if (name.isEmpty()) {
+                ++problems_;
+                emit LogLine(QStringLiteral("Skipped folder \"%1\": %2").arg(entry.fileName(), why), true);
+                continue;
+            }
+            emit LogLine(QStringLiteral("Create dir: ") + entry.fileName(), true);
+            if (!SendName(panel::cmdMakeDir, name) || !Walk(path))
+                return false;
+        } else if (!SendFile(path)) {
+            return false;
+        }
+    }
+    return !stopped_;
+}
+
+bool TDownload::SendFile(const QString& path)
+{
+    const QString relative = RelativeName(folder_, path);
+    QString why;
+    const QByteArray name = PanelName(relative, panel::MaxNameLength(link_->OutputLength()), &why);
+    QString shown = relative;
+    shown.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    if (name.isEmpty()) {
+        ++problems_;
+        emit LogLine(QStringLiteral("Skipped file \"%1\": %2").arg(shown, why), true);
+        return true;
+    }
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        // Pipes, sockets and device nodes could block a read for ever or never end.
+        ++problems_;
+        emit LogLine(QStringLiteral("Skipped file \"%1\": not a regular file").arg(shown), true);
+        return true;
+    }
+    // The file is opened before the panel is told to open its copy, so that a file that cannot be read
+    // leaves the panel's copy as it was and the transfer can still be ended properly.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        const QString text = QStringLiteral("Cannot open file \"%1\". %2")
+                                 .arg(QDir::toNativeSeparators(path), file.errorString());
+        End();
+        Fail(text, true);
+        return false;
+    }
+    emit LogLine(QStringLiteral("Save file: ") + shown, true);
+    if (!SendName(panel::cmdOpenFile, name))
+        return false;
+
+    const qint64 size = file.size();
+    const qint64 full = size / panel::kDataChunk;
+    const int rest = int(size - full * panel::kDataChunk);
+    emit ProgressRange(int(std::min<qint64>(full, INT_MAX)));
+    for (qint64 i = 0; i < full; ++i) {
+        if (!SendData(file, panel::kDataChunk))
+            return false;
+        emit ProgressStep();
+        ProcessEvents();
+    }
+    if (rest > 0 && !SendData(file, rest))
+        return false;
+    ProcessEvents();
+    file.close();
+    QByteArray& buf = link_->ReportBuffer();
+    buf[0] = panel::kReportId;
+    buf[1] = char(panel::cmdCloseFile);
+    return Exchange(true);
+}
+
+bool TDownload::SendData(QFile& file, int count)
+{
+    QByteArray& buf = link_->ReportBuffer();
+    buf[0] = panel::kReportId;
+    buf[1] = char(panel::cmdFileData);
+    buf[2] = char(count);
+    if (file.read(buf.data() + 3, count) != count) {
+        // The file changed or failed under us: close the panel's copy and end the transfer.
+        const QString text = QStringLiteral("Cannot read file \"%1\". %2")
+                                 .arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
+        buf[1] = char(panel::cmdCloseFile);
+        if (Exchange(true))
+            End();
+        Fail(text, true);
+        return false;
+    }
+    if (!Exchange(true))
+        return false;
+    if (link_->ReplyStatus() == 0) {
+        ++problems_;
+        emit LogLine(QStringLiteral("write error"), false);
+    }
+    return true;
+}

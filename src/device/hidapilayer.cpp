@@ -1,0 +1,236 @@
+#include "hidapilayer.h"
+
+#include "device/reportdescriptor.h"
+
+#include <QMetaObject>
+#include <QSet>
+#include <chrono>
+#include <hidapi/hidapi.h>
+
+#ifdef __linux__
+#include <fcntl.h>
+#include <linux/hidraw.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+constexpr int kReportId = 1;
+constexpr int kPollIntervalMs = 1000;
+constexpr int kReadSliceMs = 100;
+
+QString HidError(hid_device* dev)
+{
+    const wchar_t* text = hid_error(dev);
+    if (!text)
+        return QStringLiteral("unknown HID error");
+    return QString::fromWCharArray(text);
+}
+
+// hidapi keeps library-wide state; the layers share it.
+int& InitCount()
+{
+    static int count = 0;
+    return count;
+}
+
+} // namespace
+
+TReportLengths ReadHidrawReportLengths(const QString& path)
+{
+#ifdef __linux__
+    const int fd = ::open(path.toLocal8Bit().constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return {};
+    int size = 0;
+    hidraw_report_descriptor rd{};
+    TReportLengths lengths;
+    if (::ioctl(fd, HIDIOCGRDESCSIZE, &size) == 0 && size > 0 && size <= HID_MAX_DESCRIPTOR_SIZE) {
+        rd.size = quint32(size);
+        if (::ioctl(fd, HIDIOCGRDESC, &rd) == 0)
+            lengths = ParseReportLengths(
+                QByteArrayView(reinterpret_cast<const char*>(rd.value), qsizetype(rd.size)), kReportId);
+    }
+    ::close(fd);
+    return lengths;
+#else
+    Q_UNUSED(path);
+    return {};
+#endif
+}
+
+THidapiDevice::THidapiDevice(THIDDeviceInfo info, int inputLength, int outputLength, QObject* parent)
+    : THIDDevice(parent), info_(std::move(info)), inputLength_(inputLength), outputLength_(outputLength)
+{}
+
+THidapiDevice::~THidapiDevice()
+{
+    Close();
+}
+
+bool THidapiDevice::Open(QString* error)
+{
+    if (removed_) {
+        *error = QStringLiteral("the device has been removed");
+        return false;
+    }
+    if (writeHandle_)
+        return true;
+    const QByteArray path = info_.Path.toLocal8Bit();
+    writeHandle_ = hid_open_path(path.constData());
+    if (!writeHandle_) {
+        *error = QStringLiteral("cannot open %1: %2").arg(info_.Path, HidError(nullptr));
+        return false;
+    }
+    // A second handle for the reader, so that writes on this thread and reads on the reader never
+    // share one handle.
+    readHandle_ = hid_open_path(path.constData());
+    if (readHandle_ && inputLength_ > 0) {
+        stop_ = false;
+        reader_ = std::thread([this] { ReaderLoop(); });
+    }
+    return true;
+}
+
+void THidapiDevice::ReaderLoop()
+{
+    QByteArray buffer(inputLength_, '\0');
+    while (!stop_) {
+        const int n = hid_read_timeout(readHandle_, reinterpret_cast<unsigned char*>(buffer.data()),
+                                       size_t(buffer.size()), kReadSliceMs);
+        if (n > 0) {
+            const QByteArray report = buffer.left(n);
+            // Delivered on the owner's thread; dropped if the device is gone by then.
+            QMetaObject::invokeMethod(
+                this,
+                [this, report] {
+                    if (!removed_)
+                        emit ReportReceived(report);
+                },
+                Qt::QueuedConnection);
+        } else if (n < 0) {
+            // A failed read is retried, but not in a tight loop (an unplugged node fails at once).
+            std::this_thread::sleep_for(std::chrono::milliseconds(kReadSliceMs));
+        }
+    }
+}
+
+void THidapiDevice::Close()
+{
+    stop_ = true;
+    if (reader_.joinable())
+        reader_.join();
+    if (readHandle_)
+        hid_close(readHandle_);
+    if (writeHandle_)
+        hid_close(writeHandle_);
+    readHandle_ = nullptr;
+    writeHandle_ = nullptr;
+}
+
+bool THidapiDevice::Write(const QByteArray& report, QString* error)
+{
+    if (removed_ || !writeHandle_) {
+        *error = removed_ ? QStringLiteral("the device has been removed")
+                          : QStringLiteral("the device is not open");
+        return false;
+    }
+    const int n = hid_write(writeHandle_, reinterpret_cast<const unsigned char*>(report.constData()),
+                            size_t(report.size()));
+    if (n < 0) {
+        *error = HidError(writeHandle_);
+        return false;
+    }
+    if (n != report.size()) {
+        *error = QStringLiteral("only %1 of %2 bytes were written").arg(n).arg(report.size());
+        return false;
+    }
+    return true;
+}
+
+void THidapiDevice::MarkRemoved()
+{
+    if (removed_)
+        return;
+    removed_ = true;
+    Close();
+    emit Removed();
+}
+
+THidapiLayer::THidapiLayer(QObject* parent) : THIDLayer(parent)
+{
+    if (InitCount()++ == 0)
+        hid_init();
+    poll_.setInterval(kPollIntervalMs);
+    connect(&poll_, &QTimer::timeout, this, &THidapiLayer::Poll);
+}
+
+THidapiLayer::~THidapiLayer()
+{
+    poll_.stop();
+    qDeleteAll(devices_);
+    devices_.clear();
+    if (--InitCount() == 0)
+        hid_exit();
+}
+
+QList<THIDDevice*> THidapiLayer::Devices() const
+{
+    QList<THIDDevice*> list;
+    for (THidapiDevice* d : devices_)
+        list.append(d);
+    return list;
+}
+
+void THidapiLayer::Start()
+{
+    Poll();
+    poll_.start();
+    // The first notice comes once the event loop runs, whether or not anything is attached.
+    QMetaObject::invokeMethod(
+        this, [this] { emit DevicesChanged(); }, Qt::QueuedConnection);
+}
+
+bool THidapiLayer::Poll()
+{
+    QSet<QString> present;
+    QList<THIDDeviceInfo> arrived;
+    hid_device_info* list = hid_enumerate(0, 0);
+    for (hid_device_info* e = list; e; e = e->next) {
+        THIDDeviceInfo info;
+        info.Path = QString::fromLocal8Bit(e->path);
+        info.VendorId = e->vendor_id;
+        info.ProductId = e->product_id;
+        if (e->product_string)
+            info.ProductString = QString::fromWCharArray(e->product_string).left(254);
+        if (present.contains(info.Path))
+            continue;
+        present.insert(info.Path);
+        bool known = false;
+        for (THidapiDevice* d : devices_)
+            known = known || d->Info().Path == info.Path;
+        if (!known)
+            arrived.append(info);
+    }
+    hid_free_enumeration(list);
+
+    bool changed = false;
+    for (qsizetype i = devices_.size() - 1; i >= 0; --i) {
+        THidapiDevice* d = devices_[i];
+        if (!present.contains(d->Info().Path)) {
+            devices_.removeAt(i);
+            d->MarkRemoved();
+            d->deleteLater();
+            changed = true;
+        }
+    }
+    for (const THIDDeviceInfo& info : arrived) {
+        const TReportLengths lengths = ReadHidrawReportLengths(info.Path);
+        devices_.append(new THidapiDevice(info, lengths.Input, lengths.Output, this));
+        changed = true;
+    }
+    if (changed && poll_.isActive())
+        emit DevicesChanged();
+    return changed;
+}

@@ -1,0 +1,88 @@
+#include "linksession.h"
+
+#include "device/hidapilayer.h"
+#include "device/panelprotocol.h"
+#include "device/virtualpanel.h"
+#include "model/terror.h"
+
+#include <QDir>
+#include <cmath>
+
+namespace {
+
+QString TakeValue(QStringList& args, qsizetype i)
+{
+    if (i + 1 >= args.size())
+        throw TError(QStringLiteral("%1 needs a value").arg(args[i]));
+    const QString value = args[i + 1];
+    args.remove(i, 2);
+    return value;
+}
+
+QString CheckedHex(const QString& option, const QString& text)
+{
+    static const QString digits = QStringLiteral("0123456789abcdefABCDEF");
+    bool ok = !text.isEmpty() && text.size() <= 4;
+    for (QChar c : text)
+        ok = ok && digits.contains(c);
+    if (!ok)
+        throw TError(QStringLiteral("%1 wants 1 to 4 hexadecimal digits, not \"%2\"").arg(option, text));
+    return text;
+}
+
+} // namespace
+
+TLinkOptions TakeLinkOptions(QStringList& args)
+{
+    TLinkOptions options;
+    for (qsizetype i = 0; i < args.size();) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--vid")) {
+            options.VendorText = CheckedHex(a, TakeValue(args, i));
+        } else if (a == QLatin1String("--pid")) {
+            options.ProductText = CheckedHex(a, TakeValue(args, i));
+        } else if (a == QLatin1String("--virtual-panel")) {
+            options.VirtualPanelDir = TakeValue(args, i);
+        } else if (a == QLatin1String("--timeout")) {
+            const QString text = TakeValue(args, i);
+            bool ok = false;
+            const double seconds = text.toDouble(&ok);
+            if (!ok || !std::isfinite(seconds) || seconds <= 0 || seconds > 3600)
+                throw TError(QStringLiteral("--timeout wants seconds from 0 to 3600, not \"%1\"").arg(text));
+            options.TimeoutMs = std::max(1, int(std::lround(seconds * 1000)));
+        } else {
+            ++i;
+        }
+    }
+    return options;
+}
+
+TLinkSession::TLinkSession(const TLinkOptions& options)
+{
+    if (options.VirtualPanelDir.isEmpty()) {
+        layer_ = std::make_unique<THidapiLayer>();
+    } else {
+        if (!QDir().mkpath(options.VirtualPanelDir))
+            throw TError(QStringLiteral("cannot create the virtual panel's folder \"%1\"")
+                             .arg(QDir::toNativeSeparators(options.VirtualPanelDir)));
+        auto layer = std::make_unique<TVirtualHIDLayer>();
+        virtualPanel_ = layer->Plug(options.VirtualPanelDir);
+        layer_ = std::move(layer);
+    }
+    link_ = std::make_unique<TPanelLink>(layer_.get());
+    link_->SetIdentity(options.VendorText, options.ProductText);
+    link_->SetReplyTimeout(options.TimeoutMs);
+    layer_->Start();
+    link_->DeviceChange();
+    if (!link_->CurrentDevice())
+        throw TError(QStringLiteral("no device matches vendor id %1 and product id %2")
+                         .arg(options.VendorText.toUpper(), options.ProductText.toUpper()));
+    if (!link_->LastClaimError().isEmpty())
+        throw TError(QStringLiteral("cannot open the panel: %1").arg(link_->LastClaimError()));
+}
+
+TLinkSession::~TLinkSession()
+{
+    link_.reset();
+    layer_.reset();
+}

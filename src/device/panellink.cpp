@@ -1,0 +1,188 @@
+#include "panellink.h"
+
+#include "device/panelprotocol.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+TPanelLink::TPanelLink(THIDLayer* layer, QObject* parent)
+    : QObject(parent), layer_(layer), deviceText_(linktext::NoDevice), replyArea_(panel::kReplyAreaSize, '\0')
+{
+    connect(layer_, &THIDLayer::DevicesChanged, this, &TPanelLink::DeviceChange);
+}
+
+void TPanelLink::SetIdentity(const QString& vendorText, const QString& productText)
+{
+    vendorText_ = vendorText;
+    productText_ = productText;
+}
+
+void TPanelLink::SetIdentitySource(std::function<std::pair<QString, QString>()> source)
+{
+    identitySource_ = std::move(source);
+}
+
+THIDDevice* TPanelLink::CurrentDevice() const
+{
+    return current_ && !current_->IsRemoved() ? current_.data() : nullptr;
+}
+
+THIDDevice* TPanelLink::TargetDevice() const
+{
+    if (busy_)
+        return commandDevice_ && !commandDevice_->IsRemoved() ? commandDevice_.data() : nullptr;
+    return CurrentDevice();
+}
+
+int TPanelLink::OutputLength() const
+{
+    const THIDDevice* d = TargetDevice();
+    return d ? d->OutputReportLength() : 0;
+}
+
+void TPanelLink::SetDeviceText(const QString& text)
+{
+    deviceText_ = text;
+    emit DeviceTextChanged(text);
+}
+
+void TPanelLink::DeviceChange()
+{
+    current_ = nullptr;
+    Enumerate();
+}
+
+bool TPanelLink::Refresh()
+{
+    if (busy_)
+        return false;
+    Enumerate();
+    return true;
+}
+
+void TPanelLink::Enumerate()
+{
+    if (identitySource_) {
+        auto [vendor, product] = identitySource_();
+        vendorText_ = vendor;
+        productText_ = product;
+    }
+    vendorId_ = panel::ParseHexIdentity(vendorText_);
+    productId_ = panel::ParseHexIdentity(productText_);
+    SetDeviceText(linktext::NoDevice);
+    for (THIDDevice* device : layer_->Devices()) {
+        if (device->IsRemoved())
+            continue;
+        const THIDDeviceInfo info = device->Info();
+        if (info.VendorId == vendorId_ && info.ProductId == productId_) {
+            current_ = device;
+            SetDeviceText(info.ProductString);
+            Claim(device);
+            if (reportBuffer_.isEmpty()) {
+                reportBuffer_ = QByteArray(panel::kReportBufferSize, '\0');
+                valueReport_ = QByteArray(panel::kReportBufferSize, '\0');
+            }
+        }
+    }
+    emit DiscoveryDone(CurrentDevice() != nullptr);
+}
+
+void TPanelLink::Claim(THIDDevice* device)
+{
+    connect(device, &THIDDevice::ReportReceived, this, &TPanelLink::OnReport, Qt::UniqueConnection);
+    QString error;
+    claimError_.clear();
+    if (!device->Open(&error))
+        claimError_ = error;
+}
+
+void TPanelLink::ClearReportBuffer()
+{
+    const int n = std::min<int>(OutputLength(), int(reportBuffer_.size()));
+    if (n > 0)
+        std::fill_n(reportBuffer_.data(), n, '\0');
+}
+
+bool TPanelLink::BeginCommand(QString* why)
+{
+    if (busy_) {
+        *why = linktext::Busy;
+        return false;
+    }
+    THIDDevice* d = CurrentDevice();
+    if (!d || reportBuffer_.isEmpty()) {
+        *why = QStringLiteral("There is no panel to send to (%1)").arg(linktext::NoDevice);
+        return false;
+    }
+    busy_ = true;
+    commandLost_ = false;
+    commandDevice_ = d;
+    return true;
+}
+
+void TPanelLink::EndCommand()
+{
+    busy_ = false;
+    commandLost_ = false;
+    commandDevice_ = nullptr;
+}
+
+bool TPanelLink::SendCommand(const QByteArray& buffer, QString* error)
+{
+    replied_ = false;
+    if (commandLost_) {
+        *error = QStringLiteral("the command has ended: %1").arg(linktext::NoAnswer);
+        return false;
+    }
+    THIDDevice* d = TargetDevice();
+    if (!d) {
+        *error = linktext::NoDevice;
+        return false;
+    }
+    const int length = d->OutputReportLength();
+    if (length < panel::kMinOutputLength || length > panel::kReportBufferSize || length > buffer.size()) {
+        *error = QStringLiteral("The panel's output report of %1 bytes is not supported (%2 to %3 bytes)")
+                     .arg(length)
+                     .arg(panel::kMinOutputLength)
+                     .arg(panel::kReportBufferSize);
+        return false;
+    }
+    return d->Write(buffer.left(length), error);
+}
+
+TPanelLink::TReply TPanelLink::AwaitReply()
+{
+    if (replied_)
+        return TReply::Answered;
+    QPointer<THIDDevice> device = TargetDevice();
+    if (!device) {
+        commandLost_ = busy_;
+        return TReply::Removed;
+    }
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(this, &TPanelLink::ReplyArrived, &loop, &QEventLoop::quit);
+    connect(device, &THIDDevice::Removed, &loop, &QEventLoop::quit);
+    connect(device, &QObject::destroyed, &loop, &QEventLoop::quit);
+    timer.start(replyTimeoutMs_);
+    loop.exec();
+    if (replied_)
+        return TReply::Answered;
+    commandLost_ = busy_;
+    return !device || device->IsRemoved() ? TReply::Removed : TReply::TimedOut;
+}
+
+void TPanelLink::OnReport(const QByteArray& report)
+{
+    // Only the device that commands go to answers them; other claimed devices are not listened to.
+    if (sender() != TargetDevice())
+        return;
+    replyArea_.fill('\0');
+    const qsizetype n = std::min<qsizetype>(report.size() - 1, panel::kReplyAreaSize);
+    if (n > 0)
+        std::copy_n(report.constData() + 1, n, replyArea_.data());
+    replied_ = true;
+    emit ReplyArrived();
+}

@@ -1,0 +1,119 @@
+#pragma once
+
+// The link to the panel: finds it among the HID devices by vendor and product id, claims it, and
+// exchanges commands with it, one output report for each and at most one input report as the answer.
+// Everything here runs on the user-interface thread.
+
+#include "device/hiddevice.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+class TPanelLink : public QObject
+{
+    Q_OBJECT
+  public:
+    enum class TReply { Answered, TimedOut, Removed };
+
+    static constexpr int kDefaultReplyTimeoutMs = 5000;
+
+    // Does not start the layer; the owner calls layer->Start() when it is ready for the first notice.
+    explicit TPanelLink(THIDLayer* layer, QObject* parent = nullptr);
+
+    // The id texts, read at the start of every discovery pass. By default the texts last given to
+    // SetIdentity ("20A0" and "4122" at first); a window passes a source that reads its edit boxes.
+    void SetIdentity(const QString& vendorText, const QString& productText);
+    void SetIdentitySource(std::function<std::pair<QString, QString>()> source);
+
+    // Discovery pass after a device-change notice: forgets the current device, then makes the last
+    // matching present device current and claims it. Connected to the layer's DevicesChanged.
+    void DeviceChange();
+    // Enumerates again with the ids as they are now, without forgetting the current device first.
+    // Refused (returns false) while a command runs.
+    bool Refresh();
+
+    THIDDevice* CurrentDevice() const;
+    QString DeviceText() const { return deviceText_; } // product string or "no device"
+    quint32 VendorId() const { return vendorId_; }
+    quint32 ProductId() const { return productId_; }
+    QString LastClaimError() const { return claimError_; }
+
+    // The 251-byte report buffer; exists (all zero) from the first matching device on.
+    bool HasReportBuffer() const { return !reportBuffer_.isEmpty(); }
+    QByteArray& ReportBuffer() { return reportBuffer_; }
+    // The value report of cmdSetInterval and cmdSetDateTime, as long as the report buffer.
+    QByteArray& ValueReport() { return valueReport_; }
+    // Output report length of the device that commands go to; 0 without one.
+    int OutputLength() const;
+    // Sets the first OutputLength() bytes of the report buffer to zero.
+    void ClearReportBuffer();
+
+    // A command is a run of exchanges with one device. While it runs, commands go to the device it
+    // began with even if discovery picks another one, and no other command can begin.
+    bool BeginCommand(QString* why);
+    void EndCommand();
+    bool Busy() const { return busy_; }
+
+    // Clears the reply flag and writes the first L bytes of buffer as one report (L = the device's
+    // output report length). Fails, writing nothing, without a device, after the running command has
+    // lost its answer, or when L is outside 103 to 251 bytes.
+    bool SendCommand(const QByteArray& buffer, QString* error);
+
+    // Waits for the reply flag while the event loop runs (window events included), at most the reply
+    // timeout, and not past the removal of the device. After anything but Answered, the running command
+    // sends nothing more.
+    TReply AwaitReply();
+    void SetReplyTimeout(int ms) { replyTimeoutMs_ = ms; }
+    int ReplyTimeout() const { return replyTimeoutMs_; }
+
+    // The last reply: the data bytes of the last input report (128, zero-filled behind them).
+    const QByteArray& ReplyArea() const { return replyArea_; }
+    quint8 ReplyStatus() const { return quint8(replyArea_.at(1)); }
+    quint16 ReplyInterval() const
+    {
+        return quint16(quint8(replyArea_.at(0)) | quint8(replyArea_.at(1)) << 8);
+    }
+    bool ReplyFlag() const { return replied_; }
+
+  signals:
+    // After every discovery pass and Refresh: whether there is a current device now.
+    void DiscoveryDone(bool hasDevice);
+    void DeviceTextChanged(const QString& text);
+    // An input report has been taken into the reply area.
+    void ReplyArrived();
+
+  private:
+    void Enumerate();
+    void Claim(THIDDevice* device);
+    void OnReport(const QByteArray& report);
+    THIDDevice* TargetDevice() const;
+    void SetDeviceText(const QString& text);
+
+    THIDLayer* layer_;
+    std::function<std::pair<QString, QString>()> identitySource_;
+    QString vendorText_ = QStringLiteral("20A0");
+    QString productText_ = QStringLiteral("4122");
+    quint32 vendorId_ = 0;
+    quint32 productId_ = 0;
+    QPointer<THIDDevice> current_;
+    QPointer<THIDDevice> commandDevice_;
+    QString deviceText_;
+    QString claimError_;
+    QByteArray reportBuffer_;
+    QByteArray valueReport_;
+    QByteArray replyArea_;
+    bool replied_ = false;
+    bool busy_ = false;
+    bool commandLost_ = false;
+    int replyTimeoutMs_ = kDefaultReplyTimeoutMs;
+};
+
+// Texts of the link that the log and the command line show.
+namespace linktext {
+inline const QString NoDevice = QStringLiteral("no device");
+inline const QString NoAnswer = QStringLiteral("no answer from the panel");
+inline const QString NoAnswerRemoved = QStringLiteral("no answer from the panel: it was unplugged");
+inline const QString Busy = QStringLiteral("Busy: another command is still running");
+} // namespace linktext

@@ -1,0 +1,254 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "gifwriter.h"
+#include "model/terror.h"
+#include "model/tlcdlist.h"
+#include "output/animation.h"
+#include "output/generate.h"
+#include "output/splash.h"
+#include "project/lcdfile.h"
+#include "testutil.h"
+
+namespace {
+
+quint16 U16(const QByteArray& b, qsizetype at) { return quint16(quint8(b.at(at)) | quint8(b.at(at + 1)) << 8); }
+
+class GenerateTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        previous = QDir::currentPath();
+        QDir::setCurrent(root.path()); // the listing lands here
+        project = root.filePath("demo.lcd");
+        res = root.filePath("res");
+        QDir().mkpath(res);
+        for (int d = 0; d <= 9; ++d)
+            testutil::WriteAll(QDir(res).filePath(QString("n%1.bin").arg(d)), QByteArray("digit ") + char('0' + d));
+        testutil::WriteAll(QDir(res).filePath("n01.bin"), "colon");
+        list.AddScreen(240, 320);
+        list.AddScreen(240, 320);
+        powerFail.Background = BuiltInPowerFailPicture();
+    }
+    void TearDown() override { QDir::setCurrent(previous); }
+
+    QString Run()
+    {
+        TGenerateJob job;
+        job.ProjectFile = project;
+        job.ResFolder = res;
+        job.Screens = &list;
+        job.PowerFail = &powerFail;
+        job.Splash = &splash;
+        job.Animation = &animation;
+        job.OnScreen = [this](int i, int n) { progress << QString("%1/%2").arg(i).arg(n); };
+        return Generate(job);
+    }
+    QByteArray Out(const QString& name) { return testutil::ReadAll(QDir(root.filePath("demo")).filePath(name)); }
+    bool Exists(const QString& name) { return QFileInfo::exists(QDir(root.filePath("demo")).filePath(name)); }
+
+    QTemporaryDir root;
+    QString previous, project, res;
+    TLCDList list;
+    TLCD powerFail;
+    TSplash splash;
+    TAnimation animation;
+    QStringList progress;
+};
+
+} // namespace
+
+TEST(GenerateFolder, NamedAfterTheProjectWithoutItsExtension)
+{
+    EXPECT_EQ(OutputFolderFor("/work/lathe.lcd"), QString("/work/lathe"));
+    EXPECT_EQ(OutputFolderFor("/work/a.b.lcd"), QString("/work/a.b"));
+    EXPECT_EQ(OutputFolderFor("/work/plain"), QString("/work/plain"));
+}
+
+TEST_F(GenerateTest, TwoPortraitScreensWithNothingElse)
+{
+    EXPECT_EQ(Run(), root.filePath("demo"));
+    EXPECT_EQ(Out("logo.bin").size(), 153600);
+    EXPECT_EQ(Out("lcdconfig"), QByteArray(1, '\x02'));
+    EXPECT_EQ(Out("00/01.elm").size(), 9);
+    EXPECT_EQ(Out("01/01bkg.bin").size(), 153600);
+    EXPECT_EQ(Out("pwrfail.bin").size(), 153600);
+    for (const char* absent : {"tm.bin", "pwr.bin", "anime.bin", "n0.bin", "02"})
+        EXPECT_FALSE(Exists(absent)) << absent;
+    EXPECT_EQ(progress, (QStringList{"0/2", "1/2"}));
+}
+
+TEST_F(GenerateTest, LandscapeFirstScreenSetsTheSplashSize)
+{
+    list.Items(0)->SetLandscape(true);
+    QImage picture(240, 320, QImage::Format_RGB888);
+    picture.fill(qRgb(255, 0, 0));
+    for (int y = 160; y < 320; ++y)
+        for (int x = 0; x < 240; ++x)
+            picture.setPixel(x, y, qRgb(0, 0, 255));
+    splash.SetPicture(picture);
+    Run();
+    const QByteArray logo = Out("logo.bin");
+    ASSERT_EQ(logo.size(), 320 * 240 * 2);
+    // Row 125 of a 240-high picture is in its lower half: blue. In a 320-high one it would be red.
+    EXPECT_EQ(U16(logo, (125 * 320 + 0) * 2), 0x001F);
+    EXPECT_EQ(U16(logo, (119 * 320 + 319) * 2), 0xF800);
+    EXPECT_EQ(Out("pwrfail.bin").size(), 320 * 240 * 2);
+    EXPECT_EQ(splash.ScreenSize(), QSize(320, 240));
+}
+
+TEST_F(GenerateTest, ZoomAndGridDoNotChangeTheFilesAndAreLeftAsTheySay)
+{
+    list.Items(0)->AddElement(ekShape, 30, 30);
+    list.Items(0)->AddElement(ekDRO, 60, 60);
+    list.SetGridStep(5);
+    Run();
+    const QByteArray atOne = Out("00/01bkg.bin") + Out("00/01.elm");
+    list.SetZoom(3);
+    list.SetShowGrid(true);
+    Run();
+    EXPECT_EQ(Out("00/01bkg.bin") + Out("00/01.elm"), atOne);
+    EXPECT_EQ(list.Items(0)->Zoom, 1);
+    EXPECT_EQ(list.Items(1)->Zoom, 1);
+    EXPECT_TRUE(list.ShowGrid);
+    EXPECT_TRUE(list.Items(0)->ShowGrid);
+}
+
+TEST_F(GenerateTest, StaleFilesGoFoldersStay)
+{
+    for (int i = 0; i < 3; ++i)
+        list.AddScreen(240, 320);
+    Run();
+    EXPECT_TRUE(Exists("04/01.elm"));
+    list.DeleteScreen(list.Items(4));
+    list.DeleteScreen(list.Items(3));
+    const QDir out(root.filePath("demo"));
+    QDir().mkpath(out.filePath("mine"));
+    testutil::WriteAll(out.filePath("mine/notes.txt"), "x");
+    testutil::WriteAll(out.filePath("stray.bin"), "x");
+    Run();
+    EXPECT_EQ(Out("lcdconfig"), QByteArray(1, '\x03'));
+    EXPECT_TRUE(Exists("02/01.elm"));
+    EXPECT_TRUE(QDir(out.filePath("03")).exists());
+    EXPECT_TRUE(QDir(out.filePath("03")).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(QDir(out.filePath("04")).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(QDir(out.filePath("mine")).exists());
+    EXPECT_FALSE(Exists("mine/notes.txt"));
+    EXPECT_FALSE(Exists("stray.bin"));
+}
+
+TEST_F(GenerateTest, ClockSettingsAndDigitFiles)
+{
+    splash.SetClockShown(true); // hours at (0, 0), minutes at (70, 0), 25 x 35
+    splash.SetClockColors(0x000000, 0xFFFFFF);
+    Run();
+    EXPECT_EQ(Out("tm.bin"), QByteArray::fromHex("0000000046000000190023000" "0FFFF0000"));
+    EXPECT_EQ(Out("n01.bin"), QByteArray("colon"));
+    for (int d = 0; d <= 9; ++d)
+        EXPECT_EQ(Out(QString("n%1.bin").arg(d)), QByteArray("digit ") + char('0' + d));
+
+    // A missing digit file is left out without a message.
+    QFile::remove(QDir(res).filePath("n7.bin"));
+    Run();
+    EXPECT_FALSE(Exists("n7.bin"));
+    EXPECT_TRUE(Exists("n8.bin"));
+}
+
+TEST_F(GenerateTest, PowerFailRecord)
+{
+    TElement* dro = powerFail.AddElement(ekDRO, 10, 20);
+    dro->SetOrderNo(0);
+    dro->Format = "%3.0f";
+    dro->Value = 0;
+    dro->TextColor = 0x000000;
+    dro->BackColor = 0xFFFFFF;
+    Run();
+    const QByteArray pwr = Out("pwr.bin");
+    ASSERT_EQ(pwr.size(), 43);
+    EXPECT_EQ(pwr.left(10), QByteArray::fromHex("00000A00140018000E00"));
+    EXPECT_EQ(U16(pwr, 16), 0x0000);
+    EXPECT_EQ(U16(pwr, 18), 0xFFFF);
+    EXPECT_EQ(pwr.mid(28, 5), QByteArray::fromHex("25332E3066"));
+    EXPECT_EQ(pwr.mid(10, 2), QByteArray(2, '\0'));
+    EXPECT_EQ(pwr.mid(33), QByteArray(10, '\0'));
+}
+
+TEST_F(GenerateTest, AnimationFilesWhenThereAreFrames)
+{
+    gifwriter::Gif gif;
+    gif.Width = gif.Height = 32;
+    gif.GlobalMap = {qRgb(255, 255, 255), qRgb(0, 0, 0)};
+    for (int i = 0; i < 3; ++i)
+        gif.Frames.push_back(gifwriter::SolidFrame(0, 0, 32, 32, quint8(i % 2)));
+    const QString file = root.filePath("wheel.gif");
+    ASSERT_TRUE(gifwriter::WriteGif(file, gif));
+    animation.LoadAnimation(file);
+    animation.SetPosition({100, 200});
+    Run();
+    EXPECT_EQ(Out("anime.bin"), QByteArray::fromHex("0364006400C80020002000"));
+    for (const char* f : {"a00.bin", "a01.bin", "a02.bin"})
+        EXPECT_EQ(Out(f).size(), 2048) << f;
+
+    animation.Clear();
+    Run();
+    EXPECT_FALSE(Exists("anime.bin"));
+    EXPECT_FALSE(Exists("a00.bin"));
+}
+
+TEST_F(GenerateTest, AFileThatCannotBeWrittenEndsItAndTheGridComesBack)
+{
+    list.SetShowGrid(true);
+    testutil::WriteAll(root.filePath("demo"), "a file where the folder should be");
+    try {
+        Run();
+        ADD_FAILURE() << "generated";
+    } catch (const TError& e) {
+        EXPECT_TRUE(e.Message().startsWith("Cannot create file \"")) << e.what();
+        EXPECT_TRUE(e.Message().contains("logo.bin")) << e.what();
+    }
+    EXPECT_TRUE(list.ShowGrid);
+    EXPECT_TRUE(list.Items(1)->ShowGrid);
+}
+
+TEST_F(GenerateTest, CommandLineGeneratesASavedProject)
+{
+    TElement* dro = list.Items(0)->AddElement(ekDRO, 5, 5);
+    dro->Format = "%.2f";
+    list.Items(1)->AddElement(ekBar, 10, 10);
+    SplashSettings s;
+    s.ClockShown = true;
+    SaveProject(project, list, powerFail, s);
+
+    QProcess p;
+    p.start(QStringLiteral(TARVOLT_BIN_DIR "/tarvolt-cli"), {"generate", project, "--res", res});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    EXPECT_EQ(Out("lcdconfig"), QByteArray(1, '\x02'));
+    EXPECT_EQ(Out("00/01.elm").size(), 9 + 43);
+    EXPECT_EQ(Out("01/i00G.bin").size(), 44);
+    EXPECT_EQ(Out("tm.bin").size(), 17);
+    EXPECT_EQ(Out("n3.bin"), QByteArray("digit 3"));
+
+    // The shipped digit files by default; a damaged project or an unwritable output: status 1.
+    p.start(QStringLiteral(TARVOLT_BIN_DIR "/tarvolt-cli"), {"generate", project, "--output", root.filePath("def")});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_EQ(QFileInfo(root.filePath("def/n0.bin")).size(), 1750);
+
+    testutil::WriteAll(root.filePath("blocked"), "x");
+    p.start(QStringLiteral(TARVOLT_BIN_DIR "/tarvolt-cli"), {"generate", project, "--output", root.filePath("blocked")});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_TRUE(p.readAllStandardError().contains("Cannot create file"));
+
+    testutil::WriteAll(root.filePath("bad.lcd"), "short");
+    p.start(QStringLiteral(TARVOLT_BIN_DIR "/tarvolt-cli"), {"generate", root.filePath("bad.lcd")});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_FALSE(QFileInfo::exists(root.filePath("bad")));
+}
