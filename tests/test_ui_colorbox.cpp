@@ -1,9 +1,9 @@
 // The colour box: named colours, system colours, the custom entry.
 
-#include <gtest/gtest.h>
-
 #include "output/syscolors.h"
 #include "ui/colorbox.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

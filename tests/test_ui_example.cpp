@@ -1,22 +1,21 @@
 // The example project under examples/: its generator, and that it opens in the designer as it is.
 // Set TARVOLT_WRITE_EXAMPLE=1 to write the generated files into examples/ before the checks.
 
-#include <gtest/gtest.h>
+#include "gifwriter.h"
+#include "model/tlcdlist.h"
+#include "project/codepage.h"
+#include "project/lcdfile.h"
+#include "testutil.h"
+#include "ui/scrtab.h"
+#include "ui/umain.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QSet>
+#include <gtest/gtest.h>
 #include <memory>
-
-#include "model/tlcdlist.h"
-#include "project/codepage.h"
-#include "project/lcdfile.h"
-#include "gifwriter.h"
-#include "testutil.h"
-#include "ui/scrtab.h"
-#include "ui/umain.h"
 
 namespace {
 
@@ -30,7 +29,7 @@ const QString SplashImage = QStringLiteral("examples/splash.jpg");
 // Pictures are named relative to the repository folder, from where the designer is started.
 class InRepository : public testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         previous = QDir::currentPath();
@@ -96,7 +95,8 @@ gifwriter::Gif WheelAnimation()
 {
     gifwriter::Gif gif;
     gif.Width = gif.Height = 32;
-    gif.GlobalMap = {qRgb(255, 255, 255), qRgb(0xF0, 0xA0, 0x20), qRgb(0x20, 0x20, 0x20), qRgb(0xC0, 0xC0, 0xC0)};
+    gif.GlobalMap = {qRgb(255, 255, 255), qRgb(0xF0, 0xA0, 0x20), qRgb(0x20, 0x20, 0x20),
+                     qRgb(0xC0, 0xC0, 0xC0)};
     for (int f = 0; f < 4; ++f) {
         QImage image(32, 32, QImage::Format_RGB32);
         image.fill(Qt::white);
@@ -289,7 +289,8 @@ TEST_F(InRepository, GeneratorMatchesTheExample)
     TLCD madePowerFail;
     SplashSettings madeSplash;
     BuildExample(made, madePowerFail, madeSplash);
-    const QString temp = QDir::temp().filePath(QStringLiteral("tarvolt-example-%1.lcd").arg(QCoreApplication::applicationPid()));
+    const QString temp = QDir::temp().filePath(
+        QStringLiteral("tarvolt-example-%1.lcd").arg(QCoreApplication::applicationPid()));
     SaveProject(temp, made, madePowerFail, madeSplash);
     TLCDList generated, committed;
     TLCD generatedPowerFail, committedPowerFail;

@@ -1,6 +1,18 @@
 // The main window: start-up and settings, pages, placement, project life cycle, exit.
 
-#include <gtest/gtest.h>
+#include "dialogs/usettings.h"
+#include "gifwriter.h"
+#include "model/telement.h"
+#include "project/codepage.h"
+#include "project/lcdfile.h"
+#include "testutil.h"
+#include "ui/colorbox.h"
+#include "ui/messages.h"
+#include "ui/paletteitem.h"
+#include "ui/radiogroup.h"
+#include "ui/scrtab.h"
+#include "ui/settingsfile.h"
+#include "ui/umain.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -15,26 +27,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <cctype>
+#include <gtest/gtest.h>
 #include <memory>
-
-#include "dialogs/usettings.h"
-#include "model/telement.h"
-#include "project/codepage.h"
-#include "project/lcdfile.h"
-#include "testutil.h"
-#include "ui/colorbox.h"
-#include "ui/messages.h"
-#include "ui/paletteitem.h"
-#include "ui/radiogroup.h"
-#include "ui/scrtab.h"
-#include "ui/umain.h"
+#include <string>
 
 namespace {
 
 // A window on a temporary INI file whose questions are answered by the test and recorded.
 class MainWindow : public testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
@@ -180,15 +183,17 @@ TEST_F(MainWindow, FirstRunWithoutSettingsFile)
 TEST_F(MainWindow, ControlsCarryTheirNames)
 {
     TMForm& f = Make();
-    for (const char* name : {"PGscreen", "Label1", "Label2", "LV", "lbFreeElement", "rgSize", "SplashPanel",
-                             "ImgSplash", "lbSplash", "lbPWR", "itmDRO", "Shape1", "itmBar", "shShift", "Label8",
-                             "itmLabel", "itmImg", "itmShape", "Label10", "ppElement", "btGrid", "btOrder",
-                             "btCopyProp", "btGetBkg", "btGetFg", "cxTimer"})
+    for (const char* name :
+         {"PGscreen",  "Label1",     "Label2",   "LV",       "lbFreeElement", "rgSize",    "SplashPanel",
+          "ImgSplash", "lbSplash",   "lbPWR",    "itmDRO",   "Shape1",        "itmBar",    "shShift",
+          "Label8",    "itmLabel",   "itmImg",   "itmShape", "Label10",       "ppElement", "btGrid",
+          "btOrder",   "btCopyProp", "btGetBkg", "btGetFg",  "cxTimer"})
         EXPECT_NE(f.findChild<QObject*>(QString::fromLatin1(name)), nullptr) << name;
     // Every palette item carries its kind as its tag.
-    const std::pair<const char*, int> tags[] = {{"itmDRO", ekDRO},     {"Shape1", ekLED},    {"itmBar", ekBar},
-                                                {"shShift", ekShift},  {"Label8", ekStatus}, {"itmLabel", ekText},
-                                                {"itmImg", ekImage},   {"itmShape", ekShape}, {"Label10", ekClock}};
+    const std::pair<const char*, int> tags[] = {
+        {"itmDRO", ekDRO},    {"Shape1", ekLED},     {"itmBar", ekBar},
+        {"shShift", ekShift}, {"Label8", ekStatus},  {"itmLabel", ekText},
+        {"itmImg", ekImage},  {"itmShape", ekShape}, {"Label10", ekClock}};
     for (const auto& [name, kind] : tags)
         EXPECT_EQ(TMForm::DragKind(f.findChild<QObject*>(QString::fromLatin1(name))), kind) << name;
 }
@@ -202,7 +207,8 @@ struct IniCase
 };
 
 class SettingsRead : public MainWindow, public testing::WithParamInterface<IniCase>
-{};
+{
+};
 
 TEST_P(SettingsRead, ValuesAreReadAndWrittenBack)
 {
@@ -211,23 +217,32 @@ TEST_P(SettingsRead, ValuesAreReadAndWrittenBack)
     TMForm& f = Make();
     f.show();
     f.close();
-    EXPECT_EQ(IniValue(QString::fromLatin1(c.writtenKey)).toString(), QString::fromLatin1(c.written)) << c.key;
+    EXPECT_EQ(IniValue(QString::fromLatin1(c.writtenKey)).toString(), QString::fromLatin1(c.written))
+        << c.key;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, SettingsRead,
-    testing::Values(IniCase{"Settings/Grid", "200", "Settings/Grid", "100"},
-                    IniCase{"Settings/Grid", "0", "Settings/Grid", "1"},
-                    IniCase{"Settings/Grid", "0x0A", "Settings/Grid", "10"},
-                    IniCase{"Settings/Grid", "rubbish", "Settings/Grid", "5"},
-                    IniCase{"Settings/MaxElement", "50", "Settings/MaxElement", "20"},
-                    IniCase{"Settings/ShowGrid", "7", "Settings/ShowGrid", "1"},
-                    IniCase{"Settings/ShowGrid", "0", "Settings/ShowGrid", "0"},
-                    IniCase{"Settings/Language", "7", "Settings/Language", "0"},
-                    IniCase{"Window/LVHeight", "200", "Window/LVHeight", "200"},
-                    IniCase{"Settings/BkgFile", "/no/such/splash.bmp", "Settings/BkgFile", "/no/such/splash.bmp"},
-                    IniCase{"Settings/LasFile", "/no/such/project.lcd", "Settings/LasFile", ""},
-                    IniCase{"Window/Left", "12", "Window/Left", "12"}));
+INSTANTIATE_TEST_SUITE_P(Keys, SettingsRead,
+                         testing::Values(IniCase{"Settings/Grid", "200", "Settings/Grid", "100"},
+                                         IniCase{"Settings/Grid", "0", "Settings/Grid", "1"},
+                                         IniCase{"Settings/Grid", "0x0A", "Settings/Grid", "10"},
+                                         IniCase{"Settings/Grid", "rubbish", "Settings/Grid", "5"},
+                                         IniCase{"Settings/MaxElement", "50", "Settings/MaxElement", "20"},
+                                         IniCase{"Settings/ShowGrid", "7", "Settings/ShowGrid", "1"},
+                                         IniCase{"Settings/ShowGrid", "0", "Settings/ShowGrid", "0"},
+                                         IniCase{"Settings/Language", "7", "Settings/Language", "0"},
+                                         IniCase{"Window/LVHeight", "200", "Window/LVHeight", "200"},
+                                         IniCase{"Settings/BkgFile", "/no/such/splash.bmp",
+                                                 "Settings/BkgFile", "/no/such/splash.bmp"},
+                                         IniCase{"Settings/LasFile", "/no/such/project.lcd",
+                                                 "Settings/LasFile", ""},
+                                         IniCase{"Window/Left", "12", "Window/Left", "12"}),
+                         [](const testing::TestParamInfo<IniCase>& info) {
+                             std::string name = std::to_string(info.index) + "_" + info.param.key;
+                             for (char& ch : name)
+                                 if (!std::isalnum(static_cast<unsigned char>(ch)))
+                                     ch = '_';
+                             return name;
+                         });
 
 TEST_F(MainWindow, SettingsAreAppliedAtStartUp)
 {
@@ -267,7 +282,10 @@ TEST_F(MainWindow, SettingsDialogTakesEffectAtOnce)
     EXPECT_TRUE(f.Page(1)->SCR->ShowGrid);
 
     // The grid colour is written each time the dialog closes.
-    settingsDialog = [](TSetForm& d) { d.cxColor->SetColor(0x00FF00); emit d.cxColor->ColorChanged(0x00FF00); };
+    settingsDialog = [](TSetForm& d) {
+        d.cxColor->SetColor(0x00FF00);
+        emit d.cxColor->ColorChanged(0x00FF00);
+    };
     Run(f, f.acSettings);
     EXPECT_EQ(f.List().GridColor, 0x00FF00u);
     EXPECT_EQ(IniValue("Settings/GridColor").toString(), QStringLiteral("65280"));
@@ -418,7 +436,7 @@ TEST_F(MainWindow, AcceptanceRulesOfWorkScreens)
     {
         int kind;
         bool accepted;
-    } const cases[] = {{ekDRO, false},  {ekLED, false},  {ekBar, false},  {ekText, true}, {ekImage, true},
+    } const cases[] = {{ekDRO, false},  {ekLED, false},  {ekBar, false},  {ekText, true},   {ekImage, true},
                        {ekShape, true}, {ekClock, true}, {ekShift, true}, {ekStatus, true}, {3, false}};
     for (const auto& c : cases) {
         EXPECT_EQ(DragOver(View(0), c.kind, {200, 300}), c.accepted) << c.kind;
@@ -631,7 +649,9 @@ TEST_F(MainWindow, OutOfScreenElementsAreReportedOnce)
     SaveProject(file, f.List(), f.PowerFail(), f.GatherSplash());
     ASSERT_TRUE(f.OpenProjectFile(file));
     ASSERT_EQ(notices.size(), 1);
-    EXPECT_EQ(notices[0], QStringLiteral("Program found a elements outside the screen. Programm set it coordinates to 0;0"));
+    EXPECT_EQ(
+        notices[0],
+        QStringLiteral("Program found a elements outside the screen. Programm set it coordinates to 0;0"));
     EXPECT_EQ(f.ActiveScreen()->Item(0)->Left, 0);
     EXPECT_TRUE(f.List().Modified);
 
@@ -645,7 +665,9 @@ TEST_F(MainWindow, OutOfScreenElementsAreReportedOnce)
     g.show();
     ASSERT_EQ(notices.size(), 1);
     // Showing applies language entry 0, the built-in English.
-    EXPECT_EQ(notices[0], QStringLiteral("Program found a elements outside the screen. Programm set it coordinates to 0;0"));
+    EXPECT_EQ(
+        notices[0],
+        QStringLiteral("Program found a elements outside the screen. Programm set it coordinates to 0;0"));
     EXPECT_EQ(IniValue("Settings/Language").toString(), QStringLiteral("0"));
 }
 
@@ -653,12 +675,13 @@ struct MissingCase
 {
     int language;
     bool answerYes;
-    bool replace; // the picture dialog returns a file
+    bool replace;         // the picture dialog returns a file
     const char* question; // %1 = file
 };
 
 class MissingPictures : public MainWindow, public testing::WithParamInterface<MissingCase>
-{};
+{
+};
 
 TEST_P(MissingPictures, AreAskedAboutOneByOne)
 {
@@ -685,7 +708,8 @@ TEST_P(MissingPictures, AreAskedAboutOneByOne)
     ASSERT_EQ(questions.size(), 2);
     for (int i = 0; i < 2; ++i)
         EXPECT_EQ(questions[i], QString::fromUtf8(c.question).arg(QDir::toNativeSeparators(files[i])));
-    EXPECT_EQ(presets, c.answerYes ? (QStringList{QStringLiteral("a.bmp"), QStringLiteral("b.bmp")}) : QStringList());
+    EXPECT_EQ(presets,
+              c.answerYes ? (QStringList{QStringLiteral("a.bmp"), QStringLiteral("b.bmp")}) : QStringList());
     EXPECT_TRUE(f.List().Modified);
     ASSERT_EQ(f.ActiveScreen()->Count(), 2);
     TElement* e = f.ActiveScreen()->Item(1);
@@ -698,7 +722,12 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(MissingCase{LangEnglish, false, false, "File %1 not found. Fintd it ?"},
                     MissingCase{LangEnglish, true, false, "File %1 not found. Fintd it ?"},
                     MissingCase{LangEnglish, true, true, "File %1 not found. Fintd it ?"},
-                    MissingCase{LangRussian, true, true, "Файл %1 не найден. Задать вручную ?"}));
+                    MissingCase{LangRussian, true, true, "Файл %1 не найден. Задать вручную ?"}),
+    [](const testing::TestParamInfo<MissingCase>& info) {
+        const MissingCase& c = info.param;
+        return std::string(c.language == LangRussian ? "Russian" : "English") + (c.answerYes ? "Yes" : "No") +
+               (c.replace ? "Chosen" : "Cancelled");
+    });
 
 TEST_F(MainWindow, ExitAsksWhenOnlyThePowerFailDroMoved)
 {
@@ -742,6 +771,83 @@ TEST_F(MainWindow, ExitWithoutSavingWritesTheSettings)
     EXPECT_EQ(questions.size(), 1);
     EXPECT_EQ(IniValue("Settings/LasFile").toString(), QString());
     EXPECT_EQ(IniValue("Settings/MaxElement").toString(), QStringLiteral("20"));
+}
+
+TEST_F(MainWindow, OpeningKeepsTheAnimationWhenTheProjectNamesNone)
+{
+    TMForm& f = Make();
+    gifwriter::Gif gif;
+    gif.Width = gif.Height = 8;
+    gif.GlobalMap = {qRgb(255, 255, 255), qRgb(255, 0, 0)};
+    gif.Frames = {gifwriter::SolidFrame(0, 0, 8, 8, 0), gifwriter::SolidFrame(0, 0, 8, 8, 1)};
+    const QString wheel = dir.filePath(QStringLiteral("wheel.gif"));
+    ASSERT_TRUE(gifwriter::WriteGif(wheel, gif));
+
+    // A project without a GIF, saved before the animation exists.
+    const QString plain = dir.filePath(QStringLiteral("plain.lcd"));
+    SaveProject(plain, f.List(), f.PowerFail(), f.GatherSplash());
+    f.Animation().LoadAnimation(wheel);
+    ASSERT_TRUE(f.OpenProjectFile(plain));
+    EXPECT_EQ(f.Animation().FrameCount(), 2);
+    EXPECT_EQ(f.findChild<QListWidget*>(QStringLiteral("LV"))->count(), 2);
+    EXPECT_EQ(f.GatherSplash().GifFile, wheel);
+
+    // Saved with it next time; a project whose GIF has gone keeps the animation, without a message.
+    const QString withGif = dir.filePath(QStringLiteral("gif.lcd"));
+    SaveProject(withGif, f.List(), f.PowerFail(), f.GatherSplash());
+    SplashSettings missing = f.GatherSplash();
+    missing.GifFile = dir.filePath(QStringLiteral("gone.gif"));
+    SaveProject(dir.filePath(QStringLiteral("gone.lcd")), f.List(), f.PowerFail(), missing);
+    ASSERT_TRUE(f.OpenProjectFile(dir.filePath(QStringLiteral("gone.lcd"))));
+    EXPECT_EQ(f.Animation().FrameCount(), 2);
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_TRUE(notices.isEmpty());
+    EXPECT_FALSE(Modified());
+
+    TLCDList list;
+    TLCD powerFail;
+    EXPECT_EQ(LoadProject(withGif, list, powerFail).Splash.GifFile, wheel);
+}
+
+TEST(SettingsFile, IntegersAreDecimalOrHexadecimal)
+{
+    struct
+    {
+        const char* text;
+        bool ok;
+        qint64 value;
+    } const cases[] = {{"12", true, 12},        {"0x1F", true, 31}, {"0XFF", true, 255}, {"-3", true, -3},
+                       {" 7 ", true, 7},        {"0x", false, 0},   {"", false, 0},      {"12a", false, 0},
+                       {"0x0000FF", true, 255}, {"1.5", false, 0}};
+    for (const auto& c : cases) {
+        qint64 value = 0;
+        EXPECT_EQ(TSettingsFile::ParseInteger(QString::fromLatin1(c.text), value), c.ok) << c.text;
+        if (c.ok) {
+            EXPECT_EQ(value, c.value) << c.text;
+        }
+    }
+}
+
+TEST(SettingsFile, LivesBesideTheProgramWhenThatFolderIsWritable)
+{
+    const QFileInfo exe(QCoreApplication::applicationFilePath());
+    ASSERT_TRUE(QFileInfo(exe.absolutePath()).isWritable());
+    EXPECT_EQ(TSettingsFile::DefaultPath(),
+              exe.absolutePath() + QLatin1Char('/') + exe.completeBaseName() + QStringLiteral(".ini"));
+}
+
+TEST(SettingsFile, UnknownKeysSurviveWrites)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("s.ini"));
+    testutil::WriteAll(path, "[Settings]\nMine=keep\nGrid=0x10\n");
+    const TSettingsFile file(path);
+    EXPECT_EQ(file.ReadInteger(QStringLiteral("Settings"), QStringLiteral("Grid"), 5), 16);
+    EXPECT_EQ(file.ReadInteger(QStringLiteral("Settings"), QStringLiteral("Missing"), 5), 5);
+    file.WriteInteger(QStringLiteral("Settings"), QStringLiteral("Grid"), 9);
+    EXPECT_EQ(QSettings(path, QSettings::IniFormat).value(QStringLiteral("Settings/Mine")).toString(),
+              QStringLiteral("keep"));
+    EXPECT_EQ(file.ReadInteger(QStringLiteral("Settings"), QStringLiteral("Grid"), 5), 9);
 }
 
 } // namespace

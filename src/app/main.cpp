@@ -1,13 +1,13 @@
 // The designer: tarvolt-designer [--splash IMAGE] [PROJECT.lcd]
 
+#include "model/terror.h"
+#include "output/urgb.h"
+#include "ui/umain.h"
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QMessageBox>
-
-#include "model/terror.h"
-#include "output/urgb.h"
-#include "ui/umain.h"
 
 int main(int argc, char** argv)
 {

@@ -1,5 +1,7 @@
 #include "dialogs/usettings.h"
 
+#include "ui/colorbox.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -7,8 +9,6 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
-
-#include "ui/colorbox.h"
 
 TSetForm::TSetForm(QWidget* parent) : QDialog(parent)
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QDialog>
-
 #include "output/urgb.h"
+
+#include <QDialog>
 
 class QCheckBox;
 class QComboBox;
@@ -15,7 +15,7 @@ class TSetForm : public QDialog
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TSetForm(QWidget* parent = nullptr);
 
     QSpinBox* eMaxEl;
@@ -30,7 +30,7 @@ public:
     bool ShowGrid() const;
     void SetShowGrid(bool on);
 
-signals:
+  signals:
     void GridChanged(int step);
     void ShowGridClicked(bool on);
     void ColorPicked(TColor color);

@@ -9,4 +9,3 @@ QImage ImagePlaceholder();
 
 // The palette's bar item: 22 x 60.
 QImage PaletteBarPicture();
-

@@ -1,11 +1,11 @@
 #include "ui/colorbox.h"
 
+#include "model/render.h"
+#include "output/syscolors.h"
+
 #include <QColorDialog>
 #include <QPainter>
 #include <QPixmap>
-
-#include "model/render.h"
-#include "output/syscolors.h"
 
 namespace {
 constexpr int RoleColor = Qt::UserRole;
@@ -31,11 +31,11 @@ TColor FromQColor(const QColor& color)
 const std::vector<TColorBox::TNamedColor>& TColorBox::NamedColors()
 {
     static const std::vector<TNamedColor> colors = {
-        {"Black", 0x000000},       {"Maroon", 0x000080},     {"Green", 0x008000},     {"Olive green", 0x008080},
-        {"Navy blue", 0x800000},   {"Purple", 0x800080},     {"Teal", 0x808000},      {"Gray", 0x808080},
-        {"Silver", 0xC0C0C0},      {"Red", 0x0000FF},        {"Lime", 0x00FF00},      {"Yellow", 0x00FFFF},
-        {"Blue", 0xFF0000},        {"Fuchsia", 0xFF00FF},    {"Aqua", 0xFFFF00},      {"White", 0xFFFFFF},
-        {"Money green", 0xC0DCC0}, {"Sky blue", 0xF0CAA6},   {"Cream", 0xF0FBFF},     {"Medium gray", 0xA4A0A0},
+        {"Black", 0x000000},       {"Maroon", 0x000080},   {"Green", 0x008000}, {"Olive green", 0x008080},
+        {"Navy blue", 0x800000},   {"Purple", 0x800080},   {"Teal", 0x808000},  {"Gray", 0x808080},
+        {"Silver", 0xC0C0C0},      {"Red", 0x0000FF},      {"Lime", 0x00FF00},  {"Yellow", 0x00FFFF},
+        {"Blue", 0xFF0000},        {"Fuchsia", 0xFF00FF},  {"Aqua", 0xFFFF00},  {"White", 0xFFFFFF},
+        {"Money green", 0xC0DCC0}, {"Sky blue", 0xF0CAA6}, {"Cream", 0xF0FBFF}, {"Medium gray", 0xA4A0A0},
     };
     return colors;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "output/urgb.h"
+
 #include <QComboBox>
 #include <functional>
-
-#include "output/urgb.h"
 
 // A drop-down list of colours as the designer holds them (0x00BBGGRR): twenty named colours, the
 // desktop's system colours, and "Custom..." which opens the system colour picker. A colour picked
@@ -12,7 +12,7 @@ class TColorBox : public QComboBox
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TColorBox(QWidget* parent = nullptr);
 
     TColor Color() const { return color_; }
@@ -31,11 +31,11 @@ public:
     };
     static const std::vector<TNamedColor>& NamedColors();
 
-signals:
+  signals:
     // The user chose a colour (not sent by SetColor).
     void ColorChanged(TColor color);
 
-private:
+  private:
     void Activated(int index);
     int CustomIndex() const;
     int PickerIndex() const;

@@ -44,7 +44,8 @@ QString ProjectNotSaved()
 
 QString ScreenCaption(int position)
 {
-    return (RussianActive() ? QStringLiteral("Экран ") : QStringLiteral("Screen ")) + QString::number(position);
+    return (RussianActive() ? QStringLiteral("Экран ") : QStringLiteral("Screen ")) +
+           QString::number(position);
 }
 
 QString Warning()

@@ -1,11 +1,11 @@
 #include "ui/paletteitem.h"
 
+#include "ui/screenview.h"
+
 #include <QApplication>
 #include <QDrag>
 #include <QMimeData>
 #include <QMouseEvent>
-
-#include "ui/screenview.h"
 
 TPaletteItem::TPaletteItem(quint8 kind, QWidget* parent) : QLabel(parent), kind_(kind)
 {

@@ -8,7 +8,7 @@ class TPaletteItem : public QLabel
 {
     Q_OBJECT
 
-public:
+  public:
     TPaletteItem(quint8 kind, QWidget* parent = nullptr);
 
     quint8 Kind() const { return kind_; }
@@ -16,11 +16,11 @@ public:
     // The drag's data for a kind, as the screens read it.
     static class QMimeData* MimeFor(quint8 kind);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
-private:
+  private:
     quint8 kind_;
     QPoint pressAt_;
     bool pressed_ = false;

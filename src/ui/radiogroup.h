@@ -10,7 +10,7 @@ class TRadioGroup : public QGroupBox
 {
     Q_OBJECT
 
-public:
+  public:
     TRadioGroup(const QString& caption, const QStringList& items, QWidget* parent = nullptr);
 
     int ItemIndex() const { return index_; }
@@ -18,10 +18,10 @@ public:
     void SetItemIndex(int index);
     class QRadioButton* Button(int index) const;
 
-signals:
+  signals:
     void Clicked(int index);
 
-private:
+  private:
     QButtonGroup group_;
     int index_ = 0;
 };

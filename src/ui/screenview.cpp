@@ -1,5 +1,11 @@
 #include "ui/screenview.h"
 
+#include "model/editing.h"
+#include "model/render.h"
+#include "model/tlcd.h"
+#include "output/syscolors.h"
+#include "ui/colorbox.h"
+
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHelpEvent>
@@ -9,12 +15,6 @@
 #include <QPainter>
 #include <QToolTip>
 
-#include "model/editing.h"
-#include "model/render.h"
-#include "model/tlcd.h"
-#include "output/syscolors.h"
-#include "ui/colorbox.h"
-
 const char* TScreenView::KindProperty = "Tag";
 const char* TScreenView::KindMimeType = "application/x-tarvolt-element-kind";
 
@@ -23,7 +23,7 @@ namespace {
 // from the drag's data, so drops from another window of the program work alike.
 class TDragSource : public QObject
 {
-public:
+  public:
     explicit TDragSource(int kind) { setProperty(TScreenView::KindProperty, kind); }
 };
 
@@ -33,7 +33,8 @@ int KindOf(const QMimeData* mime)
     if (!mime || !mime->hasFormat(QString::fromLatin1(TScreenView::KindMimeType)))
         return -1;
     bool ok = false;
-    const int kind = QString::fromLatin1(mime->data(QString::fromLatin1(TScreenView::KindMimeType))).toInt(&ok);
+    const int kind =
+        QString::fromLatin1(mime->data(QString::fromLatin1(TScreenView::KindMimeType))).toInt(&ok);
     return ok && kind >= 0 && kind <= 255 ? kind : -1;
 }
 } // namespace

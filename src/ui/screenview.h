@@ -1,11 +1,11 @@
 #pragma once
 
+#include "output/urgb.h"
+
 #include <QImage>
 #include <QMenu>
 #include <QPointer>
 #include <QWidget>
-
-#include "output/urgb.h"
 
 class TElement;
 class TLCD;
@@ -18,7 +18,7 @@ class TScreenView : public QWidget
 {
     Q_OBJECT
 
-public:
+  public:
     // The screen outlives the view, or is destroyed with it; the view never owns it.
     explicit TScreenView(TLCD* screen, QWidget* parent = nullptr);
 
@@ -39,7 +39,7 @@ public:
     // The MIME type under which a drag carries the element kind (one decimal number).
     static const char* KindMimeType;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -50,7 +50,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
     bool event(QEvent* event) override;
 
-private:
+  private:
     void Press(QMouseEvent* event, bool doubleClick);
     void ScreenChanged();
     TColor ColorAt(QPoint point);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QWidget>
-
 #include "ui/screenview.h"
+
+#include <QWidget>
 
 class TLCD;
 
@@ -13,8 +13,9 @@ class TSCRTab : public QWidget
 {
     Q_OBJECT
 
-public:
-    TSCRTab(TLCD* screen, QWidget* parent = nullptr) : QWidget(parent), SCR(screen), View(new TScreenView(screen, this))
+  public:
+    TSCRTab(TLCD* screen, QWidget* parent = nullptr)
+        : QWidget(parent), SCR(screen), View(new TScreenView(screen, this))
     {
         View->move(1, 1);
     }

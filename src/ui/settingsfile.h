@@ -7,7 +7,7 @@
 // as the default given; integers beginning with "0x" or "0X" are hexadecimal.
 class TSettingsFile
 {
-public:
+  public:
     explicit TSettingsFile(QString path) : path_(std::move(path)) {}
 
     const QString& Path() const { return path_; }
@@ -27,6 +27,6 @@ public:
     // platform's configuration folder (created when missing).
     static QString DefaultPath();
 
-private:
+  private:
     QString path_;
 };

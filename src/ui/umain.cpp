@@ -1,5 +1,17 @@
 #include "ui/umain.h"
 
+#include "dialogs/usettings.h"
+#include "model/render.h"
+#include "model/terror.h"
+#include "project/lcdfile.h"
+#include "ui/builtinpictures.h"
+#include "ui/colorbox.h"
+#include "ui/messages.h"
+#include "ui/palette.h"
+#include "ui/radiogroup.h"
+#include "ui/screenview.h"
+#include "ui/scrtab.h"
+
 #include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QActionGroup>
@@ -19,32 +31,23 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
-#include <QTimer>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <clocale>
 
-#include "dialogs/usettings.h"
-#include "model/render.h"
-#include "model/terror.h"
-#include "project/lcdfile.h"
-#include "ui/builtinpictures.h"
-#include "ui/colorbox.h"
-#include "ui/messages.h"
-#include "ui/paletteitem.h"
-#include "ui/radiogroup.h"
-#include "ui/scrtab.h"
-#include "ui/screenview.h"
-
 namespace {
 
 const QString SecSettings = QStringLiteral("Settings");
+// The largest zoom factor: a portrait screen is then 1920 x 2560 window pixels, which the view still
+// renders at once on every change.
+constexpr int MaxZoom = 8;
 const QString SecWindow = QStringLiteral("Window");
 
 // A tool-bar picture: a short sign on a coloured tile.
@@ -66,31 +69,6 @@ QIcon ToolIcon(const QString& sign, QColor tile)
     return QIcon(pixmap);
 }
 
-QLabel* ColourText(const QString& text, TColor back, QSize size, QWidget* label)
-{
-    auto* l = qobject_cast<QLabel*>(label);
-    l->setText(text);
-    l->setAutoFillBackground(true);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::Window, ToQColor(back));
-    pal.setColor(QPalette::WindowText, Qt::black);
-    l->setPalette(pal);
-    l->setFixedSize(size);
-    return l;
-}
-
-QPixmap RoundedTile(QSize size, QColor fill, qreal radius)
-{
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(fill);
-    p.setPen(fill.darker(140));
-    p.drawRoundedRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1), radius, radius);
-    return pixmap;
-}
-
 // The animation preview's look: pixels of the colour of the picture's bottom-left pixel are left out,
 // so that the splash screen shows through them.
 QPixmap KeyedPixmap(const QImage& picture)
@@ -101,14 +79,6 @@ QPixmap KeyedPixmap(const QImage& picture)
     const QColor key = picture.pixelColor(0, picture.height() - 1);
     pixmap.setMask(pixmap.createMaskFromColor(key, Qt::MaskInColor));
     return pixmap;
-}
-
-QFrame* Separator(QWidget* parent)
-{
-    auto* line = new QFrame(parent);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
 }
 
 } // namespace
@@ -192,7 +162,8 @@ void TMForm::StartUp()
 
     // 2, 3. The settings file and the settings dialog; its colour box takes "GridColor".
     setForm_ = new TSetForm(this);
-    setForm_->cxColor->SetColor(TColor(settings_.ReadInteger(SecSettings, QStringLiteral("GridColor"), 0xC0C0C0)));
+    setForm_->cxColor->SetColor(
+        TColor(settings_.ReadInteger(SecSettings, QStringLiteral("GridColor"), 0xC0C0C0)));
 
     // 5. The language list: the built-in language; no language file supplies Russian yet.
     languages_.push_back({LangEnglish, QStringLiteral("English (United States)")});
@@ -244,7 +215,9 @@ void TMForm::StartUp()
     AddScreenPage(false);
 
     // 8. The power-fail screen: 240 x 320 at zoom 1, outside the list, one DRO at most.
-    powerFail_.OnDragOver = [this](TElement*, const QObject* source, QPoint) { return AcceptOnPowerFail(DragKind(source)); };
+    powerFail_.OnDragOver = [this](TElement*, const QObject* source, QPoint) {
+        return AcceptOnPowerFail(DragKind(source));
+    };
     powerFail_.OnDragDrop = [this](TElement*, const QObject* source, QPoint point) {
         DropOnPowerFail(DragKind(source), point);
     };
@@ -263,19 +236,22 @@ void TMForm::StartUp()
     resize(width, height);
 
     // 10, 11. The budget's size is fixed; grid step and visibility go into the settings dialog.
-    setForm_->SetGridStep(int(qBound(qint64(1), settings_.ReadInteger(SecSettings, QStringLiteral("Grid"), 5), qint64(100))));
+    setForm_->SetGridStep(
+        int(qBound(qint64(1), settings_.ReadInteger(SecSettings, QStringLiteral("Grid"), 5), qint64(100))));
     setForm_->SetShowGrid(settings_.ReadBool(SecSettings, QStringLiteral("ShowGrid"), true));
     // 12. The download folder.
     downloadFolder_ = settings_.ReadString(SecSettings, QStringLiteral("Download"), programFolder_);
     // 13. The grid button follows the grid's visibility.
     acGrid->setChecked(setForm_->ShowGrid());
     // 14. The frame list's height.
-    lvHeight_ = int(qBound(qint64(0), settings_.ReadInteger(SecWindow, QStringLiteral("LVHeight"), 145), qint64(10000)));
+    lvHeight_ = int(
+        qBound(qint64(0), settings_.ReadInteger(SecWindow, QStringLiteral("LVHeight"), 145), qint64(10000)));
     splitter_->setSizes({qMax(100, height - lvHeight_), lvHeight_});
     // 15. The last project and the language entry (an index naming no entry selects none).
     currentFile_ = settings_.ReadString(SecSettings, QStringLiteral("LasFile"), QString());
     const qint64 language = settings_.ReadInteger(SecSettings, QStringLiteral("Language"), 0);
-    setForm_->cbLanguage->setCurrentIndex(language >= 0 && language < qint64(languages_.size()) ? int(language) : -1);
+    setForm_->cbLanguage->setCurrentIndex(
+        language >= 0 && language < qint64(languages_.size()) ? int(language) : -1);
     // 16. The budget.
     budget_ = MaxElements;
     ShowBudget();
@@ -325,9 +301,10 @@ void TMForm::CreateActions()
     make(acDownload, "acDownload", QStringLiteral("Download to MCU"), {}, QStringLiteral("D"), file);
     make(acAddScreen, "acAddScreen", QStringLiteral("Add screen"), {}, QStringLiteral("+"), screen);
     make(acDelScreen, "acDelScreen", QStringLiteral("Delete screen"), {}, QStringLiteral("-"), screen);
-    make(acSCRleft, "acSCRleft", QStringLiteral("Move left"), QStringLiteral("Move screen left"), QStringLiteral("<"), screen);
-    make(acSCRright, "acSCRright", QStringLiteral("Move right"), QStringLiteral("Move screen right"), QStringLiteral(">"),
-         screen);
+    make(acSCRleft, "acSCRleft", QStringLiteral("Move left"), QStringLiteral("Move screen left"),
+         QStringLiteral("<"), screen);
+    make(acSCRright, "acSCRright", QStringLiteral("Move right"), QStringLiteral("Move screen right"),
+         QStringLiteral(">"), screen);
     make(acLoadBkg, "acLoadBkg", QStringLiteral("Load background"), {}, QStringLiteral("B"), screen);
     make(acUnLoadBkg, "acUnLoadBkg", QStringLiteral("Clear background"), {}, QStringLiteral("xB"), screen);
     make(acDelElement, "acDelElement", QStringLiteral("Delete element"), {}, QStringLiteral("X"), element);
@@ -335,8 +312,10 @@ void TMForm::CreateActions()
     make(acToFront, "acToFront", QStringLiteral("To front"), {}, QStringLiteral("Fr"), element);
     make(acShProp, "acShProp", QStringLiteral("Element properties"), {}, QStringLiteral("P"), element);
     make(acCopyProp, "acCopyProp", QStringLiteral("Copy properties"), {}, QStringLiteral("C"), element);
-    make(acGetBkgColor, "acGetBkgColor", QStringLiteral("Get background color"), {}, QStringLiteral("cB"), element);
-    make(acGetFgColor, "acGetFgColor", QStringLiteral("Get foreground color"), {}, QStringLiteral("cF"), element);
+    make(acGetBkgColor, "acGetBkgColor", QStringLiteral("Get background color"), {}, QStringLiteral("cB"),
+         element);
+    make(acGetFgColor, "acGetFgColor", QStringLiteral("Get foreground color"), {}, QStringLiteral("cF"),
+         element);
     make(acZoomIn, "acZoomIn", QStringLiteral("Zoom in"), {}, QStringLiteral("Z+"), view);
     make(acZoomOut, "acZoomOut", QStringLiteral("Zoom out"), {}, QStringLiteral("Z-"), view);
     make(acZoomOne, "acZoomOne", QStringLiteral("100%"), {}, QStringLiteral("1:1"), view);
@@ -346,7 +325,8 @@ void TMForm::CreateActions()
     make(acLoadGIF, "acLoadGIF", QStringLiteral("Load animated GIF"), {}, QStringLiteral("GIF"), splash);
     make(acUnLoadGIF, "acUnLoadGIF", QStringLiteral("Clear animated GIF"), {}, QStringLiteral("xG"), splash);
     make(acLoadPWR, "acLoadPWR", QStringLiteral("Load power screen image"), {}, QStringLiteral("Pw"), power);
-    make(acDelPWRelement, "acDelPWRelement", QStringLiteral("Delete Power fail DRO"), {}, QStringLiteral("xP"), power);
+    make(acDelPWRelement, "acDelPWRelement", QStringLiteral("Delete Power fail DRO"), {},
+         QStringLiteral("xP"), power);
     make(acSettings, "acSettings", QStringLiteral("Settings"), {}, QStringLiteral("St"), tools);
     make(acCalc, "acCalc", QStringLiteral("RGB calculator"), {}, QStringLiteral("RGB"), tools);
     acExit = new QAction(QStringLiteral("Exit"), this);
@@ -462,10 +442,11 @@ void TMForm::CreateToolBar()
         spacer->setFixedWidth(8);
         bar->addWidget(spacer);
     };
-    bar->addActions({acNew, acOpen, acSave, acAddScreen, acDelScreen, acSCRleft, acSCRright, acGenerate, acDownload});
+    bar->addActions(
+        {acNew, acOpen, acSave, acAddScreen, acDelScreen, acSCRleft, acSCRright, acGenerate, acDownload});
     gap();
-    bar->addActions({acLoadBkg, acUnLoadBkg, acDelElement, acToBack, acToFront, acShProp, acCopyProp, acGetBkgColor,
-                     acGetFgColor});
+    bar->addActions({acLoadBkg, acUnLoadBkg, acDelElement, acToBack, acToFront, acShProp, acCopyProp,
+                     acGetBkgColor, acGetFgColor});
     gap();
     bar->addActions({acZoomIn, acZoomOut, acZoomOne, acShowOrder, acGrid});
     bar->addSeparator();
@@ -477,8 +458,10 @@ void TMForm::CreateToolBar()
     Panel2->setAutoFillBackground(true);
     Panel2->setEnabled(false); // choosing the clock colours comes with the splash panel's controls
     bar->addWidget(Panel2);
-    const std::pair<QAction*, const char*> named[] = {{acCopyProp, "btCopyProp"}, {acGetBkgColor, "btGetBkg"},
-                                                      {acGetFgColor, "btGetFg"},  {acShowOrder, "btOrder"},
+    const std::pair<QAction*, const char*> named[] = {{acCopyProp, "btCopyProp"},
+                                                      {acGetBkgColor, "btGetBkg"},
+                                                      {acGetFgColor, "btGetFg"},
+                                                      {acShowOrder, "btOrder"},
                                                       {acGrid, "btGrid"}};
     for (const auto& [action, name] : named)
         if (QWidget* button = bar->widgetForAction(action))
@@ -487,99 +470,16 @@ void TMForm::CreateToolBar()
 
 QWidget* TMForm::CreatePalette()
 {
-    auto* column = new QFrame(this);
-    column->setObjectName(QStringLiteral("PalettePanel"));
-    column->setFrameShape(QFrame::StyledPanel);
-    column->setFixedWidth(118);
-    auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->setSpacing(6);
-
-    auto item = [column](quint8 kind, const char* name, const QString& hint) {
-        auto* i = new TPaletteItem(kind, column);
-        i->setObjectName(QString::fromLatin1(name));
-        if (!hint.isEmpty())
-            i->setToolTip(hint);
-        return i;
-    };
-    auto withCaption = [column, layout](QWidget* sample, const QString& caption) {
-        auto* row = new QHBoxLayout;
-        row->setSpacing(6);
-        row->addWidget(sample);
-        row->addWidget(new QLabel(caption, column));
-        row->addStretch();
-        layout->addLayout(row);
-    };
-
-    layout->addWidget(ColourText(QStringLiteral(" DRO "), 0x80FF80, QSize(76, 21), item(ekDRO, "itmDRO", QStringLiteral("DRO"))));
-    auto* led = item(ekLED, "Shape1", {});
-    led->setPixmap(RoundedTile(QSize(21, 21), Qt::red, 5));
-    led->setFixedSize(21, 21);
-    withCaption(led, QStringLiteral("LED"));
-    auto* bar = item(ekBar, "itmBar", QStringLiteral("Progress bar"));
-    bar->setPixmap(QPixmap::fromImage(PaletteBarPicture()));
-    bar->setFixedSize(22, 60);
-    withCaption(bar, QStringLiteral("BAR"));
-    layout->addWidget(Separator(column));
-    auto* shift = item(ekShift, "shShift", {});
-    shift->setPixmap(RoundedTile(QSize(21, 16), ToQColor(0x80FF80), 0));
-    shift->setFixedSize(21, 16);
-    withCaption(shift, QStringLiteral("Shift"));
-    layout->addWidget(ColourText(QStringLiteral(" Status "), 0x8080FF, QSize(61, 18), item(ekStatus, "Label8", {})));
-    layout->addWidget(Separator(column));
-    layout->addWidget(ColourText(QStringLiteral(" Text"), 0x80FFFF, QSize(76, 21), item(ekText, "itmLabel", QStringLiteral("Any text"))));
-    auto* img = item(ekImage, "itmImg", QStringLiteral("Image"));
-    img->setPixmap(QPixmap::fromImage(ImagePlaceholder()));
-    img->setFixedSize(50, 50);
-    layout->addWidget(img);
-    auto* shape = item(ekShape, "itmShape", QStringLiteral("Shape"));
-    shape->setPixmap(RoundedTile(QSize(71, 31), ToQColor(0xFF4242), 8));
-    shape->setFixedSize(71, 31);
-    layout->addWidget(shape);
-    auto* clock = item(ekClock, "Label10", {});
-    clock->setText(QStringLiteral("12:00"));
-    QFont mono(QStringLiteral("Courier New"));
-    mono.setStyleHint(QFont::TypeWriter);
-    mono.setBold(true);
-    mono.setPointSize(12);
-    clock->setFont(mono);
-    {
-        QPalette pal = clock->palette();
-        pal.setColor(QPalette::WindowText, ToQColor(0x000080));
-        clock->setPalette(pal);
-    }
-    layout->addWidget(clock);
-    layout->addWidget(Separator(column));
-
-    auto* free = new QHBoxLayout;
-    free->addWidget(new QLabel(QStringLiteral("Free:"), column));
-    lbFreeElement = new QLabel(QStringLiteral("20"), column);
-    lbFreeElement->setObjectName(QStringLiteral("lbFreeElement"));
-    free->addWidget(lbFreeElement);
-    free->addStretch();
-    layout->addLayout(free);
-
-    rgSize = new TRadioGroup(QStringLiteral("Layout"), {QStringLiteral("Portrait"), QStringLiteral("Landscape")}, column);
-    rgSize->setObjectName(QStringLiteral("rgSize"));
+    auto* palette = new TPalette(this);
+    lbFreeElement = palette->lbFreeElement;
+    rgSize = palette->rgSize;
+    cxTimer = palette->cxTimer;
     connect(rgSize, &TRadioGroup::Clicked, this, &TMForm::LayoutClick);
-    layout->addWidget(rgSize);
-
-    layout->addWidget(new QLabel(QStringLiteral("GIF speed"), column));
-    auto* speed = new QHBoxLayout;
-    cxTimer = new QSpinBox(column);
-    cxTimer->setObjectName(QStringLiteral("cxTimer"));
-    cxTimer->setRange(0, MaxAnimationSpeed);
-    cxTimer->setSingleStep(10);
-    cxTimer->setValue(DefaultAnimationSpeed);
     connect(cxTimer, &QSpinBox::valueChanged, this, [this](int ms) {
         animation_.SetSpeed(ms);
         RefreshSplashPanel();
     });
-    speed->addWidget(cxTimer);
-    speed->addWidget(new QLabel(QStringLiteral("ms"), column));
-    layout->addLayout(speed);
-    layout->addStretch();
-    return column;
+    return palette;
 }
 
 QWidget* TMForm::CreateDesignArea()
@@ -709,7 +609,7 @@ void TMForm::WireWorkScreen(TLCD* screen)
         DropOnWorkScreen(screen, DragKind(source), point);
     };
     screen->OnSelect = [this](TElement* e) { StatusLine(e); };
-    screen->OnDblClick = [](TElement*) {};  // element properties come with the property dialogs
+    screen->OnDblClick = [](TElement*) {}; // element properties come with the property dialogs
     screen->OnMouseDown = [](Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {}; // copy and pick modes: later
 }
 
@@ -932,8 +832,9 @@ void TMForm::DropOnPowerFail(int kind, QPoint point)
 
 void TMForm::StatusLine(TElement* e)
 {
-    Label2->setText(e ? QStringLiteral("X:%1 Y:%2 W:%3 H:%4").arg(e->Left).arg(e->Top).arg(e->Width).arg(e->Height)
-                      : QStringLiteral("--"));
+    Label2->setText(
+        e ? QStringLiteral("X:%1 Y:%2 W:%3 H:%4").arg(e->Left).arg(e->Top).arg(e->Width).arg(e->Height)
+          : QStringLiteral("--"));
 }
 
 // --- project life cycle ---------------------------------------------------------------------------
@@ -1133,7 +1034,7 @@ void TMForm::SaveProjectCommand()
 
 void TMForm::SetZoom(int zoom)
 {
-    list_.SetZoom(quint8(qBound(1, zoom, 16)));
+    list_.SetZoom(quint8(qBound(1, zoom, MaxZoom)));
     ArrangeDesignArea();
 }
 

@@ -1,17 +1,17 @@
 #pragma once
 
-#include <QImage>
-#include <QMainWindow>
-#include <functional>
-#include <memory>
-#include <vector>
-
 #include "model/tlcd.h"
 #include "model/tlcdlist.h"
 #include "output/animation.h"
 #include "output/splash.h"
 #include "project/splashsettings.h"
 #include "ui/settingsfile.h"
+
+#include <QImage>
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <vector>
 
 class QAction;
 class QActionGroup;
@@ -58,7 +58,7 @@ class TMForm : public QMainWindow
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TMForm(TFormOptions options = {}, QWidget* parent = nullptr);
     ~TMForm() override;
 
@@ -105,14 +105,15 @@ public:
 
     QAction *acNew, *acOpen, *acSave, *acGenerate, *acDownload, *acAddScreen, *acDelScreen, *acSCRleft,
         *acSCRright, *acLoadBkg, *acUnLoadBkg, *acDelElement, *acToBack, *acToFront, *acShProp, *acCopyProp,
-        *acGetBkgColor, *acGetFgColor, *acZoomIn, *acZoomOut, *acZoomOne, *acShowOrder, *acGrid, *acLoadLCDbkg,
-        *acLoadGIF, *acUnLoadGIF, *acLoadPWR, *acDelPWRelement, *acSettings, *acCalc, *acExit, *acAbout;
+        *acGetBkgColor, *acGetFgColor, *acZoomIn, *acZoomOut, *acZoomOne, *acShowOrder, *acGrid,
+        *acLoadLCDbkg, *acLoadGIF, *acUnLoadGIF, *acLoadPWR, *acDelPWRelement, *acSettings, *acCalc, *acExit,
+        *acAbout;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();
