@@ -1,0 +1,46 @@
+// The designer: tarvolt-designer [--splash IMAGE] [PROJECT.lcd]
+
+#include "model/terror.h"
+#include "output/urgb.h"
+#include "ui/umain.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QMessageBox>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tarvolt-designer"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Screen designer for Tarvolt RU"));
+    parser.addHelpOption();
+    const QCommandLineOption splashOpt(QStringLiteral("splash"),
+                                       QStringLiteral("Show IMAGE (BMP or JPEG) as the splash picture."),
+                                       QStringLiteral("IMAGE"));
+    parser.addOption(splashOpt);
+    parser.addPositionalArgument(QStringLiteral("project"), QStringLiteral("The project (*.lcd) to open."),
+                                 QStringLiteral("[PROJECT.lcd]"));
+    parser.process(app);
+    if (parser.positionalArguments().size() > 1)
+        parser.showHelp(2);
+
+    TMForm form;
+    if (parser.isSet(splashOpt)) {
+        const QString file = QFileInfo(parser.value(splashOpt)).absoluteFilePath();
+        try {
+            const QImage picture = LoadPictureFile(file);
+            if (picture.isNull())
+                throw TError(QStringLiteral("\"%1\" is no BMP or JPEG picture.").arg(file));
+            form.SetSplashPicture(picture, file);
+        } catch (const TError& e) {
+            QMessageBox::critical(&form, form.windowTitle(), e.Message());
+        }
+    }
+    if (!parser.positionalArguments().isEmpty())
+        form.OpenProjectFile(QFileInfo(parser.positionalArguments().first()).absoluteFilePath());
+    form.show();
+    return app.exec();
+}

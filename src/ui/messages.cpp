@@ -1,0 +1,56 @@
+#include "ui/messages.h"
+
+namespace {
+int activeLanguage = LangEnglish;
+}
+
+bool RussianActive()
+{
+    return activeLanguage == LangRussian;
+}
+
+void SetActiveLanguage(int languageId)
+{
+    activeLanguage = languageId;
+}
+
+int ActiveLanguage()
+{
+    return activeLanguage;
+}
+
+namespace msg {
+
+QString FileNotFound(const QString& fileName)
+{
+    if (RussianActive())
+        return QStringLiteral("Файл ") + fileName + QStringLiteral(" не найден. Задать вручную ?");
+    return QStringLiteral("File ") + fileName + QStringLiteral(" not found. Fintd it ?");
+}
+
+QString OutsideScreen()
+{
+    if (RussianActive())
+        return QStringLiteral("Найдены элементы за границами экрана.\r\nЭти элементы получили кординаты 0;0");
+    return QStringLiteral("Program found a elements outside the screen. Programm set it coordinates to 0;0");
+}
+
+QString ProjectNotSaved()
+{
+    if (RussianActive())
+        return QStringLiteral("Проект не сохранен. Сохранить?");
+    return QStringLiteral("Project not saved. Save ?");
+}
+
+QString ScreenCaption(int position)
+{
+    return (RussianActive() ? QStringLiteral("Экран ") : QStringLiteral("Screen ")) +
+           QString::number(position);
+}
+
+QString Warning()
+{
+    return QStringLiteral("Warning");
+}
+
+} // namespace msg

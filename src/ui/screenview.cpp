@@ -1,0 +1,230 @@
+#include "ui/screenview.h"
+
+#include "model/editing.h"
+#include "model/render.h"
+#include "model/tlcd.h"
+#include "output/syscolors.h"
+#include "ui/colorbox.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+const char* TScreenView::KindProperty = "Tag";
+const char* TScreenView::KindMimeType = "application/x-tarvolt-element-kind";
+
+namespace {
+// Stands for the dragged palette item when the screen's handlers are asked: it carries the kind read
+// from the drag's data, so drops from another window of the program work alike.
+class TDragSource : public QObject
+{
+  public:
+    explicit TDragSource(int kind) { setProperty(TScreenView::KindProperty, kind); }
+};
+
+// The kind a drag carries, or -1.
+int KindOf(const QMimeData* mime)
+{
+    if (!mime || !mime->hasFormat(QString::fromLatin1(TScreenView::KindMimeType)))
+        return -1;
+    bool ok = false;
+    const int kind =
+        QString::fromLatin1(mime->data(QString::fromLatin1(TScreenView::KindMimeType))).toInt(&ok);
+    return ok && kind >= 0 && kind <= 255 ? kind : -1;
+}
+} // namespace
+
+TScreenView::TScreenView(TLCD* screen, QWidget* parent) : QWidget(parent), screen_(screen)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAcceptDrops(true);
+    setMouseTracking(true);
+    connect(screen_, &TLCD::Changed, this, &TScreenView::ScreenChanged);
+    connect(screen_, &TLCD::CursorChanged, this, [this] { setCursor(screen_->Cursor); });
+    connect(screen_, &TLCD::ElementDestroying, this, [this](TElement* e) {
+        if (pressed_ == e)
+            pressed_ = nullptr;
+    });
+    SyncSize();
+}
+
+void TScreenView::SyncSize()
+{
+    setFixedSize(qMax(1, screen_->DisplayWidth), qMax(1, screen_->DisplayHeight));
+    stale_ = true;
+    update();
+}
+
+void TScreenView::ScreenChanged()
+{
+    if (width() != screen_->DisplayWidth || height() != screen_->DisplayHeight)
+        setFixedSize(qMax(1, screen_->DisplayWidth), qMax(1, screen_->DisplayHeight));
+    stale_ = true;
+    update();
+}
+
+const QImage& TScreenView::Image()
+{
+    if (stale_) {
+        image_ = RenderScreen(*screen_);
+        stale_ = false;
+    }
+    return image_;
+}
+
+void TScreenView::paintEvent(QPaintEvent* event)
+{
+    QPainter p(this);
+    const QImage& image = Image();
+    p.fillRect(event->rect(), palette().window());
+    p.drawImage(0, 0, image);
+    const QRect band = BandRect(*screen_);
+    if (!band.isEmpty()) {
+        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(band);
+    }
+}
+
+TColor TScreenView::ColorAt(QPoint point)
+{
+    const QImage& image = Image();
+    if (!image.rect().contains(point))
+        return ResolveColor(screen_->BackgroundColor);
+    return FromQColor(image.pixelColor(point));
+}
+
+void TScreenView::Press(QMouseEvent* event, bool doubleClick)
+{
+    const QPoint point = event->position().toPoint();
+    const TColor picked = ColorAt(point);
+    TElement* e = ElementAt(*screen_, point);
+    if (!e) {
+        PressScreen(*screen_, event->button(), event->modifiers(), doubleClick, point, picked);
+        if (doubleClick && screen_->OnDblClick)
+            screen_->OnDblClick(nullptr);
+        update();
+        return;
+    }
+    const QPoint local = point - QPoint(e->Left, e->Top);
+    if (event->button() == Qt::RightButton) {
+        // The element is selected as by any press, then offers its menu; no drag follows.
+        PressElement(*e, local, false, picked);
+        e->Dragging = false;
+        if (elementMenu_)
+            elementMenu_->popup(event->globalPosition().toPoint());
+        return;
+    }
+    pressed_ = e;
+    PressElement(*e, local, doubleClick, picked);
+}
+
+void TScreenView::mousePressEvent(QMouseEvent* event)
+{
+    Press(event, false);
+}
+
+void TScreenView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    Press(event, true);
+}
+
+void TScreenView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint point = event->position().toPoint();
+    if (pressed_ && (event->buttons() & Qt::LeftButton)) {
+        DragElement(*pressed_, point - QPoint(pressed_->Left, pressed_->Top));
+        return;
+    }
+    if (MoveBand(*screen_, point))
+        update();
+    if (TElement* e = ElementAt(*screen_, point)) {
+        if (const auto shape = HoverCursor(*e, point - QPoint(e->Left, e->Top)))
+            setCursor(*shape);
+    } else {
+        setCursor(screen_->Cursor);
+    }
+    if (screen_->OnMouseMove)
+        screen_->OnMouseMove(event->modifiers(), point);
+}
+
+void TScreenView::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint point = event->position().toPoint();
+    if (pressed_) {
+        TElement* e = pressed_;
+        pressed_ = nullptr;
+        ReleaseElement(*e);
+        return;
+    }
+    if (screen_->Banding) {
+        ReleaseScreen(*screen_, point);
+        update();
+    }
+    if (screen_->OnMouseUp)
+        screen_->OnMouseUp(event->button(), event->modifiers(), point);
+}
+
+bool TScreenView::AcceptDrag(const QMimeData* mime, QPoint pos)
+{
+    const int kind = KindOf(mime);
+    if (kind < 0)
+        return false;
+    TDragSource source(kind);
+    TElement* over = ElementAt(*screen_, pos);
+    const QPoint point = over ? pos - QPoint(over->Left, over->Top) : pos;
+    return screen_->DragOver(over, &source, point);
+}
+
+void TScreenView::dragEnterEvent(QDragEnterEvent* event)
+{
+    // Entering is always allowed so that the moves that follow are asked one by one; a refused move
+    // shows the platform's no-drop pointer.
+    if (KindOf(event->mimeData()) < 0) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+}
+
+void TScreenView::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (AcceptDrag(event->mimeData(), event->position().toPoint()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TScreenView::dropEvent(QDropEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    // A drop is checked again: the screen may have changed since the last move was answered.
+    if (!AcceptDrag(event->mimeData(), pos)) {
+        event->ignore();
+        return;
+    }
+    TDragSource source(KindOf(event->mimeData()));
+    TElement* over = ElementAt(*screen_, pos);
+    const QPoint point = over ? pos - QPoint(over->Left, over->Top) : pos;
+    screen_->DragDrop(over, &source, point);
+    event->acceptProposedAction();
+}
+
+bool TScreenView::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        TElement* e = ElementAt(*screen_, help->pos());
+        if (e && !e->Hint.isEmpty())
+            QToolTip::showText(help->globalPos(), e->Hint, this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(event);
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "output/urgb.h"
+
+#include <QImage>
+#include <QMenu>
+#include <QPointer>
+#include <QWidget>
+
+class TElement;
+class TLCD;
+
+// The window of one screen. It paints the core's rendering of the screen at the screen's zoom
+// (rendered once per change and cached, so repaints never flicker), hit-tests elements in stacking
+// order, and turns the user's gestures into the screen's events and editing rules. It holds no
+// state of the design: the screen is the model.
+class TScreenView : public QWidget
+{
+    Q_OBJECT
+
+  public:
+    // The screen outlives the view, or is destroyed with it; the view never owns it.
+    explicit TScreenView(TLCD* screen, QWidget* parent = nullptr);
+
+    TLCD* Screen() const { return screen_; }
+
+    // The context menu of the elements (work screens only); none when null.
+    void SetElementMenu(QMenu* menu) { elementMenu_ = menu; }
+    QMenu* ElementMenu() const { return elementMenu_; }
+
+    // Takes the screen's displayed size and redraws; called after the size was changed directly.
+    void SyncSize();
+
+    // The rendering as last painted (renders first when it is out of date).
+    const QImage& Image();
+
+    // The property of drag sources that carries the element kind.
+    static const char* KindProperty;
+    // The MIME type under which a drag carries the element kind (one decimal number).
+    static const char* KindMimeType;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool event(QEvent* event) override;
+
+  private:
+    void Press(QMouseEvent* event, bool doubleClick);
+    void ScreenChanged();
+    TColor ColorAt(QPoint point);
+    // The answer of the screen for a drag at `pos`; false for a drag that carries no kind.
+    bool AcceptDrag(const class QMimeData* mime, QPoint pos);
+
+    TLCD* screen_;
+    QImage image_;
+    bool stale_ = true;
+    TElement* pressed_ = nullptr;
+    QPointer<QMenu> elementMenu_;
+};

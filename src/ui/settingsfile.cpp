@@ -1,0 +1,79 @@
+#include "ui/settingsfile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+QString FullKey(const QString& section, const QString& key)
+{
+    return section + QLatin1Char('/') + key;
+}
+} // namespace
+
+bool TSettingsFile::ParseInteger(const QString& text, qint64& value)
+{
+    const QString t = text.trimmed();
+    bool ok = false;
+    qint64 v = 0;
+    if (t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
+        v = t.mid(2).toLongLong(&ok, 16);
+    else
+        v = t.toLongLong(&ok, 10);
+    if (ok)
+        value = v;
+    return ok;
+}
+
+qint64 TSettingsFile::ReadInteger(const QString& section, const QString& key, qint64 fallback) const
+{
+    const QSettings ini(path_, QSettings::IniFormat);
+    const QVariant v = ini.value(FullKey(section, key));
+    qint64 value = fallback;
+    if (v.isValid() && ParseInteger(v.toString(), value))
+        return value;
+    return fallback;
+}
+
+bool TSettingsFile::ReadBool(const QString& section, const QString& key, bool fallback) const
+{
+    return ReadInteger(section, key, fallback ? 1 : 0) != 0;
+}
+
+QString TSettingsFile::ReadString(const QString& section, const QString& key, const QString& fallback) const
+{
+    const QSettings ini(path_, QSettings::IniFormat);
+    const QVariant v = ini.value(FullKey(section, key));
+    return v.isValid() ? v.toString() : fallback;
+}
+
+void TSettingsFile::WriteInteger(const QString& section, const QString& key, qint64 value) const
+{
+    QSettings ini(path_, QSettings::IniFormat);
+    ini.setValue(FullKey(section, key), QString::number(value));
+}
+
+void TSettingsFile::WriteBool(const QString& section, const QString& key, bool value) const
+{
+    WriteInteger(section, key, value ? 1 : 0);
+}
+
+void TSettingsFile::WriteString(const QString& section, const QString& key, const QString& value) const
+{
+    QSettings ini(path_, QSettings::IniFormat);
+    ini.setValue(FullKey(section, key), value);
+}
+
+QString TSettingsFile::DefaultPath()
+{
+    const QFileInfo exe(QCoreApplication::applicationFilePath());
+    const QString name = exe.completeBaseName() + QStringLiteral(".ini");
+    const QFileInfo folder(exe.absolutePath());
+    if (folder.isDir() && folder.isWritable())
+        return QDir(exe.absolutePath()).filePath(name);
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(config);
+    return QDir(config).filePath(name);
+}

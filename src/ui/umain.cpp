@@ -1,0 +1,1132 @@
+#include "ui/umain.h"
+
+#include "dialogs/usettings.h"
+#include "model/render.h"
+#include "model/terror.h"
+#include "project/lcdfile.h"
+#include "ui/builtinpictures.h"
+#include "ui/colorbox.h"
+#include "ui/messages.h"
+#include "ui/palette.h"
+#include "ui/radiogroup.h"
+#include "ui/screenview.h"
+#include "ui/scrtab.h"
+
+#include <QAbstractEventDispatcher>
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <clocale>
+
+namespace {
+
+const QString SecSettings = QStringLiteral("Settings");
+// The largest zoom factor: a portrait screen is then 1920 x 2560 window pixels, which the view still
+// renders at once on every change.
+constexpr int MaxZoom = 8;
+const QString SecWindow = QStringLiteral("Window");
+
+// A tool-bar picture: a short sign on a coloured tile.
+QIcon ToolIcon(const QString& sign, QColor tile)
+{
+    QPixmap pixmap(24, 24);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(tile);
+    p.setPen(tile.darker(150));
+    p.drawRoundedRect(QRectF(1.5, 1.5, 21, 21), 4, 4);
+    QFont font = p.font();
+    font.setPixelSize(sign.size() > 2 ? 9 : 12);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, 24, 24), Qt::AlignCenter, sign);
+    return QIcon(pixmap);
+}
+
+// The animation preview's look: pixels of the colour of the picture's bottom-left pixel are left out,
+// so that the splash screen shows through them.
+QPixmap KeyedPixmap(const QImage& picture)
+{
+    QPixmap pixmap = QPixmap::fromImage(picture);
+    if (picture.isNull())
+        return pixmap;
+    const QColor key = picture.pixelColor(0, picture.height() - 1);
+    pixmap.setMask(pixmap.createMaskFromColor(key, Qt::MaskInColor));
+    return pixmap;
+}
+
+} // namespace
+
+// --- construction ---------------------------------------------------------------------------------
+
+TMForm::TMForm(TFormOptions options, QWidget* parent)
+    : QMainWindow(parent),
+      settings_(options.IniPath.isEmpty() ? TSettingsFile::DefaultPath() : options.IniPath),
+      hooks_(std::move(options.Hooks))
+{
+    setObjectName(QStringLiteral("MForm"));
+    setWindowTitle(QStringLiteral("Screen designer for Tarvolt RU"));
+    setMinimumSize(600, 645);
+    programFolder_ = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+
+    if (!hooks_.AskYesNo)
+        hooks_.AskYesNo = [this](const QString& text) {
+            return QMessageBox::warning(this, msg::Warning(), text, QMessageBox::Yes | QMessageBox::No) !=
+                   QMessageBox::No;
+        };
+    if (!hooks_.Notice)
+        hooks_.Notice = [this](const QString& text) { QMessageBox::warning(this, msg::Warning(), text); };
+    if (!hooks_.ShowError)
+        hooks_.ShowError = [this](const QString& text) { QMessageBox::critical(this, windowTitle(), text); };
+    if (!hooks_.OpenProjectName)
+        hooks_.OpenProjectName = [this] {
+            return QFileDialog::getOpenFileName(this, QStringLiteral("Open project"), dialogFolder_,
+                                                QStringLiteral("Screen project (*.lcd)"));
+        };
+    if (!hooks_.SaveProjectName)
+        hooks_.SaveProjectName = [this]() -> QString {
+            QFileDialog dialog(this, QStringLiteral("Save project"), dialogFolder_,
+                               QStringLiteral("Screen project (*.lcd)"));
+            dialog.setAcceptMode(QFileDialog::AcceptSave);
+            dialog.setDefaultSuffix(QStringLiteral("lcd"));
+            return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+                       ? dialog.selectedFiles().first()
+                       : QString();
+        };
+    if (!hooks_.PictureName)
+        hooks_.PictureName = [this](const QString& preset) -> QString {
+            QFileDialog dialog(this, QStringLiteral("Picture"), dialogFolder_,
+                               QStringLiteral("BMP, JPEG (*.bmp *.jpg *.jpeg)"));
+            dialog.setFileMode(QFileDialog::ExistingFile);
+            dialog.setDefaultSuffix(QStringLiteral("bmp"));
+            dialog.selectFile(preset);
+            return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+                       ? dialog.selectedFiles().first()
+                       : QString();
+        };
+    if (!hooks_.ShowSettings)
+        hooks_.ShowSettings = [this](TSetForm& form) {
+            form.adjustSize();
+            form.move(geometry().center() - form.rect().center());
+            form.exec();
+        };
+
+    StartUp();
+
+    // The enabling rules run each time the event loop is about to wait: that is when it is idle.
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TMForm::UpdateActions);
+    UpdateActions();
+}
+
+TMForm::~TMForm()
+{
+    // Pages and views go before the screens they show.
+    if (PGscreen)
+        DestroyAllPages();
+    delete powerFailView_;
+    powerFailView_ = nullptr;
+}
+
+void TMForm::StartUp()
+{
+    // 1. Numbers are written and read with "." whatever the system locale says.
+    QLocale::setDefault(QLocale::c());
+    std::setlocale(LC_NUMERIC, "C");
+
+    // 2, 3. The settings file and the settings dialog; its colour box takes "GridColor".
+    setForm_ = new TSetForm(this);
+    setForm_->cxColor->SetColor(
+        TColor(settings_.ReadInteger(SecSettings, QStringLiteral("GridColor"), 0xC0C0C0)));
+
+    // 5. The language list: the built-in language; no language file supplies Russian yet.
+    languages_.push_back({LangEnglish, QStringLiteral("English (United States)")});
+    SetActiveLanguage(LangEnglish);
+    for (const auto& l : languages_)
+        setForm_->cbLanguage->addItem(l.Name);
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    Label1 = new QLabel(QStringLiteral("-"), central);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignCenter);
+    {
+        QPalette pal = Label1->palette();
+        pal.setColor(QPalette::WindowText, QColor(0x00, 0x80, 0x00));
+        Label1->setPalette(pal);
+    }
+    column->addWidget(Label1);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(0);
+    row->addWidget(CreatePalette());
+    row->addWidget(CreateDesignArea(), 1);
+    column->addLayout(row, 1);
+    setCentralWidget(central);
+
+    // 6. The screen list.
+    list_.OnFileNotFound = [this](TElement* e, QString& file) { FileNotFound(e, file); };
+    list_.GridColor = setForm_->cxColor->Color();
+    connect(setForm_, &TSetForm::GridChanged, this, [this](int step) {
+        list_.SetGridStep(quint8(step));
+        powerFail_.GridStep = quint8(step);
+        powerFail_.Invalidate();
+    });
+    connect(setForm_, &TSetForm::ShowGridClicked, this, [this](bool on) { SetGridShown(on); });
+    connect(setForm_, &TSetForm::ColorPicked, this, [this](TColor color) {
+        list_.GridColor = color;
+        if (TLCD* s = ActiveScreen())
+            s->Invalidate();
+    });
+    connect(setForm_, &TSetForm::LanguageChanged, this, [this](int index) { ApplyLanguage(index); });
+
+    // 7. One page, as "Add screen" adds one, without marking the project modified.
+    AddScreenPage(false);
+
+    // 8. The power-fail screen: 240 x 320 at zoom 1, outside the list, one DRO at most.
+    powerFail_.OnDragOver = [this](TElement*, const QObject* source, QPoint) {
+        return AcceptOnPowerFail(DragKind(source));
+    };
+    powerFail_.OnDragDrop = [this](TElement*, const QObject* source, QPoint point) {
+        DropOnPowerFail(DragKind(source), point);
+    };
+    powerFail_.OnDblClick = [](TElement*) {}; // the power-fail DRO's properties come with the dialogs
+    powerFailView_ = new TScreenView(&powerFail_, canvas_);
+    powerFailView_->setObjectName(QStringLiteral("PowerFail"));
+    powerFail_.SetModified(false); // creating a screen sets its layout, which is no change of the design
+    ArrangeDesignArea();
+
+    // 9. The window's place and size.
+    const int left = int(settings_.ReadInteger(SecWindow, QStringLiteral("Left"), 390));
+    const int top = int(settings_.ReadInteger(SecWindow, QStringLiteral("Top"), 128));
+    const int width = int(settings_.ReadInteger(SecWindow, QStringLiteral("Width"), 948));
+    const int height = int(settings_.ReadInteger(SecWindow, QStringLiteral("Height"), 692));
+    move(left, top);
+    resize(width, height);
+
+    // 10, 11. The budget's size is fixed; grid step and visibility go into the settings dialog.
+    setForm_->SetGridStep(
+        int(qBound(qint64(1), settings_.ReadInteger(SecSettings, QStringLiteral("Grid"), 5), qint64(100))));
+    setForm_->SetShowGrid(settings_.ReadBool(SecSettings, QStringLiteral("ShowGrid"), true));
+    // 12. The download folder.
+    downloadFolder_ = settings_.ReadString(SecSettings, QStringLiteral("Download"), programFolder_);
+    // 13. The grid button follows the grid's visibility.
+    acGrid->setChecked(setForm_->ShowGrid());
+    // 14. The frame list's height.
+    lvHeight_ = int(
+        qBound(qint64(0), settings_.ReadInteger(SecWindow, QStringLiteral("LVHeight"), 145), qint64(10000)));
+    splitter_->setSizes({qMax(100, height - lvHeight_), lvHeight_});
+    // 15. The last project and the language entry (an index naming no entry selects none).
+    currentFile_ = settings_.ReadString(SecSettings, QStringLiteral("LasFile"), QString());
+    const qint64 language = settings_.ReadInteger(SecSettings, QStringLiteral("Language"), 0);
+    setForm_->cbLanguage->setCurrentIndex(
+        language >= 0 && language < qint64(languages_.size()) ? int(language) : -1);
+    // 16. The budget.
+    budget_ = MaxElements;
+    ShowBudget();
+    // 17. The last project, when it still exists; the out-of-screen notice waits for the first show.
+    if (!currentFile_.isEmpty() && !QFileInfo(currentFile_).isFile())
+        currentFile_.clear();
+    if (!currentFile_.isEmpty()) {
+        const QString file = currentFile_;
+        if (!LoadIntoWindow(file))
+            currentFile_.clear();
+        ShowFileName();
+    }
+    // 18. The splash picture.
+    splashFile_ = settings_.ReadString(SecSettings, QStringLiteral("BkgFile"), QString());
+    if (!splashFile_.isEmpty() && QFileInfo(splashFile_).isFile()) {
+        Guard([this] {
+            const QImage picture = LoadPictureFile(splashFile_);
+            if (!picture.isNull())
+                SetSplashPicture(picture, splashFile_);
+        });
+    }
+    // 19. The grid on every screen.
+    list_.SetGridStep(quint8(setForm_->GridStep()));
+    list_.SetShowGrid(setForm_->ShowGrid());
+    powerFail_.GridStep = quint8(setForm_->GridStep());
+    powerFail_.ShowGrid = setForm_->ShowGrid();
+    powerFail_.Invalidate();
+    // 20. File dialogs start in the program folder.
+    dialogFolder_ = programFolder_;
+}
+
+void TMForm::CreateActions()
+{
+    auto make = [this](QAction*& action, const char* name, const QString& caption, const QString& hint,
+                       const QString& sign, QColor tile) {
+        action = new QAction(ToolIcon(sign, tile), caption, this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setToolTip(hint.isEmpty() ? caption : hint);
+        action->setStatusTip(hint.isEmpty() ? caption : hint);
+    };
+    const QColor file(0x35, 0x6A, 0xB0), screen(0x2E, 0x8B, 0x57), element(0xB0, 0x60, 0x20),
+        view(0x60, 0x60, 0x90), splash(0x90, 0x30, 0x90), power(0xB0, 0x30, 0x30), tools(0x50, 0x50, 0x50);
+    make(acNew, "acNew", QStringLiteral("New project"), QStringLiteral("New"), QStringLiteral("N"), file);
+    make(acOpen, "acOpen", QStringLiteral("Open project"), QStringLiteral("Open"), QStringLiteral("O"), file);
+    make(acSave, "acSave", QStringLiteral("Save project"), QStringLiteral("Save"), QStringLiteral("S"), file);
+    make(acGenerate, "acGenerate", QStringLiteral("Generate"), {}, QStringLiteral("G"), file);
+    make(acDownload, "acDownload", QStringLiteral("Download to MCU"), {}, QStringLiteral("D"), file);
+    make(acAddScreen, "acAddScreen", QStringLiteral("Add screen"), {}, QStringLiteral("+"), screen);
+    make(acDelScreen, "acDelScreen", QStringLiteral("Delete screen"), {}, QStringLiteral("-"), screen);
+    make(acSCRleft, "acSCRleft", QStringLiteral("Move left"), QStringLiteral("Move screen left"),
+         QStringLiteral("<"), screen);
+    make(acSCRright, "acSCRright", QStringLiteral("Move right"), QStringLiteral("Move screen right"),
+         QStringLiteral(">"), screen);
+    make(acLoadBkg, "acLoadBkg", QStringLiteral("Load background"), {}, QStringLiteral("B"), screen);
+    make(acUnLoadBkg, "acUnLoadBkg", QStringLiteral("Clear background"), {}, QStringLiteral("xB"), screen);
+    make(acDelElement, "acDelElement", QStringLiteral("Delete element"), {}, QStringLiteral("X"), element);
+    make(acToBack, "acToBack", QStringLiteral("To back"), {}, QStringLiteral("Bk"), element);
+    make(acToFront, "acToFront", QStringLiteral("To front"), {}, QStringLiteral("Fr"), element);
+    make(acShProp, "acShProp", QStringLiteral("Element properties"), {}, QStringLiteral("P"), element);
+    make(acCopyProp, "acCopyProp", QStringLiteral("Copy properties"), {}, QStringLiteral("C"), element);
+    make(acGetBkgColor, "acGetBkgColor", QStringLiteral("Get background color"), {}, QStringLiteral("cB"),
+         element);
+    make(acGetFgColor, "acGetFgColor", QStringLiteral("Get foreground color"), {}, QStringLiteral("cF"),
+         element);
+    make(acZoomIn, "acZoomIn", QStringLiteral("Zoom in"), {}, QStringLiteral("Z+"), view);
+    make(acZoomOut, "acZoomOut", QStringLiteral("Zoom out"), {}, QStringLiteral("Z-"), view);
+    make(acZoomOne, "acZoomOne", QStringLiteral("100%"), {}, QStringLiteral("1:1"), view);
+    make(acShowOrder, "acShowOrder", QStringLiteral("Show elements order"), {}, QStringLiteral("#"), view);
+    make(acGrid, "acGrid", QStringLiteral("Grid"), {}, QStringLiteral("::"), view);
+    make(acLoadLCDbkg, "acLoadLCDbkg", QStringLiteral("Load splash image"), {}, QStringLiteral("Sp"), splash);
+    make(acLoadGIF, "acLoadGIF", QStringLiteral("Load animated GIF"), {}, QStringLiteral("GIF"), splash);
+    make(acUnLoadGIF, "acUnLoadGIF", QStringLiteral("Clear animated GIF"), {}, QStringLiteral("xG"), splash);
+    make(acLoadPWR, "acLoadPWR", QStringLiteral("Load power screen image"), {}, QStringLiteral("Pw"), power);
+    make(acDelPWRelement, "acDelPWRelement", QStringLiteral("Delete Power fail DRO"), {},
+         QStringLiteral("xP"), power);
+    make(acSettings, "acSettings", QStringLiteral("Settings"), {}, QStringLiteral("St"), tools);
+    make(acCalc, "acCalc", QStringLiteral("RGB calculator"), {}, QStringLiteral("RGB"), tools);
+    acExit = new QAction(QStringLiteral("Exit"), this);
+    acExit->setObjectName(QStringLiteral("acExit"));
+    acAbout = new QAction(QStringLiteral("About"), this);
+    acAbout->setObjectName(QStringLiteral("acAbout"));
+
+    for (QAction* a : {acCopyProp, acGetBkgColor, acGetFgColor, acShowOrder, acGrid})
+        a->setCheckable(true);
+    pickGroup_ = new QActionGroup(this);
+    pickGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (QAction* a : {acCopyProp, acGetBkgColor, acGetFgColor})
+        pickGroup_->addAction(a);
+
+    connect(acNew, &QAction::triggered, this, [this] { Guard([this] { NewProject(); }); });
+    connect(acOpen, &QAction::triggered, this, [this] {
+        const QString file = hooks_.OpenProjectName();
+        if (!file.isEmpty())
+            OpenProjectFile(file);
+    });
+    connect(acSave, &QAction::triggered, this, [this] { SaveProjectCommand(); });
+    connect(acAddScreen, &QAction::triggered, this, [this] { AddScreenPage(true); });
+    connect(acDelScreen, &QAction::triggered, this, [this] { DeleteScreenPage(); });
+    connect(acSCRleft, &QAction::triggered, this, [this] { MoveScreenPage(-1); });
+    connect(acSCRright, &QAction::triggered, this, [this] { MoveScreenPage(+1); });
+    connect(acDelElement, &QAction::triggered, this, [this] {
+        TLCD* s = ActiveScreen();
+        if (!s || !s->SelectedElement)
+            return;
+        const bool budgeted = IsBudgeted(s->SelectedElement->Kind);
+        s->DeleteElement(s->SelectedElement);
+        if (budgeted)
+            ++budget_;
+        ShowBudget();
+    });
+    connect(acToBack, &QAction::triggered, this, [this] {
+        if (TLCD* s = ActiveScreen(); s && s->SelectedElement)
+            s->MoveToBottom(s->SelectedElement);
+    });
+    connect(acToFront, &QAction::triggered, this, [this] {
+        if (TLCD* s = ActiveScreen(); s && s->SelectedElement)
+            s->MoveToTop(s->SelectedElement);
+    });
+    connect(acZoomIn, &QAction::triggered, this, [this] { SetZoom(list_.Zoom + 1); });
+    connect(acZoomOut, &QAction::triggered, this, [this] {
+        if (list_.Zoom > 1)
+            SetZoom(list_.Zoom - 1);
+    });
+    connect(acZoomOne, &QAction::triggered, this, [this] { SetZoom(1); });
+    connect(acShowOrder, &QAction::toggled, this, [this](bool on) {
+        list_.SetShowOrder(on);
+        powerFail_.SetShowOrder(on);
+    });
+    connect(acGrid, &QAction::triggered, this, [this](bool on) { SetGridShown(on); });
+    connect(acDelPWRelement, &QAction::triggered, this, [this] {
+        if (powerFail_.SelectedElement) {
+            powerFail_.DeleteElement(powerFail_.SelectedElement);
+            powerFail_.SelectElement(nullptr);
+        }
+    });
+    connect(acSettings, &QAction::triggered, this, [this] {
+        hooks_.ShowSettings(*setForm_);
+        settings_.WriteInteger(SecSettings, QStringLiteral("GridColor"), qint64(setForm_->cxColor->Color()));
+    });
+    connect(acExit, &QAction::triggered, this, &QWidget::close);
+
+    ppElement = new QMenu(this);
+    ppElement->setObjectName(QStringLiteral("ppElement"));
+    QAction* properties = ppElement->addAction(QStringLiteral("Properties"), acShProp, &QAction::trigger);
+    ppElement->addSeparator();
+    QAction* toBack = ppElement->addAction(QStringLiteral("To back"), acToBack, &QAction::trigger);
+    QAction* toFront = ppElement->addAction(QStringLiteral("To front"), acToFront, &QAction::trigger);
+    connect(ppElement, &QMenu::aboutToShow, this, [=, this] {
+        UpdateActions();
+        properties->setEnabled(acShProp->isEnabled());
+        toBack->setEnabled(acToBack->isEnabled());
+        toFront->setEnabled(acToFront->isEnabled());
+    });
+}
+
+void TMForm::CreateMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    file->addActions({acNew, acOpen, acSave, acGenerate});
+    file->addSeparator();
+    file->addAction(acExit);
+    QMenu* work = menuBar()->addMenu(QStringLiteral("Work screen"));
+    work->addActions({acLoadBkg, acUnLoadBkg});
+    work->addSeparator();
+    work->addActions({acDelElement, acShProp, acCopyProp, acToFront, acToBack});
+    menuBar()->addMenu(QStringLiteral("Splash screen"))->addActions({acLoadLCDbkg, acLoadGIF, acUnLoadGIF});
+    menuBar()->addMenu(QStringLiteral("Power screen"))->addAction(acLoadPWR);
+    QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
+    view->addActions({acZoomIn, acZoomOut, acZoomOne});
+    view->addSeparator();
+    view->addActions({acShowOrder, acGrid});
+    menuBar()->addAction(QStringLiteral("|"))->setEnabled(false);
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
+    tools->addActions({acSettings, acCalc});
+    tools->addSeparator();
+    tools->addAction(acDownload);
+    menuBar()->addAction(acAbout);
+}
+
+void TMForm::CreateToolBar()
+{
+    QToolBar* bar = addToolBar(QStringLiteral("Tools"));
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    bar->setIconSize(QSize(24, 24));
+    auto gap = [bar] {
+        auto* spacer = new QWidget(bar);
+        spacer->setFixedWidth(8);
+        bar->addWidget(spacer);
+    };
+    bar->addActions(
+        {acNew, acOpen, acSave, acAddScreen, acDelScreen, acSCRleft, acSCRright, acGenerate, acDownload});
+    gap();
+    bar->addActions({acLoadBkg, acUnLoadBkg, acDelElement, acToBack, acToFront, acShProp, acCopyProp,
+                     acGetBkgColor, acGetFgColor});
+    gap();
+    bar->addActions({acZoomIn, acZoomOut, acZoomOne, acShowOrder, acGrid});
+    bar->addSeparator();
+    bar->addActions({acLoadLCDbkg, acLoadGIF, acUnLoadGIF});
+    gap();
+    bar->addActions({acLoadPWR, acDelPWRelement});
+    Panel2 = new QPushButton(QStringLiteral("Time colors"), bar);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setAutoFillBackground(true);
+    Panel2->setEnabled(false); // choosing the clock colours comes with the splash panel's controls
+    bar->addWidget(Panel2);
+    const std::pair<QAction*, const char*> named[] = {{acCopyProp, "btCopyProp"},
+                                                      {acGetBkgColor, "btGetBkg"},
+                                                      {acGetFgColor, "btGetFg"},
+                                                      {acShowOrder, "btOrder"},
+                                                      {acGrid, "btGrid"}};
+    for (const auto& [action, name] : named)
+        if (QWidget* button = bar->widgetForAction(action))
+            button->setObjectName(QString::fromLatin1(name));
+}
+
+QWidget* TMForm::CreatePalette()
+{
+    auto* palette = new TPalette(this);
+    lbFreeElement = palette->lbFreeElement;
+    rgSize = palette->rgSize;
+    cxTimer = palette->cxTimer;
+    connect(rgSize, &TRadioGroup::Clicked, this, &TMForm::LayoutClick);
+    connect(cxTimer, &QSpinBox::valueChanged, this, [this](int ms) {
+        animation_.SetSpeed(ms);
+        RefreshSplashPanel();
+    });
+    return palette;
+}
+
+QWidget* TMForm::CreateDesignArea()
+{
+    splitter_ = new QSplitter(Qt::Vertical, this);
+    splitter_->setObjectName(QStringLiteral("Splitter1"));
+    splitter_->setChildrenCollapsible(false);
+
+    auto* upper = new QWidget(splitter_);
+    auto* upperLayout = new QVBoxLayout(upper);
+    upperLayout->setContentsMargins(0, 0, 0, 0);
+    upperLayout->setSpacing(0);
+    designArea_ = new QScrollArea(upper);
+    designArea_->setObjectName(QStringLiteral("ScrollBox1"));
+    designArea_->setWidgetResizable(false);
+    canvas_ = new QWidget;
+    canvas_->setObjectName(QStringLiteral("DesignCanvas"));
+    designArea_->setWidget(canvas_);
+    upperLayout->addWidget(designArea_, 1);
+    Label2 = new QLabel(QStringLiteral("--"), upper);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setContentsMargins(6, 2, 6, 2);
+    upperLayout->addWidget(Label2);
+
+    lbWork = new QLabel(QStringLiteral("Work screen"), canvas_);
+    lbWork->setObjectName(QStringLiteral("lbWork"));
+    PGscreen = new QTabWidget(canvas_);
+    PGscreen->setObjectName(QStringLiteral("PGscreen"));
+    PGscreen->setDocumentMode(false);
+    connect(PGscreen, &QTabWidget::currentChanged, this, [this](int index) {
+        if (!programSwitch_ && index >= 0)
+            PageSwitch(index);
+    });
+
+    lbSplash = new QLabel(QStringLiteral("Splash screen"), canvas_);
+    lbSplash->setObjectName(QStringLiteral("lbSplash"));
+    SplashPanel = new QFrame(canvas_);
+    SplashPanel->setObjectName(QStringLiteral("SplashPanel"));
+    ImgSplash = new QLabel(SplashPanel);
+    ImgSplash->setObjectName(QStringLiteral("ImgSplash"));
+    ITM1 = new QLabel(SplashPanel);
+    ITM1->setObjectName(QStringLiteral("ITM1"));
+    ITM1->setProperty(TScreenView::KindProperty, 20);
+    ITM2 = new QLabel(SplashPanel);
+    ITM2->setObjectName(QStringLiteral("ITM2"));
+    ITM2->setProperty(TScreenView::KindProperty, 21);
+    Anime = new QLabel(SplashPanel);
+    Anime->setObjectName(QStringLiteral("Anime"));
+    // 21. The animation preview stands in front of the other controls of the splash panel.
+    Anime->raise();
+    splash_.OnModified = [this] { list_.SetModified(true); };
+    animation_.OnModified = [this] { list_.SetModified(true); };
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    connect(Timer1, &QTimer::timeout, this, [this] {
+        if (animation_.Tick() >= 0)
+            Anime->setPixmap(KeyedPixmap(animation_.PreviewPicture()));
+    });
+    lbPWR = new QLabel(QStringLiteral("Power fail screen"), canvas_);
+    lbPWR->setObjectName(QStringLiteral("lbPWR"));
+
+    LV = new QListWidget(splitter_);
+    LV->setObjectName(QStringLiteral("LV"));
+    LV->setToolTip(QStringLiteral("Frames of animated image"));
+    LV->setViewMode(QListView::IconMode);
+    LV->setFlow(QListView::LeftToRight);
+    LV->setWrapping(false);
+    LV->setIconSize(QSize(48, 48));
+    LV->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    LV->setMinimumHeight(20);
+    splitter_->addWidget(upper);
+    splitter_->addWidget(LV);
+    splitter_->setStretchFactor(0, 1);
+    splitter_->setStretchFactor(1, 0);
+    connect(splitter_, &QSplitter::splitterMoved, this, [this] { lvHeight_ = LV->height(); });
+    return splitter_;
+}
+
+// --- pages ----------------------------------------------------------------------------------------
+
+int TMForm::PageCount() const
+{
+    return PGscreen->count();
+}
+
+TSCRTab* TMForm::Page(int index) const
+{
+    return qobject_cast<TSCRTab*>(PGscreen->widget(index));
+}
+
+int TMForm::ActivePageIndex() const
+{
+    return PGscreen->currentIndex();
+}
+
+TLCD* TMForm::ActiveScreen() const
+{
+    TSCRTab* page = Page(ActivePageIndex());
+    return page ? page->SCR : nullptr;
+}
+
+void TMForm::SetActivePage(int index)
+{
+    const bool was = programSwitch_;
+    programSwitch_ = true;
+    PGscreen->setCurrentIndex(index);
+    programSwitch_ = was;
+}
+
+void TMForm::CaptionPages()
+{
+    for (int i = 0; i < PGscreen->count(); ++i)
+        PGscreen->setTabText(i, msg::ScreenCaption(i));
+}
+
+void TMForm::ShowBudget()
+{
+    lbFreeElement->setText(QString::number(budget_));
+}
+
+void TMForm::WireWorkScreen(TLCD* screen)
+{
+    screen->OnDragOver = [this, screen](TElement*, const QObject* source, QPoint) {
+        return AcceptOnWorkScreen(screen, DragKind(source));
+    };
+    screen->OnDragDrop = [this, screen](TElement*, const QObject* source, QPoint point) {
+        DropOnWorkScreen(screen, DragKind(source), point);
+    };
+    screen->OnSelect = [this](TElement* e) { StatusLine(e); };
+    screen->OnDblClick = [](TElement*) {}; // element properties come with the property dialogs
+    screen->OnMouseDown = [](Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {}; // copy and pick modes: later
+}
+
+TSCRTab* TMForm::AddScreenPage(bool markModified)
+{
+    const bool listModified = list_.Modified;
+    TLCD* screen = list_.AddScreen(240, 320);
+    screen->SetLandscape(rgSize->ItemIndex() == 1);
+    screen->SetZoom(list_.Zoom);
+    screen->GridStep = quint8(setForm_->GridStep());
+    screen->ShowGrid = acGrid->isChecked();
+    screen->SetShowOrder(list_.ShowOrder);
+    screen->SetModified(false);
+    list_.SetModified(listModified);
+    WireWorkScreen(screen);
+
+    auto* page = new TSCRTab(screen);
+    page->View->SetElementMenu(ppElement);
+    page->View->setObjectName(QStringLiteral("SCR%1").arg(PGscreen->count()));
+    const bool was = programSwitch_;
+    programSwitch_ = true;
+    PGscreen->addTab(page, QString());
+    CaptionPages();
+    PGscreen->setCurrentWidget(page);
+    programSwitch_ = was;
+
+    budget_ = MaxElements - screen->BudgetCount();
+    ShowBudget();
+    ArrangeDesignArea();
+    if (markModified)
+        list_.SetModified(true);
+    return page;
+}
+
+void TMForm::DestroyAllPages()
+{
+    const bool was = programSwitch_;
+    programSwitch_ = true;
+    while (PGscreen->count() > 0) {
+        QWidget* page = PGscreen->widget(PGscreen->count() - 1);
+        PGscreen->removeTab(PGscreen->count() - 1);
+        delete page;
+    }
+    programSwitch_ = was;
+}
+
+void TMForm::DeleteScreenPage()
+{
+    if (PageCount() <= 1)
+        return;
+    const int index = ActivePageIndex();
+    TSCRTab* page = Page(index);
+    list_.DeleteScreen(page->SCR);
+    const bool was = programSwitch_;
+    programSwitch_ = true;
+    PGscreen->removeTab(index);
+    delete page;
+    PGscreen->setCurrentIndex(index < PGscreen->count() ? index : 0);
+    programSwitch_ = was;
+    CaptionPages();
+    list_.SetModified(true);
+    PageSwitch(ActivePageIndex());
+}
+
+void TMForm::MoveScreenPage(int step)
+{
+    const int from = ActivePageIndex();
+    const int to = from + step;
+    if (from < 0 || to < 0 || to >= PageCount())
+        return;
+    TLCD* screen = ActiveScreen();
+    const bool was = programSwitch_;
+    programSwitch_ = true;
+    PGscreen->tabBar()->moveTab(from, to);
+    PGscreen->setCurrentIndex(to);
+    programSwitch_ = was;
+    list_.SetModified(true);
+    if (list_.IndexOf(screen) == from)
+        list_.MoveScreen(from, to);
+    CaptionPages();
+}
+
+void TMForm::PageSwitch(int index)
+{
+    TSCRTab* page = Page(index);
+    if (!page)
+        return;
+    TLCD* screen = page->SCR;
+    budget_ = MaxElements - screen->BudgetCount();
+    ShowBudget();
+    list_.SetLandscape(screen->Landscape);
+    savedListModified_ = list_.Modified;
+    savedScreenModified_ = screen->Modified;
+    pageSwitching_ = true;
+    rgSize->SetItemIndex(screen->Landscape ? 1 : 0);
+    pageSwitching_ = false;
+}
+
+void TMForm::LayoutClick(int index)
+{
+    TLCD* screen = ActiveScreen();
+    if (!screen)
+        return;
+    screen->SetLandscape(index == 1);
+    list_.SetLandscape(index == 1);
+    ArrangeDesignArea();
+    if (pageSwitching_) {
+        // A page switch never changes whether the project counts as modified.
+        list_.SetModified(savedListModified_);
+        screen->SetModified(savedScreenModified_);
+    }
+}
+
+void TMForm::ArrangeDesignArea()
+{
+    TLCD* active = ActiveScreen();
+    TLCD* first = PageCount() > 0 ? Page(0)->SCR : nullptr;
+    if (!active || !first)
+        return;
+    const int margin = 8;
+    lbWork->adjustSize();
+    lbWork->move(margin, margin);
+    // The page frame: the screen at (1, 1) of the page, below the tabs.
+    const int tabs = qMax(35 - 12, PGscreen->tabBar()->sizeHint().height() + 6);
+    PGscreen->setFixedSize(active->DisplayWidth + 12, active->DisplayHeight + tabs + 12);
+    PGscreen->move(margin, lbWork->geometry().bottom() + 3);
+
+    const QRect pg = PGscreen->geometry();
+    const QSize panel(first->PanelWidth, first->PanelHeight);
+    SplashPanel->setGeometry(pg.right() + 1 + 10, pg.top() + 27, panel.width(), panel.height());
+    ImgSplash->setGeometry(0, 0, panel.width(), panel.height());
+    splash_.SetScreenSize(panel);
+    RefreshSplashPanel();
+    lbSplash->adjustSize();
+    lbSplash->move(SplashPanel->x(), SplashPanel->y() - 3 - lbSplash->height());
+
+    if (powerFailView_) {
+        powerFail_.DisplayWidth = panel.width();
+        powerFail_.DisplayHeight = panel.height();
+        if (powerFail_.BackgroundFile.isEmpty())
+            powerFail_.Background = BuiltInPowerFailPicture();
+        powerFailView_->move(SplashPanel->geometry().right() + 1 + 10, SplashPanel->y());
+        powerFailView_->SyncSize();
+        powerFail_.Invalidate();
+        lbPWR->adjustSize();
+        lbPWR->move(powerFailView_->x(), powerFailView_->y() - 3 - lbPWR->height());
+    }
+    QRect all = PGscreen->geometry() | SplashPanel->geometry();
+    if (powerFailView_)
+        all |= powerFailView_->geometry();
+    canvas_->resize(all.right() + margin, all.bottom() + margin);
+}
+
+// --- placement ------------------------------------------------------------------------------------
+
+int TMForm::DragKind(const QObject* source)
+{
+    if (!source)
+        return -1;
+    bool ok = false;
+    const int kind = source->property(TScreenView::KindProperty).toInt(&ok);
+    return ok ? kind : -1;
+}
+
+bool TMForm::AcceptOnWorkScreen(TLCD* screen, int kind) const
+{
+    TLCD* s = ActiveScreen() ? ActiveScreen() : screen;
+    // The file counts a screen's elements in one byte.
+    if (!s || s->Count() >= MaxElementsPerScreen)
+        return false;
+    switch (kind) {
+    case ekShift:
+    case ekStatus:
+        return !s->HasKind(quint8(kind));
+    case ekDRO:
+    case ekLED:
+    case ekBar:
+        return budget_ > 0;
+    case ekText:
+    case ekImage:
+    case ekShape:
+    case ekClock:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TMForm::DropOnWorkScreen(TLCD* screen, int kind, QPoint point)
+{
+    if (!AcceptOnWorkScreen(screen, kind))
+        return;
+    TElement* e = screen->AddElement(quint8(kind), point.x(), point.y());
+    screen->SelectElement(e);
+    if (kind == ekImage)
+        e->Picture = ImagePlaceholder();
+    if (IsBudgeted(quint8(kind)))
+        --budget_;
+    if (kind == ekBar)
+        e->SetDefaultBarPictures();
+    ShowBudget();
+    e->SetOrderNo(qint16(MaxElements - budget_ - 1));
+    screen->Invalidate();
+}
+
+bool TMForm::AcceptOnPowerFail(int kind) const
+{
+    return kind == ekDRO && powerFail_.Count() == 0;
+}
+
+void TMForm::DropOnPowerFail(int kind, QPoint point)
+{
+    if (!AcceptOnPowerFail(kind))
+        return;
+    TElement* e = powerFail_.AddElement(ekDRO, point.x(), point.y());
+    e->Format = "%3.0f";
+    e->Value = 0.0f;
+    powerFail_.Invalidate();
+}
+
+void TMForm::StatusLine(TElement* e)
+{
+    Label2->setText(
+        e ? QStringLiteral("X:%1 Y:%2 W:%3 H:%4").arg(e->Left).arg(e->Top).arg(e->Width).arg(e->Height)
+          : QStringLiteral("--"));
+}
+
+// --- project life cycle ---------------------------------------------------------------------------
+
+void TMForm::ShowFileName()
+{
+    Label1->setText(currentFile_.isEmpty() ? QStringLiteral("-") : currentFile_);
+}
+
+void TMForm::NewProject()
+{
+    const bool was = programSwitch_;
+    programSwitch_ = true;
+    while (PageCount() > 1) {
+        TSCRTab* page = Page(PageCount() - 1);
+        list_.DeleteScreen(page->SCR);
+        PGscreen->removeTab(PageCount() - 1);
+        delete page;
+    }
+    PGscreen->setCurrentIndex(0);
+    programSwitch_ = was;
+    CaptionPages();
+    budget_ = MaxElements;
+    ShowBudget();
+    currentFile_.clear();
+    ShowFileName();
+    TLCD* first = Page(0)->SCR;
+    first->Clear();
+    first->BackgroundColor = 0xFFFFFF;
+    first->Invalidate();
+    first->SelectElement(nullptr);
+    StatusLine(nullptr);
+    ArrangeDesignArea();
+}
+
+void TMForm::FileNotFound(TElement*, QString& fileName)
+{
+    const QString shown = QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
+    if (!hooks_.AskYesNo(msg::FileNotFound(shown)))
+        return;
+    const QString chosen = hooks_.PictureName(QFileInfo(fileName).fileName());
+    if (!chosen.isEmpty())
+        fileName = chosen;
+}
+
+bool TMForm::LoadIntoWindow(const QString& fileName)
+{
+    TLoadSteps steps;
+    steps.Clear = [this] {
+        while (list_.Count() > 0)
+            list_.DeleteScreen(list_.Items(list_.Count() - 1));
+        DestroyAllPages();
+    };
+    steps.NewScreen = [this] { return AddScreenPage(false)->SCR; };
+    TLoadResult result;
+    try {
+        result = LoadProject(fileName, list_, powerFail_, steps);
+    } catch (const TError& e) {
+        hooks_.ShowError(e.Message());
+        return false;
+    }
+    // The window always keeps one page, even for a file without work screens.
+    if (PageCount() == 0)
+        AddScreenPage(false);
+    list_.SetZoom(list_.Zoom);
+    currentFile_ = fileName;
+    ShowFileName();
+    ApplySplash(result.Splash, result.Relinked);
+    startupRepaired_ = false;
+    for (int i = 0; i < list_.Count(); ++i)
+        if (!list_.Items(i)->Repaired.isEmpty())
+            startupRepaired_ = true;
+    if (!result.Warnings.isEmpty())
+        hooks_.ShowError(result.Warnings.join(QLatin1Char('\n')));
+    return true;
+}
+
+bool TMForm::OpenProjectFile(const QString& fileName)
+{
+    if (!LoadIntoWindow(fileName))
+        return false;
+    OutOfScreenNotice();
+    if (splash_.ClockShown()) {
+        splash_.PickClockBackColor(ClockField::Hours);
+        RefreshSplashPanel();
+    }
+    if (TLCD* s = ActiveScreen()) {
+        s->SelectElement(nullptr);
+        s->Invalidate();
+    }
+    StatusLine(nullptr);
+    return true;
+}
+
+void TMForm::OutOfScreenNotice()
+{
+    if (!startupRepaired_)
+        return;
+    startupRepaired_ = false;
+    hooks_.Notice(msg::OutsideScreen());
+    list_.SetModified(true);
+}
+
+SplashSettings TMForm::GatherSplash() const
+{
+    return GatherSplashSettings(splash_, animation_);
+}
+
+void TMForm::ApplySplash(const SplashSettings& splash, bool relinked)
+{
+    // 2. The first page and its budget.
+    SetActivePage(0);
+    if (PageCount() > 0) {
+        budget_ = MaxElements - Page(0)->SCR->BudgetCount();
+        ShowBudget();
+    }
+    // 3. The layout of the first screen, shown without counting as the user's click.
+    const bool landscape = PageCount() > 0 && Page(0)->SCR->Landscape;
+    list_.SetLandscape(landscape);
+    {
+        const QSignalBlocker block(rgSize);
+        rgSize->SetItemIndex(landscape ? 1 : 0);
+    }
+    ArrangeDesignArea();
+    // 1, 4 to 6. Clock colours, clock switches, digit size, field places and the animation. A GIF that
+    // cannot be decoded is reported after the rest was applied; the animation stays as it was.
+    Guard([&] { ApplySplashSettings(splash, splash_, animation_); });
+    RefreshSplashPanel();
+    // 7. Modified exactly when a picture had to be asked for.
+    list_.SetModified(relinked);
+    powerFail_.SetModified(relinked);
+}
+
+void TMForm::SetSplashPicture(const QImage& picture, const QString& file)
+{
+    splash_.SetPicture(picture, file);
+    if (splash_.ClockShown())
+        splash_.RefreshClockFields();
+    RefreshSplashPanel();
+}
+
+void TMForm::RefreshSplashPanel()
+{
+    ImgSplash->setPixmap(QPixmap::fromImage(splash_.DisplayedPicture()));
+    const std::pair<QLabel*, ClockField> fields[] = {{ITM1, ClockField::Hours}, {ITM2, ClockField::Minutes}};
+    for (const auto& [label, field] : fields) {
+        label->setGeometry(splash_.FieldRect(field));
+        label->setPixmap(QPixmap::fromImage(splash_.FieldPicture(field)));
+        label->setScaledContents(true);
+        label->setVisible(splash_.ClockShown());
+    }
+    Anime->setPixmap(KeyedPixmap(animation_.PreviewPicture()));
+    Anime->setGeometry(QRect(animation_.Position(), animation_.PreviewSize()));
+    Anime->setVisible(animation_.PreviewVisible());
+    Anime->raise();
+    if (animation_.TimerActive()) {
+        Timer1->setInterval(animation_.Speed());
+        if (!Timer1->isActive())
+            Timer1->start();
+    } else {
+        Timer1->stop();
+    }
+    if (LV->count() != animation_.FrameCount()) {
+        LV->clear();
+        for (const auto& frame : animation_.Frames())
+            LV->addItem(new QListWidgetItem(QIcon(QPixmap::fromImage(frame.Picture)), frame.Caption));
+    }
+    QPalette pal = Panel2->palette();
+    pal.setColor(QPalette::Button, ToQColor(splash_.ClockBackColor()));
+    pal.setColor(QPalette::ButtonText, ToQColor(splash_.ClockDigitColor()));
+    Panel2->setPalette(pal);
+}
+
+void TMForm::SaveTo(const QString& fileName)
+{
+    ::SaveProject(fileName, list_, powerFail_, GatherSplash());
+}
+
+void TMForm::SaveProjectCommand()
+{
+    Guard([this] {
+        if (!currentFile_.isEmpty()) {
+            SaveTo(currentFile_);
+            return;
+        }
+        const QString file = hooks_.SaveProjectName();
+        if (file.isEmpty())
+            return;
+        // The name is taken once the file is written, so a failed save leaves the project untitled.
+        SaveTo(file);
+        currentFile_ = file;
+        ShowFileName();
+    });
+}
+
+// --- view -----------------------------------------------------------------------------------------
+
+void TMForm::SetZoom(int zoom)
+{
+    list_.SetZoom(quint8(qBound(1, zoom, MaxZoom)));
+    ArrangeDesignArea();
+}
+
+void TMForm::SetGridShown(bool on)
+{
+    list_.SetShowGrid(on);
+    powerFail_.ShowGrid = on;
+    powerFail_.Invalidate();
+    acGrid->setChecked(on);
+    setForm_->SetShowGrid(on);
+}
+
+void TMForm::ApplyLanguage(int index)
+{
+    if (index < 0 || index >= int(languages_.size()))
+        index = 0;
+    SetActiveLanguage(languages_[size_t(index)].Id);
+    settings_.WriteInteger(SecSettings, QStringLiteral("Language"), index);
+    CaptionPages();
+}
+
+void TMForm::UpdateActions()
+{
+    TLCD* s = ActiveScreen();
+    const bool selection = s && s->SelectedElement;
+    acSave->setEnabled(list_.Modified || powerFail_.Modified);
+    acZoomOut->setEnabled(s && s->Zoom > 1);
+    for (QAction* a : {acDelElement, acToBack, acToFront})
+        a->setEnabled(selection);
+    acDelScreen->setEnabled(PageCount() > 1);
+    acSCRleft->setEnabled(ActivePageIndex() > 0);
+    acSCRright->setEnabled(ActivePageIndex() >= 0 && ActivePageIndex() < PageCount() - 1);
+    acDelPWRelement->setEnabled(powerFail_.SelectedElement != nullptr);
+    // Commands that arrive with later parts of the designer stay disabled until they exist.
+    for (QAction* a : {acGenerate, acDownload, acLoadBkg, acUnLoadBkg, acShProp, acCopyProp, acGetBkgColor,
+                       acGetFgColor, acLoadLCDbkg, acLoadGIF, acUnLoadGIF, acLoadPWR, acCalc, acAbout})
+        a->setEnabled(false);
+}
+
+void TMForm::Guard(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const TError& e) {
+        hooks_.ShowError(e.Message());
+    } catch (const std::exception& e) {
+        hooks_.ShowError(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+// --- show and exit --------------------------------------------------------------------------------
+
+void TMForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (firstShown_)
+        return;
+    firstShown_ = true;
+    ApplyLanguage(setForm_->cbLanguage->currentIndex());
+    CaptionPages();
+    if (splash_.ClockShown())
+        splash_.RefreshClockFields();
+    ArrangeDesignArea();
+    OutOfScreenNotice();
+}
+
+void TMForm::closeEvent(QCloseEvent* event)
+{
+    Shutdown();
+    event->accept();
+}
+
+void TMForm::Shutdown()
+{
+    if (shutDown_)
+        return;
+    shutDown_ = true;
+    if ((list_.Modified || powerFail_.Modified) && hooks_.AskYesNo(msg::ProjectNotSaved()))
+        SaveProjectCommand();
+    if (LV->isVisible())
+        lvHeight_ = LV->height();
+    settings_.WriteInteger(SecSettings, QStringLiteral("MaxElement"), MaxElements);
+    settings_.WriteInteger(SecSettings, QStringLiteral("Grid"), setForm_->GridStep());
+    settings_.WriteBool(SecSettings, QStringLiteral("ShowGrid"), acGrid->isChecked());
+    settings_.WriteInteger(SecWindow, QStringLiteral("Left"), x());
+    settings_.WriteInteger(SecWindow, QStringLiteral("Top"), y());
+    settings_.WriteInteger(SecWindow, QStringLiteral("Width"), width());
+    settings_.WriteInteger(SecWindow, QStringLiteral("Height"), height());
+    settings_.WriteString(SecSettings, QStringLiteral("LasFile"), currentFile_);
+    // A splash file that could not be found is written back as it was read.
+    settings_.WriteString(SecSettings, QStringLiteral("BkgFile"),
+                          splash_.ImageFile().isEmpty() ? splashFile_ : splash_.ImageFile());
+    settings_.WriteInteger(SecWindow, QStringLiteral("LVHeight"), lvHeight_);
+    settings_.WriteString(SecSettings, QStringLiteral("Download"), downloadFolder_);
+}

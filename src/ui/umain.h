@@ -1,0 +1,202 @@
+#pragma once
+
+#include "model/tlcd.h"
+#include "model/tlcdlist.h"
+#include "output/animation.h"
+#include "output/splash.h"
+#include "project/splashsettings.h"
+#include "ui/settingsfile.h"
+
+#include <QImage>
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QScrollArea;
+class QSpinBox;
+class QSplitter;
+class QTabWidget;
+class TRadioGroup;
+class TSCRTab;
+class TScreenView;
+class TSetForm;
+
+// The questions and dialogs the main window shows. Each has a default that opens the real box; a
+// test replaces them so that nothing modal ever waits for a user.
+struct TFormHooks
+{
+    // A warning with Yes and No; true unless the answer was No.
+    std::function<bool(const QString& text)> AskYesNo;
+    // A warning with OK.
+    std::function<void(const QString& text)> Notice;
+    // The general error handler: an error's own text.
+    std::function<void(const QString& text)> ShowError;
+    // File dialogs; an empty answer means cancelled.
+    std::function<QString()> OpenProjectName;
+    std::function<QString()> SaveProjectName;
+    std::function<QString(const QString& preset)> PictureName;
+    // The settings dialog, shown modally.
+    std::function<void(TSetForm& form)> ShowSettings;
+};
+
+struct TFormOptions
+{
+    QString IniPath; // empty: TSettingsFile::DefaultPath()
+    TFormHooks Hooks;
+};
+
+// The designer's main window. It owns, for the whole run, the screen list with one page per work
+// screen, the power-fail screen, the splash state and the element budget, and turns the user's
+// commands into operations of the model.
+class TMForm : public QMainWindow
+{
+    Q_OBJECT
+
+  public:
+    explicit TMForm(TFormOptions options = {}, QWidget* parent = nullptr);
+    ~TMForm() override;
+
+    // --- the design ------------------------------------------------------------------------------
+    TLCDList& List() { return list_; }
+    TLCD& PowerFail() { return powerFail_; }
+    TScreenView* PowerFailView() const { return powerFailView_; }
+    int PageCount() const;
+    TSCRTab* Page(int index) const;
+    int ActivePageIndex() const;
+    // The active page's screen, or null while there is no page.
+    TLCD* ActiveScreen() const;
+    int Budget() const { return budget_; }
+    const QString& CurrentFile() const { return currentFile_; }
+    TSetForm* SetForm() const { return setForm_; }
+    const TSettingsFile& Settings() const { return settings_; }
+    TFormHooks& Hooks() { return hooks_; }
+    TSplash& Splash() { return splash_; }
+    TAnimation& Animation() { return animation_; }
+    // Shows a splash picture without marking the project modified (the command line's --splash).
+    void SetSplashPicture(const QImage& picture, const QString& file);
+
+    // --- commands (the actions call these) -------------------------------------------------------
+    TSCRTab* AddScreenPage(bool markModified);
+    void DeleteScreenPage();
+    void MoveScreenPage(int step); // -1 left, +1 right
+    void NewProject();
+    // Opens a project without the file dialog; false (and nothing changed) when it cannot be loaded.
+    bool OpenProjectFile(const QString& fileName);
+    void SaveProjectCommand();
+    void ApplyLanguage(int index);
+
+    // The splash state as the project header holds it, and its application after a load.
+    SplashSettings GatherSplash() const;
+    void ApplySplash(const SplashSettings& splash, bool relinked);
+
+    // The enabling rules; run whenever the application is idle.
+    void UpdateActions();
+    // The closing sequence: the save question, then the settings. Runs once.
+    void Shutdown();
+
+    // The element kind a drag source carries, or -1.
+    static int DragKind(const QObject* source);
+
+    QAction *acNew, *acOpen, *acSave, *acGenerate, *acDownload, *acAddScreen, *acDelScreen, *acSCRleft,
+        *acSCRright, *acLoadBkg, *acUnLoadBkg, *acDelElement, *acToBack, *acToFront, *acShProp, *acCopyProp,
+        *acGetBkgColor, *acGetFgColor, *acZoomIn, *acZoomOut, *acZoomOne, *acShowOrder, *acGrid,
+        *acLoadLCDbkg, *acLoadGIF, *acUnLoadGIF, *acLoadPWR, *acDelPWRelement, *acSettings, *acCalc, *acExit,
+        *acAbout;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    QWidget* CreatePalette();
+    QWidget* CreateDesignArea();
+    void StartUp();
+
+    void CaptionPages();
+    void ShowBudget();
+    void SetActivePage(int index); // without the page-switch handling
+    void PageSwitch(int index);
+    void LayoutClick(int index);
+    void ArrangeDesignArea();
+    void WireWorkScreen(TLCD* screen);
+    void DestroyAllPages();
+    void ShowFileName();
+    // Shows the splash state: picture, clock fields, animation preview, frame list, clock colours.
+    void RefreshSplashPanel();
+
+    bool AcceptOnWorkScreen(TLCD* screen, int kind) const;
+    void DropOnWorkScreen(TLCD* screen, int kind, QPoint point);
+    bool AcceptOnPowerFail(int kind) const;
+    void DropOnPowerFail(int kind, QPoint point);
+    void FileNotFound(TElement* element, QString& fileName);
+    void OutOfScreenNotice();
+    void StatusLine(TElement* element);
+    bool LoadIntoWindow(const QString& fileName);
+    void SaveTo(const QString& fileName);
+    void SetZoom(int zoom);
+    void SetGridShown(bool on);
+    // Runs a command; an error ends it and is shown by the general error handler.
+    void Guard(const std::function<void()>& command);
+
+    TSettingsFile settings_;
+    TFormHooks hooks_;
+    TLCDList list_;
+    TLCD powerFail_;
+
+    QString programFolder_;
+    QString currentFile_;
+    QString splashFile_;
+    QString downloadFolder_;
+    QString dialogFolder_;
+    TSplash splash_;
+    TAnimation animation_;
+    int budget_ = 20;
+    int lvHeight_ = 145;
+    bool pageSwitching_ = false;
+    bool programSwitch_ = false;
+    bool savedListModified_ = false, savedScreenModified_ = false;
+    bool firstShown_ = false;
+    bool shutDown_ = false;
+    bool startupRepaired_ = false;
+
+    struct TLanguage
+    {
+        int Id;
+        QString Name;
+    };
+    std::vector<TLanguage> languages_;
+
+    TSetForm* setForm_ = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* lbFreeElement = nullptr;
+    QLabel* lbWork = nullptr;
+    QLabel* lbSplash = nullptr;
+    QLabel* lbPWR = nullptr;
+    QLabel* ImgSplash = nullptr;
+    QLabel* ITM1 = nullptr;
+    QLabel* ITM2 = nullptr;
+    QLabel* Anime = nullptr;
+    class QPushButton* Panel2 = nullptr;
+    class QTimer* Timer1 = nullptr;
+    QWidget* SplashPanel = nullptr;
+    QWidget* canvas_ = nullptr;
+    QScrollArea* designArea_ = nullptr;
+    QTabWidget* PGscreen = nullptr;
+    TRadioGroup* rgSize = nullptr;
+    QSpinBox* cxTimer = nullptr;
+    QListWidget* LV = nullptr;
+    QSplitter* splitter_ = nullptr;
+    QMenu* ppElement = nullptr;
+    TScreenView* powerFailView_ = nullptr;
+    QActionGroup* pickGroup_ = nullptr;
+};
