@@ -522,3 +522,33 @@ TEST(ProjectFile, ScreenBlockStreams)
     EXPECT_THROW(LoadFromStream(back, shortBuf), TError);
     EXPECT_EQ(back.Count(), 2);
 }
+
+TEST(ProjectFile, RelativePictureNamesAreFoundBesideTheProject)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath("pics"));
+    ASSERT_TRUE(testutil::SolidImage(240, 320, 0x0000FF).save(dir.filePath("pics/bkg.bmp"), "BMP"));
+    ASSERT_TRUE(testutil::SolidImage(10, 10, 0x00FF00).save(dir.filePath("pics/img.bmp"), "BMP"));
+    ASSERT_TRUE(testutil::SolidImage(30, 3, 0xFF0000).save(dir.filePath("pics/bar.bmp"), "BMP"));
+    Project p;
+    p.First().BackgroundFile = "pics/bkg.bmp";
+    p.First().AddElement(ekImage, 0, 0)->Text = "pics/img.bmp";
+    p.First().AddElement(ekBar, 0, 0)->GreenPicFile = "pics/bar.bmp";
+    const QString file = dir.filePath("p.lcd");
+    SaveProject(file, p.list, p.powerFail, p.splash);
+
+    TLCDList list;
+    TLCD powerFail;
+    int asked = 0;
+    list.OnFileNotFound = [&](TElement*, QString&) { ++asked; };
+    const TLoadResult r = LoadProject(file, list, powerFail); // the working folder is elsewhere
+    EXPECT_EQ(asked, 0);
+    EXPECT_FALSE(r.Relinked);
+    const TLCD& s = *list.Items(0);
+    EXPECT_EQ(s.Background.size(), QSize(240, 320));
+    EXPECT_EQ(s.BackgroundFile, QString("pics/bkg.bmp"));
+    EXPECT_EQ(s.Item(0)->Picture.size(), QSize(10, 10));
+    EXPECT_EQ(s.Item(0)->Text, QByteArray("pics/img.bmp"));
+    EXPECT_EQ(s.Item(1)->GreenPic.size(), QSize(30, 1));
+    EXPECT_EQ(ProjectBytes(list, powerFail, r.Splash), testutil::ReadAll(file));
+}

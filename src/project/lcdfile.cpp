@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -93,17 +94,27 @@ QImage LoadOrWarn(const QString& file, QStringList* warnings)
     }
 }
 
-QImage BarPicture(const QString& file, BarSegment segment, QStringList* warnings)
+// A picture named relative to the project is looked for beside the project file first, so that a
+// project and its pictures can move together; the name itself is kept as the file says it.
+QString Resolve(const QString& base, const QString& name)
+{
+    if (name.isEmpty() || base.isEmpty() || QDir::isAbsolutePath(name))
+        return name;
+    const QString beside = QDir(base).filePath(name);
+    return QFileInfo::exists(beside) ? beside : name;
+}
+
+QImage BarPicture(const QString& base, const QString& file, BarSegment segment, QStringList* warnings)
 {
     if (file.isEmpty())
         return DefaultBarPicture(segment);
-    const QImage picture = LoadOrWarn(file, warnings);
+    const QImage picture = LoadOrWarn(Resolve(base, file), warnings);
     // A bar segment is one row: the panel stretches it over the segment.
     return picture.isNull() ? QImage() : picture.copy(0, 0, picture.width(), 1);
 }
 
 // Fills `screen` from a checked screen block.
-void ApplyScreenBlock(TLCD& screen, QByteArrayView block, QStringList* warnings)
+void ApplyScreenBlock(TLCD& screen, QByteArrayView block, QStringList* warnings, const QString& base = {})
 {
     const TRecordReader h(block.first(ScreenHeaderSize));
     screen.SetZoom(1);
@@ -115,7 +126,8 @@ void ApplyScreenBlock(TLCD& screen, QByteArrayView block, QStringList* warnings)
     screen.BackgroundColor = h.U32(sBackColor);
     if (!backgroundFile.isEmpty()) {
         try {
-            screen.SetBackground(backgroundFile);
+            screen.SetBackground(Resolve(base, backgroundFile));
+            screen.BackgroundFile = backgroundFile;
         } catch (const TError& e) {
             if (warnings)
                 *warnings << QStringLiteral("%1: %2").arg(backgroundFile, e.Message());
@@ -173,7 +185,8 @@ void ApplyScreenBlock(TLCD& screen, QByteArrayView block, QStringList* warnings)
         e->PanelH = hgt;
 
         if (e->Kind == ekImage) {
-            QString file = FromCodePage(e->Text);
+            const QString resolved = Resolve(base, FromCodePage(e->Text));
+            QString file = resolved;
             try {
                 e->LoadPicture(file);
             } catch (const TError& err) {
@@ -182,16 +195,16 @@ void ApplyScreenBlock(TLCD& screen, QByteArrayView block, QStringList* warnings)
                 e->Picture = QImage();
             }
             // A replacement chosen for a missing file becomes the element's own.
-            if (file != FromCodePage(e->Text))
+            if (file != resolved)
                 e->Text = ToCodePage(file);
         }
         if (e->Kind == ekShape)
             e->PenColor = first;
         if (e->Kind == ekBar) {
-            e->RedPic = BarPicture(e->RedPicFile, BarSegment::Red, warnings);
-            e->YellowPic = BarPicture(e->YellowPicFile, BarSegment::Yellow, warnings);
-            e->GreenPic = BarPicture(e->GreenPicFile, BarSegment::Green, warnings);
-            e->BkgPic = BarPicture(e->BkgPicFile, BarSegment::Bkg, warnings);
+            e->RedPic = BarPicture(base, e->RedPicFile, BarSegment::Red, warnings);
+            e->YellowPic = BarPicture(base, e->YellowPicFile, BarSegment::Yellow, warnings);
+            e->GreenPic = BarPicture(base, e->GreenPicFile, BarSegment::Green, warnings);
+            e->BkgPic = BarPicture(base, e->BkgPicFile, BarSegment::Bkg, warnings);
         }
         e->UpdateSize();
 
@@ -343,7 +356,7 @@ void CheckProjectBytes(const QByteArray& bytes, const QString& name)
 }
 
 TLoadResult LoadProjectBytes(const QByteArray& bytes, const QString& name, TLCDList& list, TLCD& powerFail,
-                             const TLoadSteps& steps)
+                             const TLoadSteps& steps, const QString& pictureFolder)
 {
     CheckProjectBytes(bytes, name);
 
@@ -394,7 +407,7 @@ TLoadResult LoadProjectBytes(const QByteArray& bytes, const QString& name, TLCDL
         const qsizetype count = quint8(bytes[pos + sCount]);
         const qsizetype size = ScreenHeaderSize + count * ElementRecordSize;
         TLCD* screen = i < screens ? (steps.NewScreen ? steps.NewScreen() : list.AddScreen(240, 320)) : &powerFail;
-        ApplyScreenBlock(*screen, QByteArrayView(bytes).sliced(pos, size), &result.Warnings);
+        ApplyScreenBlock(*screen, QByteArrayView(bytes).sliced(pos, size), &result.Warnings, pictureFolder);
         pos += size;
     }
     result.Relinked = relinked;
@@ -414,5 +427,5 @@ TLoadResult LoadProject(const QString& fileName, TLCDList& list, TLCD& powerFail
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw TError(QCoreApplication::translate("lcdfile", "Cannot read the project \"%1\": %2").arg(shown, file.errorString()));
-    return LoadProjectBytes(bytes, shown, list, powerFail, steps);
+    return LoadProjectBytes(bytes, shown, list, powerFail, steps, QFileInfo(fileName).absolutePath());
 }

@@ -52,12 +52,14 @@ void SaveProject(const QString& fileName, TLCDList& list, TLCD& powerFail, const
 // short, over-long or otherwise inconsistent throws TError naming the file and the fault, and the
 // list and the power-fail screen stay exactly as they were. Then `steps` replace the work screens
 // (by default the list's own screens are deleted and added), the screens are filled, and the modified
-// flags become the relinked flag.
+// flags become the relinked flag. Picture files named with a relative path are looked for beside the
+// project file first, then from the working folder; the names are kept as the file has them.
 TLoadResult LoadProject(const QString& fileName, TLCDList& list, TLCD& powerFail, const TLoadSteps& steps = {});
 
-// The same from bytes already in memory; `name` is used in messages.
+// The same from bytes already in memory; `name` is used in messages, relative picture names are
+// looked for in `pictureFolder` first.
 TLoadResult LoadProjectBytes(const QByteArray& bytes, const QString& name, TLCDList& list, TLCD& powerFail,
-                             const TLoadSteps& steps = {});
+                             const TLoadSteps& steps = {}, const QString& pictureFolder = {});
 
 // Checks that `bytes` hold a complete, consistent project; throws TError describing the first fault.
 void CheckProjectBytes(const QByteArray& bytes, const QString& name);
