@@ -21,6 +21,7 @@ class QSpinBox;
 class QSplitter;
 class QTabWidget;
 class TRadioGroup;
+class TPropDialogs;
 class TSCRTab;
 class TScreenView;
 class TSetForm;
@@ -74,6 +75,8 @@ public:
     TSetForm* SetForm() const { return setForm_; }
     const TSettingsFile& Settings() const { return settings_; }
     TFormHooks& Hooks() { return hooks_; }
+    // The element property dialogs and the RGB calculator.
+    TPropDialogs* PropDialogs() const { return propDialogs_; }
 
     // --- commands (the actions call these) -------------------------------------------------------
     TSCRTab* AddScreenPage(bool markModified);
@@ -113,6 +116,9 @@ private:
     QWidget* CreatePalette();
     QWidget* CreateDesignArea();
     void StartUp();
+    void CreatePropDialogs();
+    // The properties command (acShProp) for the active screen's selected element.
+    void ShowProperties();
 
     void CaptionPages();
     void ShowBudget();
@@ -167,6 +173,7 @@ private:
     std::vector<TLanguage> languages_;
 
     TSetForm* setForm_ = nullptr;
+    TPropDialogs* propDialogs_ = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* lbFreeElement = nullptr;
