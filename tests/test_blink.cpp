@@ -1,11 +1,10 @@
 // The blink preview of pulsing LEDs, without a window.
 
-#include <gtest/gtest.h>
-
-#include <QSignalSpy>
-
 #include "model/blink.h"
 #include "model/tlcd.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
 
 namespace {
 

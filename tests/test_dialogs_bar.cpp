@@ -1,19 +1,19 @@
 // The bar properties window: ranges, the width limit and the swatches, the live test, pictures
 // picked by double-click, "Default colors" and the write-back of what changed.
 
-#include <QLineEdit>
-
 #include "dialogs/barswatch.h"
 #include "dialogs/upropbar.h"
 #include "model/render.h"
 #include "test_dialogs_support.h"
 #include "testutil.h"
 
+#include <QLineEdit>
+
 namespace {
 
 class BarWindow : public DialogWindow
 {
-protected:
+  protected:
     TPropBarForm& Bar() const { return *Dialogs().PropBarForm; }
     // A picture file whose top row is `top` and whose other rows are `rest`.
     QString Picture(const char* name, int w, int h, QRgb top, QRgb rest)
@@ -27,7 +27,8 @@ protected:
     }
     static bool SamePixels(const QImage& a, const QImage& b)
     {
-        return a.size() == b.size() && a.convertToFormat(QImage::Format_RGB888) == b.convertToFormat(QImage::Format_RGB888);
+        return a.size() == b.size() &&
+               a.convertToFormat(QImage::Format_RGB888) == b.convertToFormat(QImage::Format_RGB888);
     }
 };
 

@@ -1,21 +1,21 @@
 // The RGB calculator: components to the panel's 16-bit value, picked colours, and its place in the
 // main window.
 
-#include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenuBar>
-
 #include "dialogs/ucalc.h"
 #include "output/syscolors.h"
 #include "test_dialogs_support.h"
 #include "ui/colorbox.h"
 
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+
 namespace {
 
 class Calculator : public DialogWindow
 {
-protected:
+  protected:
     TCalcForm& Calc() const { return *Dialogs().CalcForm; }
     // Types the three components into their boxes.
     void Compose(int r, int g, int b)
@@ -34,9 +34,9 @@ TEST_F(Calculator, ComponentsGiveThePanelValue)
         const char* Shown;
     };
     const Case cases[] = {
-        {255, 255, 255, "0xFFFF"}, {255, 0, 0, "0xF800"}, {0, 255, 0, "0x07E0"}, {0, 0, 255, "0x001F"},
-        {7, 3, 7, "0x0000"}, // below the first step of each field
-        {8, 4, 8, "0x0821"},   {0, 0, 0, "0x0000"},     {0x12, 0x34, 0x56, "0x11AA"},
+        {255, 255, 255, "0xFFFF"}, {255, 0, 0, "0xF800"}, {0, 255, 0, "0x07E0"},
+        {0, 0, 255, "0x001F"},     {7, 3, 7, "0x0000"}, // below the first step of each field
+        {8, 4, 8, "0x0821"},       {0, 0, 0, "0x0000"},   {0x12, 0x34, 0x56, "0x11AA"},
     };
     for (const Case& c : cases) {
         Compose(c.R, c.G, c.B);
@@ -94,7 +94,8 @@ TEST_F(Calculator, PickedColourFillsTheComponents)
     EXPECT_EQ(Calc().Edit1->text(), QString::asprintf("0x%.4X", unsigned(ColorTo16bit(rgb))));
 
     // The list: twenty named colours, the system colours, "Custom...".
-    for (const char* name : {"Black", "Fuchsia", "Money green", "Sky blue", "Cream", "Medium gray", "Custom..."})
+    for (const char* name :
+         {"Black", "Fuchsia", "Money green", "Sky blue", "Cream", "Medium gray", "Custom..."})
         EXPECT_GE(Calc().cxColor->findText(QString::fromLatin1(name)), 0) << name;
 }
 

@@ -1,21 +1,21 @@
 // The LED properties window: filling and writing back, the live update, the interval controls, and
 // the blink preview on the active screen.
 
+#include "dialogs/upropled.h"
+#include "test_dialogs_support.h"
+#include "ui/colorbox.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTimer>
 
-#include "dialogs/upropled.h"
-#include "test_dialogs_support.h"
-#include "ui/colorbox.h"
-
 namespace {
 
 class LedWindow : public DialogWindow
 {
-protected:
+  protected:
     TPropLEDForm& Led() const { return *Dialogs().PropLEDForm; }
     // Chooses a mode in the drop-down list as the user does.
     void ChooseMode(int index)

@@ -2,6 +2,19 @@
 // picture, the background colour and the power-fail DRO; the DRO, clock, free-text, shape and shift
 // windows.
 
+#include "dialogs/upropbar.h"
+#include "dialogs/uproplbl.h"
+#include "dialogs/upropled.h"
+#include "dialogs/upropshiftpas.h"
+#include "dialogs/upropshp.h"
+#include "dialogs/uproptime.h"
+#include "dialogs/uproptxt.h"
+#include "project/codepage.h"
+#include "test_dialogs_support.h"
+#include "testutil.h"
+#include "ui/colorbox.h"
+#include "ui/radiogroup.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -13,19 +26,6 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QTimer>
-
-#include "dialogs/upropbar.h"
-#include "dialogs/upropled.h"
-#include "dialogs/uproplbl.h"
-#include "dialogs/upropshiftpas.h"
-#include "dialogs/upropshp.h"
-#include "dialogs/uproptime.h"
-#include "dialogs/uproptxt.h"
-#include "project/codepage.h"
-#include "test_dialogs_support.h"
-#include "testutil.h"
-#include "ui/colorbox.h"
-#include "ui/radiogroup.h"
 
 namespace {
 
@@ -41,8 +41,9 @@ TEST_F(PropertyCommand, EachKindGetsItsWindow)
         QDialog* Window;
     };
     const Case cases[] = {
-        {ekDRO, Dialogs().PropTxtForm},     {ekLED, Dialogs().PropLEDForm},   {ekBar, Dialogs().PropBarForm},
-        {ekShift, Dialogs().PropShiftForm}, {ekStatus, Dialogs().PropTimeForm}, {ekText, Dialogs().PropLblForm},
+        {ekDRO, Dialogs().PropTxtForm},     {ekLED, Dialogs().PropLEDForm},
+        {ekBar, Dialogs().PropBarForm},     {ekShift, Dialogs().PropShiftForm},
+        {ekStatus, Dialogs().PropTimeForm}, {ekText, Dialogs().PropLblForm},
         {ekShape, Dialogs().PropShpForm},   {ekClock, Dialogs().PropTimeForm},
     };
     for (const Case& c : cases) {
@@ -252,7 +253,8 @@ TEST_F(PropertyCommand, OrderRangeDependsOnTheScreen)
         EXPECT_EQ(range(), std::pair(1, 999999));
         Cancel(*d);
     };
-    QTest::mouseDClick(form->PowerFailView(), Qt::LeftButton, Qt::NoModifier, QPoint(pf->Left + 2, pf->Top + 2));
+    QTest::mouseDClick(form->PowerFailView(), Qt::LeftButton, Qt::NoModifier,
+                       QPoint(pf->Left + 2, pf->Top + 2));
     EXPECT_EQ(shown, 2);
 
     Screen().SelectElement(work);
@@ -282,7 +284,8 @@ TEST_F(PropertyCommand, ValueThatIsNoNumberChangesNothing)
         };
         Properties();
         ASSERT_EQ(errors.size(), 1) << "'" << typed << "'";
-        EXPECT_EQ(errors[0], QStringLiteral("'%1' is not a valid floating point value").arg(QString::fromLatin1(typed)));
+        EXPECT_EQ(errors[0],
+                  QStringLiteral("'%1' is not a valid floating point value").arg(QString::fromLatin1(typed)));
         EXPECT_FLOAT_EQ(e->Value, 400.5278f) << typed;
         EXPECT_EQ(e->Format, QByteArray("%.4f")) << typed;
         EXPECT_EQ(e->BackColor, 0x80FF80u) << typed;
@@ -299,7 +302,7 @@ TEST_F(PropertyCommand, ValueTextWhateverTheLocale)
         const char* Shown;
     };
     const Case cases[] = {
-        {400.5278f, "400.527802"}, {0.0f, "0.000000"},       {-1.5f, "-1.500000"},
+        {400.5278f, "400.527802"},      {0.0f, "0.000000"},           {-1.5f, "-1.500000"},
         {1234567.5f, "1234567.500000"}, {1e20f, "1.00000002004e+20"},
     };
     QLocale::setDefault(QLocale(QLocale::German)); // a comma country; the dialog must not care
@@ -348,7 +351,8 @@ TEST_F(PropertyCommand, FormatBoxRefusesWhatTheDroCannotHold)
             d->cxText->selectAll();
             QTest::keyClicks(d->cxText, QString::fromLatin1(bad));
             EXPECT_TRUE(d->lbFormat->isVisible()) << bad;
-            EXPECT_EQ(d->lbFormat->text(), QStringLiteral("Format %1 is invalid !!").arg(QString::fromLatin1(bad)));
+            EXPECT_EQ(d->lbFormat->text(),
+                      QStringLiteral("Format %1 is invalid !!").arg(QString::fromLatin1(bad)));
             EXPECT_FALSE(d->Button1->isEnabled()) << bad;
         }
         Ok(*d); // a disabled button does not close the window
@@ -383,7 +387,8 @@ TEST_F(PropertyCommand, PowerFailDroLeavesOutlineAndAxis)
     // Outside the DRO a double-click on the power-fail screen does nothing.
     QTest::mouseDClick(form->PowerFailView(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 300));
     EXPECT_EQ(shown, 0);
-    QTest::mouseDClick(form->PowerFailView(), Qt::LeftButton, Qt::NoModifier, QPoint(pf->Left + 2, pf->Top + 2));
+    QTest::mouseDClick(form->PowerFailView(), Qt::LeftButton, Qt::NoModifier,
+                       QPoint(pf->Left + 2, pf->Top + 2));
     EXPECT_EQ(shown, 1);
     EXPECT_FLOAT_EQ(pf->Value, 12.0f);
     EXPECT_EQ(pf->BackColor, 0x00FF00u);
@@ -508,7 +513,8 @@ TEST_F(PropertyCommand, ShapeAndShiftKeepTheirSizeAtZoom)
         e->PanelH = c.PanelH;
         e->ApplyZoom();
         ASSERT_EQ(e->Width, c.PanelW * c.Zoom);
-        QDialog* d = c.Kind == ekShape ? static_cast<QDialog*>(Dialogs().PropShpForm) : Dialogs().PropShiftForm;
+        QDialog* d =
+            c.Kind == ekShape ? static_cast<QDialog*>(Dialogs().PropShpForm) : Dialogs().PropShiftForm;
         user = [&](QDialog&) {
             EXPECT_EQ(Child<QSpinBox>(*d, "cxW")->value(), c.PanelW);
             EXPECT_EQ(Child<QSpinBox>(*d, "cxH")->value(), c.PanelH);
@@ -527,8 +533,9 @@ TEST_F(PropertyCommand, ShapeIsWrittenBack)
     form->List().SetZoom(2);
     TElement* e = Place(ekShape);
     TPropShpForm* d = Dialogs().PropShpForm;
-    const QStringList items = {QStringLiteral("Rectangle"), QStringLiteral("Square"), QStringLiteral("Round rectangle"),
-                               QStringLiteral("Round square"), QStringLiteral("Ellipse"), QStringLiteral("Circle")};
+    const QStringList items = {QStringLiteral("Rectangle"),       QStringLiteral("Square"),
+                               QStringLiteral("Round rectangle"), QStringLiteral("Round square"),
+                               QStringLiteral("Ellipse"),         QStringLiteral("Circle")};
     user = [&](QDialog&) {
         EXPECT_EQ(d->rgShape->title(), QStringLiteral(" Shape "));
         for (int i = 0; i < items.size(); ++i)
@@ -636,16 +643,22 @@ TEST_F(PropertyCommand, WindowsCarryTheirControls)
          "Ok",
          {"Order No", "Back", "Text", "dW", "dH", "Color", "Axis"}},
         {Dialogs().PropTimeForm, {"cxBkg", "cxFont", "cxdW", "cxdH"}, "OK", {"Back", "Text", "dW", "dH"}},
-        {Dialogs().PropLblForm, {"cxText", "cxBkg", "cxColor", "Button3", "FontDialog"}, "OK", {"Back", "Text"}},
-        {Dialogs().PropShpForm, {"cxBkg", "cxPen", "cxW", "cxH", "rgShape"}, "OK", {"Back", "Canvas", "W", "H"}},
+        {Dialogs().PropLblForm,
+         {"cxText", "cxBkg", "cxColor", "Button3", "FontDialog"},
+         "OK",
+         {"Back", "Text"}},
+        {Dialogs().PropShpForm,
+         {"cxBkg", "cxPen", "cxW", "cxH", "rgShape"},
+         "OK",
+         {"Back", "Canvas", "W", "H"}},
         {Dialogs().PropShiftForm, {"cxW", "cxH"}, "OK", {"W", "H"}},
         {Dialogs().PropLEDForm,
          {"cxOrder", "cxOn", "cxOff", "cxMode", "cxInterval", "lbEx"},
          "OK",
          {"Order No", "On", "Off", "Mode", "Blink interval (ms)"}},
         {Dialogs().PropBarForm,
-         {"cxOrder", "cxW", "cxH", "shRed", "shYellow", "shGreen", "shBkg", "cxRPct", "cxYPct", "cxMaxVal", "cxValue",
-          "Button3"},
+         {"cxOrder", "cxW", "cxH", "shRed", "shYellow", "shGreen", "shBkg", "cxRPct", "cxYPct", "cxMaxVal",
+          "cxValue", "Button3"},
          "Ok",
          {"Order No", "W", "H", "Red %", "Yellow %", "Maximum", "Test:"}},
     };

@@ -4,7 +4,11 @@
 // test: a property window is shown, the test's "user" works its controls, and the window's result is
 // whatever button the user pressed.
 
-#include <gtest/gtest.h>
+#include "dialogs/uproperties.h"
+#include "model/tlcd.h"
+#include "ui/messages.h"
+#include "ui/scrtab.h"
+#include "ui/umain.h"
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -13,18 +17,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <optional>
 
-#include "dialogs/uproperties.h"
-#include "model/tlcd.h"
-#include "ui/messages.h"
-#include "ui/scrtab.h"
-#include "ui/umain.h"
-
 class DialogWindow : public testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());

@@ -9,20 +9,20 @@ class TBarSwatch : public QWidget
 {
     Q_OBJECT
 
-public:
+  public:
     TBarSwatch(const char* name, QSize size, QWidget* parent);
 
     const QImage& Picture() const { return picture_; }
     // Shows a copy of the picture; an empty picture shows nothing.
     void SetPicture(const QImage& picture);
 
-signals:
+  signals:
     void DoubleClicked();
 
-protected:
+  protected:
     void paintEvent(class QPaintEvent* event) override;
     void mouseDoubleClickEvent(class QMouseEvent* event) override;
 
-private:
+  private:
     QImage picture_;
 };

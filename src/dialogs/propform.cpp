@@ -1,5 +1,7 @@
 #include "dialogs/propform.h"
 
+#include "ui/colorbox.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -7,8 +9,6 @@
 #include <QSpinBox>
 #include <cmath>
 #include <limits>
-
-#include "ui/colorbox.h"
 
 TPropForm::TPropForm(const QString& objectName, const QString& okText, QWidget* parent) : QDialog(parent)
 {

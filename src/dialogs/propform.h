@@ -15,14 +15,14 @@ class TPropForm : public QDialog
 {
     Q_OBJECT
 
-public:
+  public:
     // `okText` is the OK button's caption, "Ok" or "OK" as the window has it.
     TPropForm(const QString& objectName, const QString& okText, QWidget* parent);
 
     QPushButton* Button1;
     QPushButton* Button2;
 
-protected:
+  protected:
     // An integer spin box named `name`; `min`..`max` is the range of the field it edits where the
     // window imposes none of its own.
     QSpinBox* Spin(const char* name, int min, int max);
@@ -34,9 +34,9 @@ protected:
 
 // The widest ranges the element's fields can store, for the spin boxes the windows leave open.
 namespace proprange {
-inline constexpr int ScaleMin = 0, ScaleMax = 255;      // ScaleW, ScaleH: one byte each
+inline constexpr int ScaleMin = 0, ScaleMax = 255;        // ScaleW, ScaleH: one byte each
 inline constexpr int OrderMin = -32767, OrderMax = 32768; // OrderNo + 1, OrderNo signed 16 bits
-inline constexpr int SizeMin = 0, SizeMax = 32767;     // panel sizes; the panel's records keep 16 bits
+inline constexpr int SizeMin = 0, SizeMax = 32767;        // panel sizes; the panel's records keep 16 bits
 } // namespace proprange
 
 // A DRO value as the DRO window shows it: fixed-point text with `decimals` digits after the point,

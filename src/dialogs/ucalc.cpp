@@ -1,13 +1,13 @@
 #include "dialogs/ucalc.h"
 
+#include "model/render.h"
+#include "output/syscolors.h"
+#include "ui/colorbox.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
-
-#include "model/render.h"
-#include "output/syscolors.h"
-#include "ui/colorbox.h"
 
 namespace {
 QLabel* BoldLabel(const QString& text, QWidget* parent)
@@ -66,7 +66,8 @@ TCalcForm::TCalcForm(QWidget* parent) : QDialog(parent)
 
 TColor TCalcForm::Color() const
 {
-    const TColor r = TColor(cxR->value()) & 0xFF, g = TColor(cxG->value()) & 0xFF, b = TColor(cxB->value()) & 0xFF;
+    const TColor r = TColor(cxR->value()) & 0xFF, g = TColor(cxG->value()) & 0xFF,
+                 b = TColor(cxB->value()) & 0xFF;
     return r | (g << 8) | (b << 16);
 }
 
@@ -77,7 +78,8 @@ void TCalcForm::ComponentChanged()
     pal.setColor(QPalette::Window, ToQColor(color));
     Panel1->setPalette(pal);
     // "0x%.4X": four upper-case hexadecimal digits behind a lower-case prefix.
-    Edit1->setText(QStringLiteral("0x") + QStringLiteral("%1").arg(ColorTo16bit(color), 4, 16, QLatin1Char('0')).toUpper());
+    Edit1->setText(QStringLiteral("0x") +
+                   QStringLiteral("%1").arg(ColorTo16bit(color), 4, 16, QLatin1Char('0')).toUpper());
 }
 
 void TCalcForm::ColorPicked(TColor color)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QDialog>
-
 #include "output/urgb.h"
+
+#include <QDialog>
 
 class QFrame;
 class QLineEdit;
@@ -16,7 +16,7 @@ class TCalcForm : public QDialog
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TCalcForm(QWidget* parent = nullptr);
 
     QSpinBox* cxR;
@@ -29,7 +29,7 @@ public:
     // The colour the components make (0x00BBGGRR).
     TColor Color() const;
 
-private:
+  private:
     void ComponentChanged();
     void ColorPicked(TColor color);
 };

@@ -1,5 +1,12 @@
 #include "dialogs/upropbar.h"
 
+#include "dialogs/barswatch.h"
+#include "model/elementkind.h"
+#include "model/render.h"
+#include "model/terror.h"
+#include "model/tlcd.h"
+#include "output/urgb.h"
+
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -9,13 +16,6 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "dialogs/barswatch.h"
-#include "model/elementkind.h"
-#include "model/render.h"
-#include "model/terror.h"
-#include "model/tlcd.h"
-#include "output/urgb.h"
-
 namespace {
 constexpr int SwatchW = 22, SwatchH = 20, BkgSwatchH = 71, SwatchGap = 4;
 // Swatch order in the marks and files: red, yellow, green, background.
@@ -23,7 +23,8 @@ enum { iRed, iYellow, iGreen, iBkg };
 } // namespace
 
 TPropBarForm::TPropBarForm(std::function<TLCD*()> activeScreen, QWidget* parent)
-    : TPropForm(QStringLiteral("PropBarForm"), QStringLiteral("Ok"), parent), activeScreen_(std::move(activeScreen))
+    : TPropForm(QStringLiteral("PropBarForm"), QStringLiteral("Ok"), parent),
+      activeScreen_(std::move(activeScreen))
 {
     bsGreen = DefaultBarPicture(BarSegment::Green);
     bsYellow = DefaultBarPicture(BarSegment::Yellow);

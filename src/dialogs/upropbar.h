@@ -1,11 +1,11 @@
 #pragma once
 
+#include "dialogs/propform.h"
+
 #include <QImage>
 #include <QString>
 #include <array>
 #include <functional>
-
-#include "dialogs/propform.h"
 
 class TBarSwatch;
 class TElement;
@@ -17,7 +17,7 @@ class TPropBarForm : public TPropForm
 {
     Q_OBJECT
 
-public:
+  public:
     // `activeScreen` gives the main window's active screen (whose selected element is the bar being
     // edited), or null while there is none.
     explicit TPropBarForm(std::function<TLCD*()> activeScreen, QWidget* parent = nullptr);
@@ -59,10 +59,10 @@ public:
     bool SwatchChanged(const TBarSwatch* swatch) const;
     QString SwatchFile(const TBarSwatch* swatch) const;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void WidthChanged(int value);
     int SwatchIndex(const TBarSwatch* swatch) const;
 

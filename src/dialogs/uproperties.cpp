@@ -1,15 +1,10 @@
 #include "dialogs/uproperties.h"
 
-#include <QColorDialog>
-#include <QDialog>
-#include <QMessageBox>
-#include <QWidget>
-
 #include "dialogs/propmessages.h"
 #include "dialogs/ucalc.h"
 #include "dialogs/upropbar.h"
-#include "dialogs/upropled.h"
 #include "dialogs/uproplbl.h"
+#include "dialogs/upropled.h"
 #include "dialogs/upropshiftpas.h"
 #include "dialogs/upropshp.h"
 #include "dialogs/uproptime.h"
@@ -20,6 +15,11 @@
 #include "project/codepage.h"
 #include "ui/colorbox.h"
 #include "ui/messages.h"
+
+#include <QColorDialog>
+#include <QDialog>
+#include <QMessageBox>
+#include <QWidget>
 
 TPropDialogs::TPropDialogs(QWidget* mainWindow, TLCDList& list, std::function<TLCD*()> activeScreen)
     : QObject(mainWindow), mainWindow_(mainWindow), list_(list)
@@ -52,7 +52,9 @@ TPropDialogs::TPropDialogs(QWidget* mainWindow, TLCDList& list, std::function<TL
     Hooks.ShowError = [this](const QString& text) {
         QMessageBox::critical(mainWindow_, mainWindow_ ? mainWindow_->windowTitle() : QString(), text);
     };
-    PropBarForm->PictureName = [this] { return Hooks.PictureName ? Hooks.PictureName(QString()) : QString(); };
+    PropBarForm->PictureName = [this] {
+        return Hooks.PictureName ? Hooks.PictureName(QString()) : QString();
+    };
     PropBarForm->ShowError = [this](const QString& text) { Report(text); };
 }
 

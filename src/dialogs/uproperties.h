@@ -1,10 +1,10 @@
 #pragma once
 
+#include "output/urgb.h"
+
 #include <QObject>
 #include <QString>
 #include <functional>
-
-#include "output/urgb.h"
 
 class QDialog;
 class QWidget;
@@ -41,7 +41,7 @@ class TPropDialogs : public QObject
 {
     Q_OBJECT
 
-public:
+  public:
     // The windows are children of `mainWindow`; `activeScreen` gives its active screen (or null),
     // whose selected element the live windows edit and whose pulsing LEDs blink.
     TPropDialogs(QWidget* mainWindow, TLCDList& list, std::function<TLCD*()> activeScreen);
@@ -69,7 +69,7 @@ public:
     // The RGB calculator, modally.
     void ShowCalculator();
 
-private:
+  private:
     int Show(QDialog& dialog);
     bool ImagePicture(TElement& image);
     void Report(const QString& text) const;

@@ -1,18 +1,19 @@
 #include "dialogs/uproplbl.h"
 
-#include <QFontDialog>
-#include <QGridLayout>
-#include <QLabel>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
-
 #include "model/telement.h"
 #include "project/codepage.h"
 #include "ui/colorbox.h"
 
-TPropLblForm::TPropLblForm(QWidget* parent) : TPropForm(QStringLiteral("PropLblForm"), QStringLiteral("OK"), parent)
+#include <QFontDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TPropLblForm::TPropLblForm(QWidget* parent)
+    : TPropForm(QStringLiteral("PropLblForm"), QStringLiteral("OK"), parent)
 {
     cxText = new QLineEdit(this);
     cxText->setObjectName(QStringLiteral("cxText"));

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "dialogs/propform.h"
+
 #include <QFont>
 #include <functional>
-
-#include "dialogs/propform.h"
 
 class QFontDialog;
 class QLineEdit;
@@ -14,7 +14,7 @@ class TPropLblForm : public TPropForm
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TPropLblForm(QWidget* parent = nullptr);
 
     QLineEdit* cxText;
@@ -36,7 +36,7 @@ public:
     // Text, BackColor, the font (face, size, style), TextColor; then the size follows the text.
     void WriteBack(TElement& element) const;
 
-private:
+  private:
     void FontClick();
     QFont font_;
     int points_ = 0; // the size as the element keeps it, even one that QFont would not take

@@ -1,5 +1,9 @@
 #include "dialogs/upropled.h"
 
+#include "model/blink.h"
+#include "model/tlcd.h"
+#include "ui/colorbox.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -8,12 +12,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "model/blink.h"
-#include "model/tlcd.h"
-#include "ui/colorbox.h"
-
 TPropLEDForm::TPropLEDForm(std::function<TLCD*()> activeScreen, QWidget* parent)
-    : TPropForm(QStringLiteral("PropLEDForm"), QStringLiteral("OK"), parent), activeScreen_(std::move(activeScreen))
+    : TPropForm(QStringLiteral("PropLEDForm"), QStringLiteral("OK"), parent),
+      activeScreen_(std::move(activeScreen))
 {
     cxOrder = Spin("cxOrder", proprange::OrderMin, proprange::OrderMax);
     cxOn = ColorBox("cxOn");

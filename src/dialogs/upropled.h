@@ -1,8 +1,8 @@
 #pragma once
 
-#include <functional>
-
 #include "dialogs/propform.h"
+
+#include <functional>
 
 class QComboBox;
 class QTimer;
@@ -16,7 +16,7 @@ class TPropLEDForm : public TPropForm
 {
     Q_OBJECT
 
-public:
+  public:
     // `activeScreen` gives the main window's active screen, or null while there is none.
     explicit TPropLEDForm(std::function<TLCD*()> activeScreen, QWidget* parent = nullptr);
 
@@ -39,7 +39,7 @@ public:
     // One tick of the blink preview on the active screen.
     void BlinkTick();
 
-private:
+  private:
     std::function<TLCD*()> activeScreen_;
     bool filling_ = false;
 };

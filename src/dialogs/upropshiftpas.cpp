@@ -1,11 +1,11 @@
 #include "dialogs/upropshiftpas.h"
 
+#include "model/telement.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QSpinBox>
 #include <QVBoxLayout>
-
-#include "model/telement.h"
 
 TPropShiftForm::TPropShiftForm(QWidget* parent)
     : TPropForm(QStringLiteral("PropShiftForm"), QStringLiteral("OK"), parent)

@@ -9,7 +9,7 @@ class TPropShiftForm : public TPropForm
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TPropShiftForm(QWidget* parent = nullptr);
 
     QSpinBox* cxW;

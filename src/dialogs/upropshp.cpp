@@ -1,24 +1,26 @@
 #include "dialogs/upropshp.h"
 
-#include <QGridLayout>
-#include <QLabel>
-#include <QHBoxLayout>
-#include <QSpinBox>
-#include <QVBoxLayout>
-
 #include "model/telement.h"
 #include "ui/colorbox.h"
 #include "ui/radiogroup.h"
 
-TPropShpForm::TPropShpForm(QWidget* parent) : TPropForm(QStringLiteral("PropShpForm"), QStringLiteral("OK"), parent)
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+TPropShpForm::TPropShpForm(QWidget* parent)
+    : TPropForm(QStringLiteral("PropShpForm"), QStringLiteral("OK"), parent)
 {
     cxBkg = ColorBox("cxBkg");
     cxPen = ColorBox("cxPen");
     cxW = Spin("cxW", proprange::SizeMin, proprange::SizeMax);
     cxH = Spin("cxH", proprange::SizeMin, proprange::SizeMax);
     rgShape = new TRadioGroup(QStringLiteral(" Shape "),
-                              {QStringLiteral("Rectangle"), QStringLiteral("Square"), QStringLiteral("Round rectangle"),
-                               QStringLiteral("Round square"), QStringLiteral("Ellipse"), QStringLiteral("Circle")},
+                              {QStringLiteral("Rectangle"), QStringLiteral("Square"),
+                               QStringLiteral("Round rectangle"), QStringLiteral("Round square"),
+                               QStringLiteral("Ellipse"), QStringLiteral("Circle")},
                               this);
     rgShape->setObjectName(QStringLiteral("rgShape"));
 

@@ -10,7 +10,7 @@ class TPropShpForm : public TPropForm
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TPropShpForm(QWidget* parent = nullptr);
 
     TColorBox* cxBkg;

@@ -1,15 +1,16 @@
 #include "dialogs/uproptime.h"
 
+#include "model/elementkind.h"
+#include "model/telement.h"
+#include "ui/colorbox.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "model/elementkind.h"
-#include "model/telement.h"
-#include "ui/colorbox.h"
-
-TPropTimeForm::TPropTimeForm(QWidget* parent) : TPropForm(QStringLiteral("PropTimeForm"), QStringLiteral("OK"), parent)
+TPropTimeForm::TPropTimeForm(QWidget* parent)
+    : TPropForm(QStringLiteral("PropTimeForm"), QStringLiteral("OK"), parent)
 {
     cxBkg = ColorBox("cxBkg");
     cxFont = ColorBox("cxFont");

@@ -10,7 +10,7 @@ class TPropTimeForm : public TPropForm
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TPropTimeForm(QWidget* parent = nullptr);
 
     TColorBox* cxBkg;

@@ -1,5 +1,13 @@
 #include "dialogs/uproptxt.h"
 
+#include "dialogs/propmessages.h"
+#include "model/cformat.h"
+#include "model/elementkind.h"
+#include "model/telement.h"
+#include "model/terror.h"
+#include "project/codepage.h"
+#include "ui/colorbox.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -10,20 +18,13 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "dialogs/propmessages.h"
-#include "model/cformat.h"
-#include "model/elementkind.h"
-#include "model/telement.h"
-#include "model/terror.h"
-#include "project/codepage.h"
-#include "ui/colorbox.h"
-
 namespace {
 constexpr int WorkScreenOrderMax = MaxElements;
 constexpr int PowerFailOrderMax = 999999;
 } // namespace
 
-TPropTxtForm::TPropTxtForm(QWidget* parent) : TPropForm(QStringLiteral("PropTxtForm"), QStringLiteral("Ok"), parent)
+TPropTxtForm::TPropTxtForm(QWidget* parent)
+    : TPropForm(QStringLiteral("PropTxtForm"), QStringLiteral("Ok"), parent)
 {
     cxOrder = Spin("cxOrder", 1, WorkScreenOrderMax);
     cxVal = new QLineEdit(this);

@@ -13,7 +13,7 @@ class TPropTxtForm : public TPropForm
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TPropTxtForm(QWidget* parent = nullptr);
 
     QSpinBox* cxOrder;
@@ -40,6 +40,6 @@ public:
     // Whether cxText holds a format the DRO's record can hold and print.
     bool FormatAcceptable() const;
 
-private:
+  private:
     void FormatEdited();
 };
