@@ -28,7 +28,6 @@ TPropLEDForm::TPropLEDForm(std::function<TLCD*()> activeScreen, QWidget* parent)
     // Milliseconds in 16 bits, stepped by tens; the text is never typed into.
     cxInterval = Spin("cxInterval", 10, 65530);
     cxInterval->setSingleStep(10);
-    cxInterval->setStepType(QAbstractSpinBox::DefaultStepType);
     if (auto* edit = cxInterval->findChild<QLineEdit*>())
         edit->setReadOnly(true);
 
