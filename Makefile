@@ -17,7 +17,7 @@ build: deps-build
 
 # Builds and starts the designer.
 run: build
-	@if [ -x build/release/bin/tarvolt-designer ]; then build/release/bin/tarvolt-designer examples/demo.lcd; \
+	@if [ -x build/release/bin/tarvolt-designer ]; then build/release/bin/tarvolt-designer --splash examples/splash.jpg examples/demo.lcd; \
 	else build/release/bin/tarvolt-cli --help; fi
 
 # Builds and runs every test, in a Release build and in an ASan + UBSan build.

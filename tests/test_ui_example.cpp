@@ -13,6 +13,7 @@
 #include "model/tlcdlist.h"
 #include "project/codepage.h"
 #include "project/lcdfile.h"
+#include "gifwriter.h"
 #include "testutil.h"
 #include "ui/scrtab.h"
 #include "ui/umain.h"
@@ -23,6 +24,8 @@ const QString Root = QStringLiteral(TARVOLT_FIXTURES "/../..");
 const QString Logo = QStringLiteral("examples/logo.bmp");
 const QString Backdrop = QStringLiteral("examples/landscape-bkg.jpg");
 const QString Project = QStringLiteral("examples/demo.lcd");
+const QString Wheel = QStringLiteral("examples/wheel.gif");
+const QString SplashImage = QStringLiteral("examples/splash.jpg");
 
 // Pictures are named relative to the repository folder, from where the designer is started.
 class InRepository : public testing::Test
@@ -88,6 +91,75 @@ QImage LogoPicture()
     return image;
 }
 
+// A turning wheel: four 32 x 32 frames on white (the preview keys on the bottom-left pixel's colour).
+gifwriter::Gif WheelAnimation()
+{
+    gifwriter::Gif gif;
+    gif.Width = gif.Height = 32;
+    gif.GlobalMap = {qRgb(255, 255, 255), qRgb(0xF0, 0xA0, 0x20), qRgb(0x20, 0x20, 0x20), qRgb(0xC0, 0xC0, 0xC0)};
+    for (int f = 0; f < 4; ++f) {
+        QImage image(32, 32, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        p.setBrush(QColor(0x20, 0x20, 0x20));
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QRect(2, 2, 28, 28));
+        p.setBrush(QColor(0xC0, 0xC0, 0xC0));
+        p.drawEllipse(QRect(6, 6, 20, 20));
+        p.translate(16, 16);
+        p.rotate(22.5 * f);
+        p.setBrush(QColor(0xF0, 0xA0, 0x20));
+        for (int spoke = 0; spoke < 4; ++spoke) {
+            p.drawRect(QRect(-2, -12, 4, 24));
+            p.rotate(45);
+        }
+        p.end();
+        gifwriter::Frame frame;
+        frame.Width = frame.Height = 32;
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                const QRgb c = image.pixel(x, y);
+                int best = 0, bestDistance = 1 << 30;
+                for (int i = 0; i < int(gif.GlobalMap.size()); ++i) {
+                    const QRgb m = gif.GlobalMap[size_t(i)];
+                    const int d = (qRed(c) - qRed(m)) * (qRed(c) - qRed(m)) +
+                                  (qGreen(c) - qGreen(m)) * (qGreen(c) - qGreen(m)) +
+                                  (qBlue(c) - qBlue(m)) * (qBlue(c) - qBlue(m));
+                    if (d < bestDistance) {
+                        best = i;
+                        bestDistance = d;
+                    }
+                }
+                frame.Pixels.push_back(quint8(best));
+            }
+        }
+        gif.Frames.push_back(frame);
+    }
+    return gif;
+}
+
+QImage SplashPicture()
+{
+    QImage image(240, 320, QImage::Format_RGB888);
+    QPainter p(&image);
+    QLinearGradient g(0, 0, 240, 320);
+    g.setColorAt(0, QColor(0x10, 0x20, 0x40));
+    g.setColorAt(1, QColor(0x60, 0x30, 0x10));
+    p.fillRect(image.rect(), g);
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(30);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(QColor(0xF0, 0xA0, 0x20));
+    p.drawText(QRect(0, 60, 240, 50), Qt::AlignCenter, QStringLiteral("TARVOLT"));
+    f.setPixelSize(14);
+    f.setBold(false);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 105, 240, 30), Qt::AlignCenter, QStringLiteral("Demo machine"));
+    return image;
+}
+
 QImage BackdropPicture()
 {
     QImage image(320, 240, QImage::Format_RGB888);
@@ -138,7 +210,9 @@ void BuildExample(TLCDList& list, TLCD& powerFail, SplashSettings& splash)
     logo->SetText(ToCodePage(Logo));
     QString logoFile = Logo;
     logo->LoadPicture(logoFile);
-    a.AddElement(ekClock, 8, 250);
+    TElement* clock = a.AddElement(ekClock, 8, 250);
+    clock->TextColor = 0xFFFFFF;
+    clock->BackColor = clock->PenColor = 0x402010;
     TElement* status = a.AddElement(ekStatus, 0, 300);
     status->SetText("Ready                         ");
 
@@ -162,17 +236,20 @@ void BuildExample(TLCDList& list, TLCD& powerFail, SplashSettings& splash)
     }
     TElement* led = b.AddElement(ekLED, 250, 150);
     led->OnColor = led->TextColor = 0x0000FF;
+    led->OffColor = led->BackColor = 0x404040;
     led->SetOrderNo(4);
     TElement* logo2 = b.AddElement(ekImage, 240, 190);
     Size(logo2, 64, 40);
     logo2->SetText(ToCodePage(Logo));
     QString logo2File = Logo;
     logo2->LoadPicture(logo2File);
-    b.AddElement(ekClock, 16, 8 + 14 * 0 + 212);
+    TElement* clock2 = b.AddElement(ekClock, 16, 220);
+    clock2->TextColor = 0x00FFFF;
+    clock2->BackColor = clock2->PenColor = 0x403020;
     TElement* shift2 = b.AddElement(ekShift, 290, 8);
     Size(shift2, 16, 16);
 
-    TElement* pf = powerFail.AddElement(ekDRO, 60, 250);
+    TElement* pf = powerFail.AddElement(ekDRO, 60, 268);
     pf->Format = "%3.0f";
     pf->Value = 0.0f;
     pf->TextColor = 0xFFFFFF;
@@ -180,6 +257,10 @@ void BuildExample(TLCDList& list, TLCD& powerFail, SplashSettings& splash)
     pf->SetScaleW(3);
     pf->SetScaleH(3);
 
+    splash.GifLoaded = true;
+    splash.GifFile = Wheel;
+    splash.GifLeft = 104;
+    splash.GifTop = 160;
     splash.ClockShown = true;
     splash.HoursLeft = 60;
     splash.HoursTop = 230;
@@ -196,6 +277,8 @@ TEST_F(InRepository, GeneratorMatchesTheExample)
     if (qEnvironmentVariableIsSet("TARVOLT_WRITE_EXAMPLE")) {
         ASSERT_TRUE(LogoPicture().save(Logo, "BMP"));
         ASSERT_TRUE(BackdropPicture().save(Backdrop, "JPG", 85));
+        ASSERT_TRUE(SplashPicture().save(SplashImage, "JPG", 85));
+        ASSERT_TRUE(gifwriter::WriteGif(Wheel, WheelAnimation()));
         TLCDList list;
         TLCD powerFail;
         SplashSettings splash;
@@ -263,7 +346,11 @@ TEST_F(InRepository, ExampleOpensInTheDesignerWithEveryKind)
     EXPECT_TRUE(form.Page(1)->SCR->Landscape);
     EXPECT_FALSE(form.Page(1)->SCR->Background.isNull());
     EXPECT_EQ(form.PowerFail().Count(), 1);
+    EXPECT_EQ(form.Animation().FrameCount(), 4);
+    EXPECT_TRUE(form.Splash().ClockShown());
     EXPECT_FALSE(form.List().Modified || form.PowerFail().Modified);
+    // The splash picture that `make run` passes.
+    EXPECT_FALSE(LoadPictureFile(SplashImage).isNull());
 }
 
 } // namespace

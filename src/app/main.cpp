@@ -1,23 +1,46 @@
-// The designer: tarvolt-designer [PROJECT.lcd]
+// The designer: tarvolt-designer [--splash IMAGE] [PROJECT.lcd]
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QFileInfo>
-#include <cstdio>
+#include <QMessageBox>
 
+#include "model/terror.h"
+#include "output/urgb.h"
 #include "ui/umain.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tarvolt-designer"));
-    const QStringList args = QApplication::arguments().mid(1);
-    if (args.size() > 1 || (!args.isEmpty() && args.first().startsWith(QLatin1Char('-')))) {
-        std::fprintf(stderr, "usage: tarvolt-designer [PROJECT.lcd]\n");
-        return 2;
-    }
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Screen designer for Tarvolt RU"));
+    parser.addHelpOption();
+    const QCommandLineOption splashOpt(QStringLiteral("splash"),
+                                       QStringLiteral("Show IMAGE (BMP or JPEG) as the splash picture."),
+                                       QStringLiteral("IMAGE"));
+    parser.addOption(splashOpt);
+    parser.addPositionalArgument(QStringLiteral("project"), QStringLiteral("The project (*.lcd) to open."),
+                                 QStringLiteral("[PROJECT.lcd]"));
+    parser.process(app);
+    if (parser.positionalArguments().size() > 1)
+        parser.showHelp(2);
+
     TMForm form;
-    if (!args.isEmpty())
-        form.OpenProjectFile(QFileInfo(args.first()).absoluteFilePath());
+    if (parser.isSet(splashOpt)) {
+        const QString file = QFileInfo(parser.value(splashOpt)).absoluteFilePath();
+        try {
+            const QImage picture = LoadPictureFile(file);
+            if (picture.isNull())
+                throw TError(QStringLiteral("\"%1\" is no BMP or JPEG picture.").arg(file));
+            form.SetSplashPicture(picture, file);
+        } catch (const TError& e) {
+            QMessageBox::critical(&form, form.windowTitle(), e.Message());
+        }
+    }
+    if (!parser.positionalArguments().isEmpty())
+        form.OpenProjectFile(QFileInfo(parser.positionalArguments().first()).absoluteFilePath());
     form.show();
     return app.exec();
 }

@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
@@ -88,6 +89,18 @@ QPixmap RoundedTile(QSize size, QColor fill, qreal radius)
     p.setBrush(fill);
     p.setPen(fill.darker(140));
     p.drawRoundedRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1), radius, radius);
+    return pixmap;
+}
+
+// The animation preview's look: pixels of the colour of the picture's bottom-left pixel are left out,
+// so that the splash screen shows through them.
+QPixmap KeyedPixmap(const QImage& picture)
+{
+    QPixmap pixmap = QPixmap::fromImage(picture);
+    if (picture.isNull())
+        return pixmap;
+    const QColor key = picture.pixelColor(0, picture.height() - 1);
+    pixmap.setMask(pixmap.createMaskFromColor(key, Qt::MaskInColor));
     return pixmap;
 }
 
@@ -285,10 +298,8 @@ void TMForm::StartUp()
     if (!splashFile_.isEmpty() && QFileInfo(splashFile_).isFile()) {
         Guard([this] {
             const QImage picture = LoadPictureFile(splashFile_);
-            if (!picture.isNull()) {
-                splashPicture_ = picture;
-                ImgSplash->setPixmap(QPixmap::fromImage(splashPicture_));
-            }
+            if (!picture.isNull())
+                SetSplashPicture(picture, splashFile_);
         });
     }
     // 19. The grid on every screen.
@@ -466,10 +477,11 @@ void TMForm::CreateToolBar()
     bar->addActions({acLoadLCDbkg, acLoadGIF, acUnLoadGIF});
     gap();
     bar->addActions({acLoadPWR, acDelPWRelement});
-    auto* timeColors = new QPushButton(QStringLiteral("Time colors"), bar);
-    timeColors->setObjectName(QStringLiteral("Panel2"));
-    timeColors->setEnabled(false); // the splash clock's colours come with the splash panel's controls
-    bar->addWidget(timeColors);
+    Panel2 = new QPushButton(QStringLiteral("Time colors"), bar);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setAutoFillBackground(true);
+    Panel2->setEnabled(false); // choosing the clock colours comes with the splash panel's controls
+    bar->addWidget(Panel2);
     const std::pair<QAction*, const char*> named[] = {{acCopyProp, "btCopyProp"}, {acGetBkgColor, "btGetBkg"},
                                                       {acGetFgColor, "btGetFg"},  {acShowOrder, "btOrder"},
                                                       {acGrid, "btGrid"}};
@@ -561,9 +573,13 @@ QWidget* TMForm::CreatePalette()
     auto* speed = new QHBoxLayout;
     cxTimer = new QSpinBox(column);
     cxTimer->setObjectName(QStringLiteral("cxTimer"));
-    cxTimer->setRange(0, 100000);
+    cxTimer->setRange(0, MaxAnimationSpeed);
     cxTimer->setSingleStep(10);
-    cxTimer->setValue(100);
+    cxTimer->setValue(DefaultAnimationSpeed);
+    connect(cxTimer, &QSpinBox::valueChanged, this, [this](int ms) {
+        animation_.SetSpeed(ms);
+        RefreshSplashPanel();
+    });
     speed->addWidget(cxTimer);
     speed->addWidget(new QLabel(QStringLiteral("ms"), column));
     layout->addLayout(speed);
@@ -609,9 +625,24 @@ QWidget* TMForm::CreateDesignArea()
     SplashPanel->setObjectName(QStringLiteral("SplashPanel"));
     ImgSplash = new QLabel(SplashPanel);
     ImgSplash->setObjectName(QStringLiteral("ImgSplash"));
-    ImgSplash->setScaledContents(true);
-    splashPicture_ = BuiltinSplashPicture();
-    ImgSplash->setPixmap(QPixmap::fromImage(splashPicture_));
+    ITM1 = new QLabel(SplashPanel);
+    ITM1->setObjectName(QStringLiteral("ITM1"));
+    ITM1->setProperty(TScreenView::KindProperty, 20);
+    ITM2 = new QLabel(SplashPanel);
+    ITM2->setObjectName(QStringLiteral("ITM2"));
+    ITM2->setProperty(TScreenView::KindProperty, 21);
+    Anime = new QLabel(SplashPanel);
+    Anime->setObjectName(QStringLiteral("Anime"));
+    // 21. The animation preview stands in front of the other controls of the splash panel.
+    Anime->raise();
+    splash_.OnModified = [this] { list_.SetModified(true); };
+    animation_.OnModified = [this] { list_.SetModified(true); };
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    connect(Timer1, &QTimer::timeout, this, [this] {
+        if (animation_.Tick() >= 0)
+            Anime->setPixmap(KeyedPixmap(animation_.PreviewPicture()));
+    });
     lbPWR = new QLabel(QStringLiteral("Power fail screen"), canvas_);
     lbPWR->setObjectName(QStringLiteral("lbPWR"));
 
@@ -822,6 +853,8 @@ void TMForm::ArrangeDesignArea()
     const QSize panel(first->PanelWidth, first->PanelHeight);
     SplashPanel->setGeometry(pg.right() + 1 + 10, pg.top() + 27, panel.width(), panel.height());
     ImgSplash->setGeometry(0, 0, panel.width(), panel.height());
+    splash_.SetScreenSize(panel);
+    RefreshSplashPanel();
     lbSplash->adjustSize();
     lbSplash->move(SplashPanel->x(), SplashPanel->y() - 3 - lbSplash->height());
 
@@ -829,7 +862,7 @@ void TMForm::ArrangeDesignArea()
         powerFail_.DisplayWidth = panel.width();
         powerFail_.DisplayHeight = panel.height();
         if (powerFail_.BackgroundFile.isEmpty())
-            powerFail_.Background = BuiltinPowerFailPicture();
+            powerFail_.Background = BuiltInPowerFailPicture();
         powerFailView_->move(SplashPanel->geometry().right() + 1 + 10, SplashPanel->y());
         powerFailView_->SyncSize();
         powerFail_.Invalidate();
@@ -995,6 +1028,10 @@ bool TMForm::OpenProjectFile(const QString& fileName)
     if (!LoadIntoWindow(fileName))
         return false;
     OutOfScreenNotice();
+    if (splash_.ClockShown()) {
+        splash_.PickClockBackColor(ClockField::Hours);
+        RefreshSplashPanel();
+    }
     if (TLCD* s = ActiveScreen()) {
         s->SelectElement(nullptr);
         s->Invalidate();
@@ -1014,25 +1051,12 @@ void TMForm::OutOfScreenNotice()
 
 SplashSettings TMForm::GatherSplash() const
 {
-    SplashSettings s = splash_;
-    s.GifLoaded = !s.GifFile.isEmpty();
-    return s;
+    return GatherSplashSettings(splash_, animation_);
 }
 
 void TMForm::ApplySplash(const SplashSettings& splash, bool relinked)
 {
-    // 1. The clock colours and the rest of the clock (shown by the splash panel's controls).
-    const QString gifFile = splash_.GifFile;
-    const qint32 gifLeft = splash_.GifLeft, gifTop = splash_.GifTop;
-    splash_ = splash;
-    // 6. An animation that cannot be found leaves the one shown before in place.
-    if (!(splash.GifLoaded && QFileInfo(splash.GifFile).isFile())) {
-        splash_.GifFile = gifFile;
-        splash_.GifLeft = gifLeft;
-        splash_.GifTop = gifTop;
-    }
-    splash_.GifLoaded = !splash_.GifFile.isEmpty();
-    // 2. The first page, its budget.
+    // 2. The first page and its budget.
     SetActivePage(0);
     if (PageCount() > 0) {
         budget_ = MaxElements - Page(0)->SCR->BudgetCount();
@@ -1046,9 +1070,53 @@ void TMForm::ApplySplash(const SplashSettings& splash, bool relinked)
         rgSize->SetItemIndex(landscape ? 1 : 0);
     }
     ArrangeDesignArea();
+    // 1, 4 to 6. Clock colours, clock switches, digit size, field places and the animation. A GIF that
+    // cannot be decoded is reported after the rest was applied; the animation stays as it was.
+    Guard([&] { ApplySplashSettings(splash, splash_, animation_); });
+    RefreshSplashPanel();
     // 7. Modified exactly when a picture had to be asked for.
     list_.SetModified(relinked);
     powerFail_.SetModified(relinked);
+}
+
+void TMForm::SetSplashPicture(const QImage& picture, const QString& file)
+{
+    splash_.SetPicture(picture, file);
+    if (splash_.ClockShown())
+        splash_.RefreshClockFields();
+    RefreshSplashPanel();
+}
+
+void TMForm::RefreshSplashPanel()
+{
+    ImgSplash->setPixmap(QPixmap::fromImage(splash_.DisplayedPicture()));
+    const std::pair<QLabel*, ClockField> fields[] = {{ITM1, ClockField::Hours}, {ITM2, ClockField::Minutes}};
+    for (const auto& [label, field] : fields) {
+        label->setGeometry(splash_.FieldRect(field));
+        label->setPixmap(QPixmap::fromImage(splash_.FieldPicture(field)));
+        label->setScaledContents(true);
+        label->setVisible(splash_.ClockShown());
+    }
+    Anime->setPixmap(KeyedPixmap(animation_.PreviewPicture()));
+    Anime->setGeometry(QRect(animation_.Position(), animation_.PreviewSize()));
+    Anime->setVisible(animation_.PreviewVisible());
+    Anime->raise();
+    if (animation_.TimerActive()) {
+        Timer1->setInterval(animation_.Speed());
+        if (!Timer1->isActive())
+            Timer1->start();
+    } else {
+        Timer1->stop();
+    }
+    if (LV->count() != animation_.FrameCount()) {
+        LV->clear();
+        for (const auto& frame : animation_.Frames())
+            LV->addItem(new QListWidgetItem(QIcon(QPixmap::fromImage(frame.Picture)), frame.Caption));
+    }
+    QPalette pal = Panel2->palette();
+    pal.setColor(QPalette::Button, ToQColor(splash_.ClockBackColor()));
+    pal.setColor(QPalette::ButtonText, ToQColor(splash_.ClockDigitColor()));
+    Panel2->setPalette(pal);
 }
 
 void TMForm::SaveTo(const QString& fileName)
@@ -1157,6 +1225,8 @@ void TMForm::showEvent(QShowEvent* event)
     firstShown_ = true;
     ApplyLanguage(setForm_->cbLanguage->currentIndex());
     CaptionPages();
+    if (splash_.ClockShown())
+        splash_.RefreshClockFields();
     ArrangeDesignArea();
     OutOfScreenNotice();
 }
@@ -1184,7 +1254,9 @@ void TMForm::Shutdown()
     settings_.WriteInteger(SecWindow, QStringLiteral("Width"), width());
     settings_.WriteInteger(SecWindow, QStringLiteral("Height"), height());
     settings_.WriteString(SecSettings, QStringLiteral("LasFile"), currentFile_);
-    settings_.WriteString(SecSettings, QStringLiteral("BkgFile"), splashFile_);
+    // A splash file that could not be found is written back as it was read.
+    settings_.WriteString(SecSettings, QStringLiteral("BkgFile"),
+                          splash_.ImageFile().isEmpty() ? splashFile_ : splash_.ImageFile());
     settings_.WriteInteger(SecWindow, QStringLiteral("LVHeight"), lvHeight_);
     settings_.WriteString(SecSettings, QStringLiteral("Download"), downloadFolder_);
 }

@@ -8,6 +8,8 @@
 
 #include "model/tlcd.h"
 #include "model/tlcdlist.h"
+#include "output/animation.h"
+#include "output/splash.h"
 #include "project/splashsettings.h"
 #include "ui/settingsfile.h"
 
@@ -75,6 +77,10 @@ public:
     TSetForm* SetForm() const { return setForm_; }
     const TSettingsFile& Settings() const { return settings_; }
     TFormHooks& Hooks() { return hooks_; }
+    TSplash& Splash() { return splash_; }
+    TAnimation& Animation() { return animation_; }
+    // Shows a splash picture without marking the project modified (the command line's --splash).
+    void SetSplashPicture(const QImage& picture, const QString& file);
     // The element property dialogs and the RGB calculator.
     TPropDialogs* PropDialogs() const { return propDialogs_; }
 
@@ -129,6 +135,8 @@ private:
     void WireWorkScreen(TLCD* screen);
     void DestroyAllPages();
     void ShowFileName();
+    // Shows the splash state: picture, clock fields, animation preview, frame list, clock colours.
+    void RefreshSplashPanel();
 
     bool AcceptOnWorkScreen(TLCD* screen, int kind) const;
     void DropOnWorkScreen(TLCD* screen, int kind, QPoint point);
@@ -154,8 +162,8 @@ private:
     QString splashFile_;
     QString downloadFolder_;
     QString dialogFolder_;
-    QImage splashPicture_;
-    SplashSettings splash_;
+    TSplash splash_;
+    TAnimation animation_;
     int budget_ = 20;
     int lvHeight_ = 145;
     bool pageSwitching_ = false;
@@ -181,6 +189,11 @@ private:
     QLabel* lbSplash = nullptr;
     QLabel* lbPWR = nullptr;
     QLabel* ImgSplash = nullptr;
+    QLabel* ITM1 = nullptr;
+    QLabel* ITM2 = nullptr;
+    QLabel* Anime = nullptr;
+    class QPushButton* Panel2 = nullptr;
+    class QTimer* Timer1 = nullptr;
     QWidget* SplashPanel = nullptr;
     QWidget* canvas_ = nullptr;
     QScrollArea* designArea_ = nullptr;
