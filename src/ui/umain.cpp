@@ -1,5 +1,6 @@
 #include "ui/umain.h"
 
+#include "dialogs/uproperties.h"
 #include "dialogs/usettings.h"
 #include "model/render.h"
 #include "model/terror.h"
@@ -138,6 +139,7 @@ TMForm::TMForm(TFormOptions options, QWidget* parent)
         };
 
     StartUp();
+    CreatePropDialogs();
 
     // The enabling rules run each time the event loop is about to wait: that is when it is idle.
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
@@ -221,7 +223,10 @@ void TMForm::StartUp()
     powerFail_.OnDragDrop = [this](TElement*, const QObject* source, QPoint point) {
         DropOnPowerFail(DragKind(source), point);
     };
-    powerFail_.OnDblClick = [](TElement*) {}; // the power-fail DRO's properties come with the dialogs
+    powerFail_.OnDblClick = [this](TElement* e) {
+        if (e && propDialogs_)
+            propDialogs_->PowerFailProperties(powerFail_, *e);
+    };
     powerFailView_ = new TScreenView(&powerFail_, canvas_);
     powerFailView_->setObjectName(QStringLiteral("PowerFail"));
     powerFail_.SetModified(false); // creating a screen sets its layout, which is no change of the design
@@ -609,7 +614,14 @@ void TMForm::WireWorkScreen(TLCD* screen)
         DropOnWorkScreen(screen, DragKind(source), point);
     };
     screen->OnSelect = [this](TElement* e) { StatusLine(e); };
-    screen->OnDblClick = [](TElement*) {}; // element properties come with the property dialogs
+    screen->OnDblClick = [this, screen](TElement*) {
+        if (!propDialogs_)
+            return;
+        if (screen->SelectedElement)
+            ShowProperties();
+        else
+            propDialogs_->BackgroundColor(*screen);
+    };
     screen->OnMouseDown = [](Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {}; // copy and pick modes: later
 }
 
@@ -1062,16 +1074,35 @@ void TMForm::UpdateActions()
     const bool selection = s && s->SelectedElement;
     acSave->setEnabled(list_.Modified || powerFail_.Modified);
     acZoomOut->setEnabled(s && s->Zoom > 1);
-    for (QAction* a : {acDelElement, acToBack, acToFront})
+    for (QAction* a : {acDelElement, acToBack, acToFront, acShProp})
         a->setEnabled(selection);
     acDelScreen->setEnabled(PageCount() > 1);
     acSCRleft->setEnabled(ActivePageIndex() > 0);
     acSCRright->setEnabled(ActivePageIndex() >= 0 && ActivePageIndex() < PageCount() - 1);
     acDelPWRelement->setEnabled(powerFail_.SelectedElement != nullptr);
     // Commands that arrive with later parts of the designer stay disabled until they exist.
-    for (QAction* a : {acGenerate, acDownload, acLoadBkg, acUnLoadBkg, acShProp, acCopyProp, acGetBkgColor,
-                       acGetFgColor, acLoadLCDbkg, acLoadGIF, acUnLoadGIF, acLoadPWR, acCalc, acAbout})
+    for (QAction* a : {acGenerate, acDownload, acLoadBkg, acUnLoadBkg, acCopyProp, acGetBkgColor,
+                       acGetFgColor, acLoadLCDbkg, acLoadGIF, acUnLoadGIF, acLoadPWR, acAbout})
         a->setEnabled(false);
+}
+
+// --- property dialogs -----------------------------------------------------------------------------
+
+void TMForm::CreatePropDialogs()
+{
+    propDialogs_ = new TPropDialogs(this, list_, [this] { return ActiveScreen(); });
+    propDialogs_->Hooks.PictureName = [this](const QString& preset) { return hooks_.PictureName(preset); };
+    propDialogs_->Hooks.Notice = [this](const QString& text) { hooks_.Notice(text); };
+    propDialogs_->Hooks.ShowError = [this](const QString& text) { hooks_.ShowError(text); };
+    connect(acShProp, &QAction::triggered, this, &TMForm::ShowProperties);
+    connect(acCalc, &QAction::triggered, propDialogs_, &TPropDialogs::ShowCalculator);
+}
+
+void TMForm::ShowProperties()
+{
+    TLCD* s = ActiveScreen();
+    if (s && propDialogs_ && propDialogs_->ShowProperties(*s))
+        StatusLine(s->SelectedElement);
 }
 
 void TMForm::Guard(const std::function<void()>& command)

@@ -23,6 +23,7 @@ class QSpinBox;
 class QSplitter;
 class QTabWidget;
 class TRadioGroup;
+class TPropDialogs;
 class TSCRTab;
 class TScreenView;
 class TSetForm;
@@ -80,6 +81,8 @@ class TMForm : public QMainWindow
     TAnimation& Animation() { return animation_; }
     // Shows a splash picture without marking the project modified (the command line's --splash).
     void SetSplashPicture(const QImage& picture, const QString& file);
+    // The element property dialogs and the RGB calculator.
+    TPropDialogs* PropDialogs() const { return propDialogs_; }
 
     // --- commands (the actions call these) -------------------------------------------------------
     TSCRTab* AddScreenPage(bool markModified);
@@ -120,6 +123,9 @@ class TMForm : public QMainWindow
     QWidget* CreatePalette();
     QWidget* CreateDesignArea();
     void StartUp();
+    void CreatePropDialogs();
+    // The properties command (acShProp) for the active screen's selected element.
+    void ShowProperties();
 
     void CaptionPages();
     void ShowBudget();
@@ -176,6 +182,7 @@ class TMForm : public QMainWindow
     std::vector<TLanguage> languages_;
 
     TSetForm* setForm_ = nullptr;
+    TPropDialogs* propDialogs_ = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* lbFreeElement = nullptr;

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+#include <optional>
+
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class TColorBox;
+
+// What the element property windows share: a small modal tool window captioned "Properties" with a
+// button that closes it with the result OK (`Button1`) and "Cancel" (`Button2`). The close box gives
+// Cancel as well.
+class TPropForm : public QDialog
+{
+    Q_OBJECT
+
+  public:
+    // `okText` is the OK button's caption, "Ok" or "OK" as the window has it.
+    TPropForm(const QString& objectName, const QString& okText, QWidget* parent);
+
+    QPushButton* Button1;
+    QPushButton* Button2;
+
+  protected:
+    // An integer spin box named `name`; `min`..`max` is the range of the field it edits where the
+    // window imposes none of its own.
+    QSpinBox* Spin(const char* name, int min, int max);
+    TColorBox* ColorBox(const char* name);
+    QLabel* Caption(const QString& text);
+    // The OK and Cancel buttons in one row, for the bottom of a layout.
+    class QHBoxLayout* ButtonRow();
+};
+
+// The widest ranges the element's fields can store, for the spin boxes the windows leave open.
+namespace proprange {
+inline constexpr int ScaleMin = 0, ScaleMax = 255;        // ScaleW, ScaleH: one byte each
+inline constexpr int OrderMin = -32767, OrderMax = 32768; // OrderNo + 1, OrderNo signed 16 bits
+inline constexpr int SizeMin = 0, SizeMax = 32767;        // panel sizes; the panel's records keep 16 bits
+} // namespace proprange
+
+// A DRO value as the DRO window shows it: fixed-point text with `decimals` digits after the point,
+// rounded to at most `significant` significant digits, "." as separator. Values whose integer part
+// has more digits than that are written in exponent form. std::nullopt for a value that is not a
+// number or infinite.
+std::optional<QString> FixedText(float value, int decimals, int significant);
+
+// Text typed as a DRO value: a decimal number with "." (no group separators, an optional exponent,
+// blanks around it ignored) that a 32-bit float can hold. std::nullopt for anything else.
+std::optional<float> ParseFloatText(const QString& text);

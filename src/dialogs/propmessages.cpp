@@ -1,0 +1,25 @@
+#include "dialogs/propmessages.h"
+
+#include "ui/messages.h"
+
+namespace propmsg {
+
+QString BadFormat(const QString& format)
+{
+    if (RussianActive())
+        return QStringLiteral("Формат ") + format + QStringLiteral(" неверен !!");
+    return QStringLiteral("Format ") + format + QStringLiteral(" is invalid !!");
+}
+
+QString NotAFloat(const QString& text)
+{
+    // The wording of the platform's own conversion error, which the general error handler shows.
+    return QStringLiteral("'%1' is not a valid floating point value").arg(text);
+}
+
+QString NoPicture(const QString& fileName)
+{
+    return QStringLiteral("\"%1\" is not a BMP or JPEG picture").arg(fileName);
+}
+
+} // namespace propmsg

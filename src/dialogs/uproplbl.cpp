@@ -1,0 +1,95 @@
+#include "dialogs/uproplbl.h"
+
+#include "model/telement.h"
+#include "project/codepage.h"
+#include "ui/colorbox.h"
+
+#include <QFontDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TPropLblForm::TPropLblForm(QWidget* parent)
+    : TPropForm(QStringLiteral("PropLblForm"), QStringLiteral("OK"), parent)
+{
+    cxText = new QLineEdit(this);
+    cxText->setObjectName(QStringLiteral("cxText"));
+    cxBkg = ColorBox("cxBkg");
+    cxColor = ColorBox("cxColor");
+    Button3 = new QPushButton(QStringLiteral("Font"), this);
+    Button3->setObjectName(QStringLiteral("Button3"));
+
+    FontDialog = new QFontDialog(this);
+    FontDialog->setObjectName(QStringLiteral("FontDialog"));
+    // The element keeps face, size and style only, so the dialog offers nothing else: its own
+    // (non-native) form is used because only that one lets the effects section be left out.
+    FontDialog->setOption(QFontDialog::DontUseNativeDialog);
+    for (QGroupBox* group : FontDialog->findChildren<QGroupBox*>())
+        if (group->title().remove(u'&').compare(QStringLiteral("Effects"), Qt::CaseInsensitive) == 0)
+            group->hide();
+
+    PickFont = [this](QFont& font) {
+        FontDialog->setCurrentFont(font);
+        if (FontDialog->exec() != QDialog::Accepted)
+            return false;
+        font = FontDialog->selectedFont();
+        return true;
+    };
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(cxText, 0, 0, 1, 4);
+    grid->addWidget(Caption(QStringLiteral("Back")), 1, 0);
+    grid->addWidget(cxBkg, 1, 1);
+    grid->addWidget(Caption(QStringLiteral("Text")), 1, 2);
+    grid->addWidget(cxColor, 1, 3);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(grid);
+    auto* buttons = ButtonRow();
+    buttons->insertWidget(0, Button3);
+    column->addLayout(buttons);
+    column->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(Button3, &QPushButton::clicked, this, &TPropLblForm::FontClick);
+}
+
+void TPropLblForm::FontClick()
+{
+    QFont picked = font_;
+    if (PickFont && PickFont(picked)) {
+        font_ = QFont(picked.family());
+        if (picked.pointSize() > 0)
+            points_ = picked.pointSize();
+        if (points_ > 0)
+            font_.setPointSize(points_);
+        font_.setBold(picked.bold());
+        font_.setItalic(picked.italic());
+    }
+}
+
+void TPropLblForm::Fill(const TElement& e)
+{
+    cxText->setText(FromCodePage(e.Text));
+    cxBkg->SetColor(e.BackColor);
+    cxColor->SetColor(e.TextColor);
+    font_ = QFont(e.FontName);
+    points_ = e.FontSize;
+    if (e.FontSize > 0)
+        font_.setPointSize(e.FontSize);
+    font_.setBold(e.FontBold);
+    font_.setItalic(e.FontItalic);
+}
+
+void TPropLblForm::WriteBack(TElement& e) const
+{
+    e.SetText(ToCodePage(cxText->text()));
+    e.BackColor = cxBkg->Color();
+    e.FontName = font_.family();
+    e.FontSize = points_;
+    e.FontBold = font_.bold();
+    e.FontItalic = font_.italic();
+    e.TextColor = cxColor->Color();
+    e.UpdateSize();
+}

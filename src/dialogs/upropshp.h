@@ -1,0 +1,25 @@
+#pragma once
+
+#include "dialogs/propform.h"
+
+class TElement;
+class TRadioGroup;
+
+// The shape properties window: outline form, fill and outline colours and the size in panel pixels.
+class TPropShpForm : public TPropForm
+{
+    Q_OBJECT
+
+  public:
+    explicit TPropShpForm(QWidget* parent = nullptr);
+
+    TColorBox* cxBkg;
+    TColorBox* cxPen;
+    QSpinBox* cxW;
+    QSpinBox* cxH;
+    TRadioGroup* rgShape;
+
+    void Fill(const TElement& element);
+    // ShapeType, BackColor, PenColor, then the displayed and the panel size.
+    void WriteBack(TElement& element) const;
+};

@@ -1,0 +1,50 @@
+#include "dialogs/uproptime.h"
+
+#include "model/elementkind.h"
+#include "model/telement.h"
+#include "ui/colorbox.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+TPropTimeForm::TPropTimeForm(QWidget* parent)
+    : TPropForm(QStringLiteral("PropTimeForm"), QStringLiteral("OK"), parent)
+{
+    cxBkg = ColorBox("cxBkg");
+    cxFont = ColorBox("cxFont");
+    cxdW = Spin("cxdW", proprange::ScaleMin, proprange::ScaleMax);
+    cxdH = Spin("cxdH", proprange::ScaleMin, proprange::ScaleMax);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(Caption(QStringLiteral("Back")), 0, 0);
+    grid->addWidget(cxBkg, 0, 1);
+    grid->addWidget(Caption(QStringLiteral("Text")), 1, 0);
+    grid->addWidget(cxFont, 1, 1);
+    grid->addWidget(Caption(QStringLiteral("dW")), 2, 0);
+    grid->addWidget(cxdW, 2, 1);
+    grid->addWidget(Caption(QStringLiteral("dH")), 3, 0);
+    grid->addWidget(cxdH, 3, 1);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(grid);
+    column->addLayout(ButtonRow());
+    column->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TPropTimeForm::Fill(const TElement& e)
+{
+    cxBkg->SetColor(e.BackColor);
+    cxFont->SetColor(e.TextColor);
+    cxdW->setEnabled(e.Kind == ekClock);
+    cxdW->setValue(e.ScaleW);
+    cxdH->setValue(e.ScaleH);
+}
+
+void TPropTimeForm::WriteBack(TElement& e) const
+{
+    e.BackColor = cxBkg->Color(); // the outline colour stays
+    e.TextColor = cxFont->Color();
+    e.SetScaleW(quint8(cxdW->value()));
+    e.SetScaleH(quint8(cxdH->value()));
+}

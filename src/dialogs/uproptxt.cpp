@@ -1,0 +1,157 @@
+#include "dialogs/uproptxt.h"
+
+#include "dialogs/propmessages.h"
+#include "model/cformat.h"
+#include "model/elementkind.h"
+#include "model/telement.h"
+#include "model/terror.h"
+#include "project/codepage.h"
+#include "ui/colorbox.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int WorkScreenOrderMax = MaxElements;
+constexpr int PowerFailOrderMax = 999999;
+} // namespace
+
+TPropTxtForm::TPropTxtForm(QWidget* parent)
+    : TPropForm(QStringLiteral("PropTxtForm"), QStringLiteral("Ok"), parent)
+{
+    cxOrder = Spin("cxOrder", 1, WorkScreenOrderMax);
+    cxVal = new QLineEdit(this);
+    cxVal->setObjectName(QStringLiteral("cxVal"));
+    cxText = new QLineEdit(this);
+    cxText->setObjectName(QStringLiteral("cxText"));
+    // The panel's element record keeps 15 bytes of format; the box takes no more.
+    cxText->setMaxLength(int(MaxDroFormatLength));
+    lbFormat = new QLabel(this);
+    lbFormat->setObjectName(QStringLiteral("lbFormat"));
+    {
+        QPalette pal = lbFormat->palette();
+        pal.setColor(QPalette::WindowText, Qt::red);
+        lbFormat->setPalette(pal);
+    }
+    lbFormat->hide();
+    cxBkg = ColorBox("cxBkg");
+    cxFont = ColorBox("cxFont");
+    cxdW = Spin("cxdW", proprange::ScaleMin, proprange::ScaleMax);
+    cxdH = Spin("cxdH", proprange::ScaleMin, proprange::ScaleMax);
+    chAxis = new QCheckBox(QStringLiteral("Show as Axis"), this);
+    chAxis->setObjectName(QStringLiteral("chAxis"));
+    cxAxis = ColorBox("cxAxis");
+    cxAxisNum = new QComboBox(this);
+    cxAxisNum->setObjectName(QStringLiteral("cxAxisNum"));
+    cxAxisNum->setEditable(true);
+    cxAxisNum->setInsertPolicy(QComboBox::NoInsert);
+    cxAxisNum->addItems({QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z"), QStringLiteral("A"),
+                         QStringLiteral("B"), QStringLiteral("C")});
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(Caption(QStringLiteral("Order No")), 0, 0);
+    grid->addWidget(cxOrder, 0, 1);
+    grid->addWidget(cxVal, 1, 0, 1, 2);
+    grid->addWidget(cxText, 1, 2, 1, 2);
+    grid->addWidget(lbFormat, 2, 0, 1, 4);
+    grid->addWidget(Caption(QStringLiteral("Back")), 3, 0);
+    grid->addWidget(cxBkg, 3, 1);
+    grid->addWidget(Caption(QStringLiteral("Text")), 3, 2);
+    grid->addWidget(cxFont, 3, 3);
+    grid->addWidget(Caption(QStringLiteral("dW")), 4, 0);
+    grid->addWidget(cxdW, 4, 1);
+    grid->addWidget(Caption(QStringLiteral("dH")), 4, 2);
+    grid->addWidget(cxdH, 4, 3);
+    grid->addWidget(chAxis, 5, 0, 1, 2);
+    grid->addWidget(Caption(QStringLiteral("Color")), 6, 0);
+    grid->addWidget(cxAxis, 6, 1);
+    grid->addWidget(Caption(QStringLiteral("Axis")), 6, 2);
+    grid->addWidget(cxAxisNum, 6, 3);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(grid);
+    column->addLayout(ButtonRow());
+    column->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(cxText, &QLineEdit::textChanged, this, &TPropTxtForm::FormatEdited);
+}
+
+bool TPropTxtForm::FormatAcceptable() const
+{
+    return IsValidDroFormat(ToCodePage(cxText->text()));
+}
+
+void TPropTxtForm::FormatEdited()
+{
+    const bool ok = FormatAcceptable();
+    lbFormat->setText(ok ? QString() : propmsg::BadFormat(cxText->text()));
+    lbFormat->setVisible(!ok);
+    QPalette pal = cxText->palette();
+    pal.setColor(QPalette::Text, ok ? palette().color(QPalette::Text) : QColor(Qt::red));
+    cxText->setPalette(pal);
+    Button1->setEnabled(ok);
+}
+
+QString TPropTxtForm::Fill(const TElement& e, bool powerFail)
+{
+    cxOrder->setRange(1, powerFail ? PowerFailOrderMax : WorkScreenOrderMax);
+    cxOrder->setValue(e.OrderNo + 1);
+    QString message;
+    if (const auto text = FixedText(e.Value, 6, 12)) {
+        cxVal->setText(*text);
+    } else {
+        const auto shorter = FixedText(e.Value, 3, 5);
+        cxVal->setText(shorter ? *shorter : QLocale::c().toString(double(e.Value), 'f', 3));
+        message = propmsg::BadFormat(FromCodePage(e.Format));
+    }
+    cxText->setText(FromCodePage(e.Format));
+    FormatEdited(); // also when the text did not change
+    cxBkg->SetColor(e.BackColor);
+    cxFont->SetColor(e.TextColor);
+    cxdW->setValue(e.ScaleW);
+    cxdH->setValue(e.ScaleH);
+    if (!powerFail) {
+        chAxis->setChecked(e.ShowAsAxis != 0);
+        cxAxis->SetColor(e.AxisColor);
+        if (e.AxisNum < cxAxisNum->count()) {
+            cxAxisNum->setCurrentIndex(e.AxisNum);
+        } else {
+            cxAxisNum->setCurrentIndex(-1);
+            cxAxisNum->setEditText(QString());
+        }
+    }
+    return message;
+}
+
+void TPropTxtForm::WriteBack(TElement& e, bool powerFail) const
+{
+    const auto value = ParseFloatText(cxVal->text());
+    if (!value)
+        throw TError(propmsg::NotAFloat(cxVal->text()));
+    if (!FormatAcceptable())
+        throw TError(propmsg::BadFormat(cxText->text()));
+
+    e.Value = *value;
+    e.Format = ToCodePage(cxText->text());
+    e.BackColor = cxBkg->Color();
+    if (!powerFail)
+        e.PenColor = cxBkg->Color();
+    e.TextColor = cxFont->Color();
+    e.SetScaleW(quint8(cxdW->value()));
+    e.SetScaleH(quint8(cxdH->value()));
+    if (!powerFail) {
+        e.ShowAsAxis = chAxis->isChecked() ? 1 : 0;
+        e.AxisColor = cxAxis->Color();
+        // Typed text that names no item stores the index of no item, -1, in the field's one byte.
+        const int index = cxAxisNum->findText(cxAxisNum->currentText(), Qt::MatchFixedString);
+        e.AxisNum = quint8(index);
+    }
+    // The power-fail order range goes past 16 bits; the field keeps the low ones (the file one byte).
+    e.SetOrderNo(qint16(cxOrder->value() - 1));
+}
