@@ -113,8 +113,8 @@ TEST(CFormat, LongLiteralTextIsCopiedWhole)
 TEST(CFormat, DroFormatsMustFitThePanelsRecord)
 {
     EXPECT_TRUE(IsValidDroFormat("%.4f"));
-    EXPECT_TRUE(IsValidDroFormat("abcdefghijk%.4f"));   // 15 bytes
-    EXPECT_FALSE(IsValidDroFormat("abcdefghijkl%.4f")); // 16 bytes
+    EXPECT_TRUE(IsValidDroFormat("abcdef%.4f"));   // 10 bytes: what the project file keeps
+    EXPECT_FALSE(IsValidDroFormat("abcdefg%.4f")); // 11 bytes
     EXPECT_FALSE(IsValidDroFormat("%d"));
     EXPECT_FALSE(IsValidDroFormat(""));
     EXPECT_TRUE(CFormat("abcdefghijkl%.4f", 1.0f).has_value()) << "only the DRO check limits length";

@@ -344,10 +344,10 @@ TEST_F(PropertyCommand, FormatBoxRefusesWhatTheDroCannotHold)
     user = [&](QDialog&) {
         d->cxText->selectAll();
         QTest::keyClicks(d->cxText, QStringLiteral("%.2f0123456789ABCDEF"));
-        EXPECT_EQ(d->cxText->text(), QStringLiteral("%.2f0123456789A")) << "15 bytes at most";
+        EXPECT_EQ(d->cxText->text(), QStringLiteral("%.2f012345")) << "10 bytes at most: what the project file keeps";
         EXPECT_TRUE(d->Button1->isEnabled());
         // A format the DRO cannot print is shown at once, and OK is not offered for it.
-        for (const char* bad : {"%d", "%s", "%n", "%f%f", "%*f", "no conversion", "%"}) {
+        for (const char* bad : {"%d", "%s", "%n", "%f%f", "%*f", "none", "%"}) {
             d->cxText->selectAll();
             QTest::keyClicks(d->cxText, QString::fromLatin1(bad));
             EXPECT_TRUE(d->lbFormat->isVisible()) << bad;

@@ -31,7 +31,7 @@ TPropTxtForm::TPropTxtForm(QWidget* parent)
     cxVal->setObjectName(QStringLiteral("cxVal"));
     cxText = new QLineEdit(this);
     cxText->setObjectName(QStringLiteral("cxText"));
-    // The panel's element record keeps 15 bytes of format; the box takes no more.
+    // The project file keeps 10 bytes of a format; the box takes no more.
     cxText->setMaxLength(int(MaxDroFormatLength));
     lbFormat = new QLabel(this);
     lbFormat->setObjectName(QStringLiteral("lbFormat"));

@@ -17,8 +17,9 @@
 #include <QByteArrayView>
 #include <optional>
 
-// The longest format the panel's element record holds.
-inline constexpr qsizetype MaxDroFormatLength = 15;
+// The longest format a DRO may have: the project file keeps 10 bytes of it (the panel's element
+// record would hold 15), so a longer one would be cut at the next save.
+inline constexpr qsizetype MaxDroFormatLength = 10;
 
 // The text shown when a DRO's format fails.
 inline constexpr char DroFallbackText[] = "0.0";
@@ -28,7 +29,7 @@ inline constexpr char DroFallbackText[] = "0.0";
 // (width and precision are capped at 99, a float has at most 39 integer digits).
 std::optional<QByteArray> CFormat(QByteArrayView format, float value);
 
-// True if format is valid for CFormat and fits the panel's element record (at most 15 bytes).
+// True if format is valid for CFormat and is kept whole by the project file (at most 10 bytes).
 bool IsValidDroFormat(QByteArrayView format);
 
 // What a DRO shows: CFormat's text, or "0.0" when the format fails.
