@@ -30,6 +30,21 @@ QPoint DragPosition(QPoint position, QPoint pressPoint, QPoint mousePoint, QSize
 
 // --- built-in pictures ---------------------------------------------------------------------------
 
+namespace {
+
+// The four-pixel white border both built-in screens have.
+void DrawWhiteFrame(QPainter& p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawRect(0, 0, 240, 4);
+    p.drawRect(0, 316, 240, 4);
+    p.drawRect(0, 0, 4, 320);
+    p.drawRect(236, 0, 4, 320);
+}
+
+} // namespace
+
 QImage BuiltInSplashPicture()
 {
     // A dark blue screen that lightens towards the bottom, a white frame and a large yellow "T".
@@ -40,12 +55,7 @@ QImage BuiltInSplashPicture()
         std::fill(line, line + img.width(), row);
     }
     QPainter p(&img);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawRect(0, 0, 240, 4);
-    p.drawRect(0, 316, 240, 4);
-    p.drawRect(0, 0, 4, 320);
-    p.drawRect(236, 0, 4, 320);
+    DrawWhiteFrame(p);
     p.setBrush(QColor(255, 208, 0));
     p.drawRect(60, 100, 120, 24);
     p.drawRect(108, 124, 24, 100);
@@ -58,12 +68,7 @@ QImage BuiltInPowerFailPicture()
     QImage img(240, 320, QImage::Format_RGB32);
     img.fill(QColor(96, 0, 0));
     QPainter p(&img);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawRect(0, 0, 240, 4);
-    p.drawRect(0, 316, 240, 4);
-    p.drawRect(0, 0, 4, 320);
-    p.drawRect(236, 0, 4, 320);
+    DrawWhiteFrame(p);
     p.setBrush(QColor(255, 224, 0));
     const QPolygon bolt({QPoint(140, 60), QPoint(80, 170), QPoint(118, 170), QPoint(96, 260),
                          QPoint(164, 140), QPoint(124, 140), QPoint(150, 60)});
