@@ -138,6 +138,7 @@ TMForm::TMForm(TFormOptions options, QWidget* parent)
         };
 
     StartUp();
+    StartUpWindowSide(options.HIDLayer);
 
     // The enabling rules run each time the event loop is about to wait: that is when it is idle.
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
@@ -456,7 +457,6 @@ void TMForm::CreateToolBar()
     Panel2 = new QPushButton(QStringLiteral("Time colors"), bar);
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setAutoFillBackground(true);
-    Panel2->setEnabled(false); // choosing the clock colours comes with the splash panel's controls
     bar->addWidget(Panel2);
     const std::pair<QAction*, const char*> named[] = {{acCopyProp, "btCopyProp"},
                                                       {acGetBkgColor, "btGetBkg"},
@@ -625,6 +625,7 @@ TSCRTab* TMForm::AddScreenPage(bool markModified)
     screen->SetModified(false);
     list_.SetModified(listModified);
     WireWorkScreen(screen);
+    WireCommands(screen);
 
     auto* page = new TSCRTab(screen);
     page->View->SetElementMenu(ppElement);
@@ -1006,6 +1007,7 @@ void TMForm::RefreshSplashPanel()
     pal.setColor(QPalette::Button, ToQColor(splash_.ClockBackColor()));
     pal.setColor(QPalette::ButtonText, ToQColor(splash_.ClockDigitColor()));
     Panel2->setPalette(pal);
+    ShowSplashControls();
 }
 
 void TMForm::SaveTo(const QString& fileName)
@@ -1069,9 +1071,9 @@ void TMForm::UpdateActions()
     acSCRright->setEnabled(ActivePageIndex() >= 0 && ActivePageIndex() < PageCount() - 1);
     acDelPWRelement->setEnabled(powerFail_.SelectedElement != nullptr);
     // Commands that arrive with later parts of the designer stay disabled until they exist.
-    for (QAction* a : {acGenerate, acDownload, acLoadBkg, acUnLoadBkg, acShProp, acCopyProp, acGetBkgColor,
-                       acGetFgColor, acLoadLCDbkg, acLoadGIF, acUnLoadGIF, acLoadPWR, acCalc, acAbout})
+    for (QAction* a : {acShProp, acCalc})
         a->setEnabled(false);
+    UpdateWindowSideActions();
 }
 
 void TMForm::Guard(const std::function<void()>& command)
