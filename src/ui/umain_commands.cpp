@@ -144,6 +144,8 @@ void TMForm::EndCopyMode()
 
 void TMForm::EndPickMode()
 {
+    // The target has had its colour; keeping it would only be a reference to forget later.
+    pickTarget_ = nullptr;
     list_.SetCursor(Qt::ArrowCursor);
     acGetBkgColor->setChecked(false);
     acGetFgColor->setChecked(false);
