@@ -28,6 +28,30 @@ QString FileNotFound(const QString& fileName)
     return QStringLiteral("File ") + fileName + QStringLiteral(" not found. Fintd it ?");
 }
 
+QString SaveBeforeGenerate()
+{
+    if (RussianActive())
+        return QStringLiteral("Необходимо сохранить проект");
+    return QStringLiteral("Save you project before generate");
+}
+
+QString SaveBeforeGenerateCaption()
+{
+    return RussianActive() ? QStringLiteral("Внимание") : QStringLiteral("Warning");
+}
+
+QString FilesPrepared()
+{
+    if (RussianActive())
+        return QStringLiteral("Файлы для SD-карты подготовлены. Открыть папку?");
+    return QStringLiteral("Files for SD-card prepared. Open folder ?");
+}
+
+QString Info()
+{
+    return QStringLiteral("Info");
+}
+
 QString OutsideScreen()
 {
     if (RussianActive())

@@ -15,6 +15,12 @@ int ActiveLanguage();
 
 namespace msg {
 QString FileNotFound(const QString& fileName);
+// Generate: the warning for a project without a file name and its caption, the closing question
+// and its caption.
+QString SaveBeforeGenerate();
+QString SaveBeforeGenerateCaption();
+QString FilesPrepared();
+QString Info();
 QString OutsideScreen();
 QString ProjectNotSaved();
 QString ScreenCaption(int position);

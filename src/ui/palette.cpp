@@ -7,6 +7,7 @@
 #include "ui/builtinpictures.h"
 #include "ui/paletteitem.h"
 #include "ui/radiogroup.h"
+#include "ui/timegroup.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -143,5 +144,7 @@ TPalette::TPalette(QWidget* parent) : QFrame(parent)
     speed->addWidget(cxTimer);
     speed->addWidget(new QLabel(QStringLiteral("ms"), column));
     layout->addLayout(speed);
+    gbTime = new TTimeGroup(column);
+    layout->addWidget(gbTime);
     layout->addStretch();
 }

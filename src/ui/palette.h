@@ -5,9 +5,11 @@
 class QLabel;
 class QSpinBox;
 class TRadioGroup;
+class TTimeGroup;
 
 // The column on the left of the main window: the nine sample items that are dragged onto screens,
-// then "Free:" with the element budget, the layout control and the animation speed.
+// then "Free:" with the element budget, the layout control, the animation speed and the splash
+// clock group.
 class TPalette : public QFrame
 {
     Q_OBJECT
@@ -18,4 +20,5 @@ class TPalette : public QFrame
     QLabel* lbFreeElement;
     TRadioGroup* rgSize;
     QSpinBox* cxTimer;
+    TTimeGroup* gbTime;
 };

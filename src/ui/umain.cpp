@@ -140,6 +140,7 @@ TMForm::TMForm(TFormOptions options, QWidget* parent)
 
     StartUp();
     CreatePropDialogs();
+    StartUpWindowSide(options.HIDLayer);
 
     // The enabling rules run each time the event loop is about to wait: that is when it is idle.
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
@@ -461,7 +462,6 @@ void TMForm::CreateToolBar()
     Panel2 = new QPushButton(QStringLiteral("Time colors"), bar);
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setAutoFillBackground(true);
-    Panel2->setEnabled(false); // choosing the clock colours comes with the splash panel's controls
     bar->addWidget(Panel2);
     const std::pair<QAction*, const char*> named[] = {{acCopyProp, "btCopyProp"},
                                                       {acGetBkgColor, "btGetBkg"},
@@ -637,6 +637,7 @@ TSCRTab* TMForm::AddScreenPage(bool markModified)
     screen->SetModified(false);
     list_.SetModified(listModified);
     WireWorkScreen(screen);
+    WireCommands(screen);
 
     auto* page = new TSCRTab(screen);
     page->View->SetElementMenu(ppElement);
@@ -1018,6 +1019,7 @@ void TMForm::RefreshSplashPanel()
     pal.setColor(QPalette::Button, ToQColor(splash_.ClockBackColor()));
     pal.setColor(QPalette::ButtonText, ToQColor(splash_.ClockDigitColor()));
     Panel2->setPalette(pal);
+    ShowSplashControls();
 }
 
 void TMForm::SaveTo(const QString& fileName)
@@ -1080,10 +1082,7 @@ void TMForm::UpdateActions()
     acSCRleft->setEnabled(ActivePageIndex() > 0);
     acSCRright->setEnabled(ActivePageIndex() >= 0 && ActivePageIndex() < PageCount() - 1);
     acDelPWRelement->setEnabled(powerFail_.SelectedElement != nullptr);
-    // Commands that arrive with later parts of the designer stay disabled until they exist.
-    for (QAction* a : {acGenerate, acDownload, acLoadBkg, acUnLoadBkg, acCopyProp, acGetBkgColor,
-                       acGetFgColor, acLoadLCDbkg, acLoadGIF, acUnLoadGIF, acLoadPWR, acAbout})
-        a->setEnabled(false);
+    UpdateWindowSideActions();
 }
 
 // --- property dialogs -----------------------------------------------------------------------------

@@ -27,6 +27,11 @@ class TPropDialogs;
 class TSCRTab;
 class TScreenView;
 class TSetForm;
+class TAboutForm;
+class TDownloadForm;
+class THIDLayer;
+class TTimeGroup;
+class QProgressBar;
 
 // The questions and dialogs the main window shows. Each has a default that opens the real box; a
 // test replaces them so that nothing modal ever waits for a user.
@@ -44,12 +49,30 @@ struct TFormHooks
     std::function<QString(const QString& preset)> PictureName;
     // The settings dialog, shown modally.
     std::function<void(TSetForm& form)> ShowSettings;
+
+    // The animated GIF file dialog; empty means cancelled.
+    std::function<QString()> GIFName;
+    // The colour dialog opened at `initial`; an invalid colour means cancelled.
+    std::function<QColor(const QColor& initial)> PickColor;
+    // A warning with OK under its own caption.
+    std::function<void(const QString& caption, const QString& text)> WarnWithCaption;
+    // An information question with Yes and No; true for Yes.
+    std::function<bool(const QString& text)> AskInfo;
+    // Shows a folder in the desktop's file browser.
+    std::function<void(const QString& folder)> OpenFolder;
+    // The download window and the about box, shown modally.
+    std::function<void(TDownloadForm& form)> ShowDownload;
+    std::function<void(TAboutForm& form)> ShowAbout;
+    // The system beep.
+    std::function<void()> Beep;
 };
 
 struct TFormOptions
 {
     QString IniPath; // empty: TSettingsFile::DefaultPath()
     TFormHooks Hooks;
+    // The HID layer the download window finds the panel through; not owned. Null: the hidapi one.
+    THIDLayer* HIDLayer = nullptr;
 };
 
 // The designer's main window. It owns, for the whole run, the screen list with one page per work
@@ -111,6 +134,21 @@ class TMForm : public QMainWindow
         *acGetBkgColor, *acGetFgColor, *acZoomIn, *acZoomOut, *acZoomOne, *acShowOrder, *acGrid,
         *acLoadLCDbkg, *acLoadGIF, *acUnLoadGIF, *acLoadPWR, *acDelPWRelement, *acSettings, *acCalc, *acExit,
         *acAbout;
+
+    // --- splash, generate, download and the editing commands (umain_splash.cpp, umain_commands.cpp) ---
+    // Generate from the window: the SD-card files of the project in the folder named after it. Does
+    // nothing while a Generate runs.
+    void GenerateCommand();
+    bool Generating() const { return generating_; }
+    void DownloadCommand();
+    const QString& DownloadFolder() const { return downloadFolder_; }
+    TDownloadForm* DownloadForm() const { return downloadForm_; }
+    TAboutForm* AboutForm() const { return aboutForm_; }
+    // The element "Copy properties" pastes from, and the one a picked colour goes to; null for none.
+    TElement* CopySource() const { return copySource_; }
+    TElement* PickTarget() const { return pickTarget_; }
+    // "Delete item" of the frame list: removes the selected frame; nothing without a selection.
+    void DeleteFrameItem();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -206,4 +244,29 @@ class TMForm : public QMainWindow
     QMenu* ppElement = nullptr;
     TScreenView* powerFailView_ = nullptr;
     QActionGroup* pickGroup_ = nullptr;
+
+    // --- window side of the splash screen, Generate, download and the editing commands ----------
+    void StartUpWindowSide(THIDLayer* layer);
+    void CreateSplashCommands();
+    void CreateEditingCommands();
+    void WireCommands(TLCD* screen);
+    void UpdateWindowSideActions();
+    void ShowSplashControls();
+    void ShowFrameList();
+    void ElementSelected(TElement* element);
+    void ScreenPressed(TLCD* screen);
+    void EndCopyMode();
+    void EndPickMode();
+    void ForgetElement(const TElement* element);
+    void LoadGIFCommand();
+    void UnLoadGIFCommand();
+
+    TTimeGroup* gbTime_ = nullptr;
+    TDownloadForm* downloadForm_ = nullptr;
+    TAboutForm* aboutForm_ = nullptr;
+    QProgressBar* pbGenerate_ = nullptr;
+    QMenu* ppFrames_ = nullptr;
+    TElement* copySource_ = nullptr;
+    TElement* pickTarget_ = nullptr;
+    bool generating_ = false;
 };

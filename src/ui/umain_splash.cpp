@@ -1,0 +1,193 @@
+// The splash panel's controls (the clock group, the clock colours, dragging the clock fields and the
+// animation preview), the picture commands and the animation commands with the frame list.
+
+#include "model/render.h"
+#include "model/terror.h"
+#include "output/urgb.h"
+#include "ui/colorbox.h"
+#include "ui/draghandler.h"
+#include "ui/palette.h"
+#include "ui/timegroup.h"
+#include "ui/umain.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTimer>
+
+namespace {
+// The frame list's look without frames.
+constexpr QRgb EmptyFrameListColor = 0x808080;
+constexpr int EmptyFrameListHeight = 60;
+// Frames show at their own size in the list up to this side.
+constexpr int MaxFrameIconSide = 96;
+} // namespace
+
+void TMForm::CreateSplashCommands()
+{
+    gbTime_ = findChild<TTimeGroup*>();
+    Q_ASSERT(gbTime_);
+
+    // --- the clock group and its colours
+    connect(gbTime_->chTime, &QCheckBox::clicked, this, [this](bool on) {
+        splash_.SetClockShown(on);
+        RefreshSplashPanel();
+    });
+    connect(gbTime_->chTRN, &QCheckBox::clicked, this, [this](bool on) {
+        splash_.SetClockTransparent(on);
+        RefreshSplashPanel();
+    });
+    connect(gbTime_->cxTMw, &QSpinBox::valueChanged, this, [this](int w) {
+        splash_.SetDigitWidth(w);
+        RefreshSplashPanel();
+    });
+    connect(gbTime_->cxTMh, &QSpinBox::valueChanged, this, [this](int h) {
+        splash_.SetDigitHeight(h);
+        RefreshSplashPanel();
+    });
+    Panel2->setToolTip(QStringLiteral("Time colors"));
+    connect(Panel2, &QPushButton::clicked, this, [this] {
+        const QColor chosen = hooks_.PickColor(ToQColor(splash_.ClockDigitColor()));
+        if (!chosen.isValid())
+            return;
+        splash_.SetClockDigitColor(FromQColor(chosen));
+        RefreshSplashPanel();
+    });
+
+    // --- dragging on the splash picture: the clock fields and the preview share one way of moving
+    auto field = [this](QLabel* label, ClockField which) {
+        auto press = std::make_shared<QPoint>();
+        new TDragHandler(label, {[press](QPoint p) { *press = p; },
+                                 [this, press, which](QPoint p) {
+                                     splash_.DragField(which, *press, p);
+                                     RefreshSplashPanel();
+                                 },
+                                 [this, which](QPoint) {
+                                     splash_.EndFieldDrag(which);
+                                     RefreshSplashPanel();
+                                 }});
+    };
+    field(ITM1, ClockField::Hours);
+    field(ITM2, ClockField::Minutes);
+    auto press = std::make_shared<QPoint>();
+    new TDragHandler(Anime, {[press](QPoint p) { *press = p; },
+                             [this, press](QPoint p) {
+                                 animation_.Drag(*press, p, splash_.ScreenSize());
+                                 Anime->move(animation_.Position());
+                             },
+                             [this](QPoint) { animation_.EndDrag(); }});
+
+    // --- pictures
+    connect(acLoadLCDbkg, &QAction::triggered, this, [this] {
+        const QString file = hooks_.PictureName(QString());
+        if (file.isEmpty())
+            return;
+        Guard([&] {
+            splash_.LoadPicture(file);
+            splashFile_ = file;
+        });
+        RefreshSplashPanel();
+    });
+    connect(acLoadBkg, &QAction::triggered, this, [this] {
+        TLCD* s = ActiveScreen();
+        const QString file = s ? hooks_.PictureName(QString()) : QString();
+        if (!file.isEmpty())
+            Guard([&] { s->SetBackground(file); });
+    });
+    connect(acUnLoadBkg, &QAction::triggered, this, [this] {
+        if (TLCD* s = ActiveScreen()) {
+            s->SetBackground(QString());
+            s->MarkModified();
+            s->Invalidate();
+        }
+    });
+    connect(acLoadPWR, &QAction::triggered, this, [this] {
+        const QString file = hooks_.PictureName(QString());
+        if (!file.isEmpty())
+            Guard([&] {
+                powerFail_.SetBackground(file);
+                powerFail_.Invalidate();
+            });
+    });
+
+    // --- the animation
+    connect(acLoadGIF, &QAction::triggered, this, [this] { LoadGIFCommand(); });
+    connect(acUnLoadGIF, &QAction::triggered, this, [this] { UnLoadGIFCommand(); });
+    LV->setContextMenuPolicy(Qt::CustomContextMenu);
+    LV->setSelectionMode(QAbstractItemView::SingleSelection);
+    LV->setMovement(QListView::Static);
+    ppFrames_ = new QMenu(this);
+    ppFrames_->setObjectName(QStringLiteral("ppFrames"));
+    ppFrames_->addAction(QStringLiteral("Delete item"), this, [this] { DeleteFrameItem(); });
+    connect(LV, &QListWidget::customContextMenuRequested, this,
+            [this](QPoint at) { ppFrames_->popup(LV->viewport()->mapToGlobal(at)); });
+    ShowFrameList();
+}
+
+void TMForm::LoadGIFCommand()
+{
+    const QString file = hooks_.GIFName();
+    if (file.isEmpty())
+        return;
+    // The file is decoded completely before anything changes, so a bad one leaves the animation,
+    // the preview and the frame list as they were.
+    Guard([&] { animation_.LoadAnimation(file); });
+    LV->clear();
+    RefreshSplashPanel();
+}
+
+void TMForm::UnLoadGIFCommand()
+{
+    Timer1->stop();
+    animation_.Clear();
+    LV->clear();
+    RefreshSplashPanel();
+    const QList<int> sizes = splitter_->sizes();
+    if (sizes.size() == 2)
+        splitter_->setSizes({sizes[0] + sizes[1] - EmptyFrameListHeight, EmptyFrameListHeight});
+}
+
+void TMForm::DeleteFrameItem()
+{
+    QListWidgetItem* item = LV->currentItem();
+    if (!item || !item->isSelected())
+        return;
+    const int row = LV->row(item);
+    if (!animation_.DeleteFrame(row))
+        return;
+    // Only the removed entry goes: the others keep the pictures they show.
+    delete LV->takeItem(row);
+    RefreshSplashPanel();
+}
+
+void TMForm::ShowFrameList()
+{
+    const bool frames = animation_.FrameCount() > 0;
+    const QSize frame = animation_.FrameSize();
+    if (frames)
+        LV->setIconSize(frame.boundedTo(QSize(MaxFrameIconSide, MaxFrameIconSide)).expandedTo(QSize(16, 16)));
+    QPalette pal = LV->palette();
+    pal.setColor(QPalette::Base, frames ? QColor(Qt::white) : QColor::fromRgb(EmptyFrameListColor));
+    LV->setPalette(pal);
+}
+
+void TMForm::ShowSplashControls()
+{
+    if (!gbTime_)
+        return; // still being built
+    const QSignalBlocker blockShow(gbTime_->chTime), blockTransparent(gbTime_->chTRN),
+        blockWidth(gbTime_->cxTMw), blockHeight(gbTime_->cxTMh);
+    gbTime_->chTime->setChecked(splash_.ClockShown());
+    gbTime_->chTRN->setChecked(splash_.ClockTransparent());
+    gbTime_->cxTMw->setValue(splash_.DigitWidth());
+    gbTime_->cxTMh->setValue(splash_.DigitHeight());
+    gbTime_->cxTMw->setEnabled(splash_.DigitSizeEditable());
+    gbTime_->cxTMh->setEnabled(splash_.DigitSizeEditable());
+    ShowFrameList();
+}
