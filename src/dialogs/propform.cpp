@@ -2,6 +2,7 @@
 
 #include "ui/colorbox.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -10,20 +11,35 @@
 #include <cmath>
 #include <limits>
 
-TPropForm::TPropForm(const QString& objectName, const QString& okText, QWidget* parent) : QDialog(parent)
+TPropForm::TPropForm(const QString& objectName, const char* okText, QWidget* parent)
+    : QDialog(parent), okText_(okText)
 {
     setObjectName(objectName);
-    setWindowTitle(QStringLiteral("Properties"));
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
 
-    Button1 = new QPushButton(okText, this);
+    Button1 = new QPushButton(this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button2 = new QPushButton(this);
     Button2->setObjectName(QStringLiteral("Button2"));
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    RetranslateCommon();
+}
+
+void TPropForm::RetranslateCommon()
+{
+    setWindowTitle(tr("Properties"));
+    Button1->setText(tr(okText_));
+    Button2->setText(tr("Cancel"));
+}
+
+void TPropForm::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateCommon();
+    QDialog::changeEvent(event);
 }
 
 QSpinBox* TPropForm::Spin(const char* name, int min, int max)
@@ -42,9 +58,9 @@ TColorBox* TPropForm::ColorBox(const char* name)
     return box;
 }
 
-QLabel* TPropForm::Caption(const QString& text)
+QLabel* TPropForm::Caption()
 {
-    return new QLabel(text, this);
+    return new QLabel(this);
 }
 
 QHBoxLayout* TPropForm::ButtonRow()

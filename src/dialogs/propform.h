@@ -10,14 +10,19 @@ class TColorBox;
 
 // What the element property windows share: a small modal tool window captioned "Properties" with a
 // button that closes it with the result OK (`Button1`) and "Cancel" (`Button2`). The close box gives
-// Cancel as well.
+// Cancel as well. These texts are translated in this class's context and re-applied whenever the
+// interface language changes; each window re-applies its own texts in its own Retranslate().
 class TPropForm : public QDialog
 {
     Q_OBJECT
 
   public:
-    // `okText` is the OK button's caption, "Ok" or "OK" as the window has it.
-    TPropForm(const QString& objectName, const QString& okText, QWidget* parent);
+    // The OK button's caption as the window has it ("Ok" or "OK").
+    static constexpr const char* OkText = QT_TR_NOOP("Ok");
+    static constexpr const char* OKText = QT_TR_NOOP("OK");
+
+    // `okText` is OkText or OKText: an untranslated source text of this class's context.
+    TPropForm(const QString& objectName, const char* okText, QWidget* parent);
 
     QPushButton* Button1;
     QPushButton* Button2;
@@ -27,9 +32,17 @@ class TPropForm : public QDialog
     // window imposes none of its own.
     QSpinBox* Spin(const char* name, int min, int max);
     TColorBox* ColorBox(const char* name);
-    QLabel* Caption(const QString& text);
+    // A label without text: the window's Retranslate() gives it one.
+    QLabel* Caption();
     // The OK and Cancel buttons in one row, for the bottom of a layout.
     class QHBoxLayout* ButtonRow();
+
+    // A window overriding this calls it first, then re-applies its own texts.
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void RetranslateCommon();
+    const char* okText_;
 };
 
 // The widest ranges the element's fields can store, for the spin boxes the windows leave open.

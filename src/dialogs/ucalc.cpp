@@ -4,15 +4,16 @@
 #include "output/syscolors.h"
 #include "ui/colorbox.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 
 namespace {
-QLabel* BoldLabel(const QString& text, QWidget* parent)
+QLabel* BoldLabel(QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(parent);
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
@@ -23,7 +24,6 @@ QLabel* BoldLabel(const QString& text, QWidget* parent)
 TCalcForm::TCalcForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("CalcForm"));
-    setWindowTitle(QStringLiteral("RGB calculator"));
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
     setFixedSize(183, 159);
@@ -32,9 +32,9 @@ TCalcForm::TCalcForm(QWidget* parent) : QDialog(parent)
     const int spinX = 24, spinW = 56, rowH = 24;
     QSpinBox** spins[] = {&cxR, &cxG, &cxB};
     const char* names[] = {"cxR", "cxG", "cxB"};
-    const char* labels[] = {"R", "G", "B"};
     for (int i = 0; i < 3; ++i) {
-        BoldLabel(QString::fromLatin1(labels[i]), this)->setGeometry(8, 8 + i * (rowH + 4), 14, rowH);
+        lbComponent_[i] = BoldLabel(this);
+        lbComponent_[i]->setGeometry(8, 8 + i * (rowH + 4), 14, rowH);
         auto* spin = new QSpinBox(this);
         spin->setObjectName(QString::fromLatin1(names[i]));
         spin->setRange(0, 255);
@@ -55,13 +55,31 @@ TCalcForm::TCalcForm(QWidget* parent) : QDialog(parent)
     cxColor->setGeometry(8, 8 + 3 * (rowH + 4), 183 - 16, rowH);
     connect(cxColor, &TColorBox::ColorChanged, this, &TCalcForm::ColorPicked);
 
-    BoldLabel(QStringLiteral("16-bit:"), this)->setGeometry(8, 159 - 8 - rowH, 56, rowH);
+    lb16bit_ = BoldLabel(this);
+    lb16bit_->setGeometry(8, 159 - 8 - rowH, 56, rowH);
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setReadOnly(true);
     Edit1->setGeometry(64, 159 - 8 - rowH, 183 - 64 - 8, rowH);
 
     ComponentChanged();
+    Retranslate();
+}
+
+void TCalcForm::Retranslate()
+{
+    setWindowTitle(tr("RGB calculator"));
+    lbComponent_[0]->setText(tr("R"));
+    lbComponent_[1]->setText(tr("G"));
+    lbComponent_[2]->setText(tr("B"));
+    lb16bit_->setText(tr("16-bit:"));
+}
+
+void TCalcForm::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    QDialog::changeEvent(event);
 }
 
 TColor TCalcForm::Color() const

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QFrame;
+class QLabel;
 class QLineEdit;
 class QSpinBox;
 class TColorBox;
@@ -29,7 +30,14 @@ class TCalcForm : public QDialog
     // The colour the components make (0x00BBGGRR).
     TColor Color() const;
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // The window's texts in the active interface language.
+    void Retranslate();
     void ComponentChanged();
     void ColorPicked(TColor color);
+    QLabel* lbComponent_[3];
+    QLabel* lb16bit_;
 };

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDateTimeEdit>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QGridLayout>
@@ -36,9 +37,9 @@ namespace {
 // cxDateEdit1 is empty while it holds this value (a date-time box always holds one).
 const QDateTime kEmptyDateTime(QDate(2000, 1, 1), QTime(0, 0, 0));
 
-QPushButton* Button(const QString& text, const char* name, QWidget* parent)
+QPushButton* Button(const char* name, QWidget* parent)
 {
-    auto* b = new QPushButton(text, parent);
+    auto* b = new QPushButton(parent);
     b->setObjectName(QLatin1String(name));
     return b;
 }
@@ -50,18 +51,17 @@ TDownloadForm::TDownloadForm(THIDLayer* layer, QWidget* parent)
       tools_(new TDeviceTools(link_, this))
 {
     setObjectName(QStringLiteral("DownloadForm"));
-    setWindowTitle(QStringLiteral("Download"));
     setFixedSize(621, 539);
     showMessage_ = [this](const QString& text) {
         QMessageBox::warning(this, QStringLiteral("Warning"), text);
     };
     browseFolder_ = QCoreApplication::applicationDirPath();
 
-    auto* tabs = new QTabWidget(this);
-    tabs->addTab(MakeFilesPage(), QStringLiteral("Files"));
-    tabs->addTab(MakeToolsPage(), QStringLiteral("Tools"));
+    tabs_ = new QTabWidget(this);
+    tabs_->addTab(MakeFilesPage(), QString());
+    tabs_->addTab(MakeToolsPage(), QString());
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs);
+    layout->addWidget(tabs_);
 
     link_->SetIdentitySource([this] { return std::pair{eVID_->text(), ePID_->text()}; });
     connect(link_, &TPanelLink::DeviceTextChanged, eDev_, &QLineEdit::setText);
@@ -80,9 +80,41 @@ TDownloadForm::TDownloadForm(THIDLayer* layer, QWidget* parent)
     connect(tools_, &TDeviceTools::Warning, this, &TDownloadForm::Warn);
 
     SetDownloadFolder(QString());
+    Retranslate();
 }
 
 TDownloadForm::~TDownloadForm() = default;
+
+void TDownloadForm::Retranslate()
+{
+    setWindowTitle(tr("Download"));
+    tabs_->setTabText(0, tr("Files"));
+    tabs_->setTabText(1, tr("Tools"));
+    lbVID_->setText(tr("VID"));
+    lbPID_->setText(tr("PID"));
+    lbHex_->setText(tr("<-- hexadecimal string"));
+    btRefresh_->setText(tr("Refresh"));
+    FileList_->setHeaderLabels({tr("Name"), tr("Size"), tr("Modified")});
+    btStart_->setText(tr("Write all"));
+    btStart_->setToolTip(tr("Start download process"));
+    btStartSelected_->setText(tr("Write selected"));
+    btStartSelected_->setToolTip(tr("Start download process"));
+    btClear_->setText(tr("Clear"));
+    lbInterval_->setText(tr("Light interval"));
+    lbSec_->setText(tr("sec"));
+    btGetInterval_->setText(tr("Get interval"));
+    btSetInterval_->setText(tr("Set interval"));
+    lbDateTime_->setText(tr("Date / time"));
+    btNow_->setText(tr("Now"));
+    btSetDateTime_->setText(tr("Set date/time"));
+}
+
+void TDownloadForm::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    QDialog::changeEvent(event);
+}
 
 QWidget* TDownloadForm::MakeFilesPage()
 {
@@ -97,23 +129,23 @@ QWidget* TDownloadForm::MakeFilesPage()
     ePID_ = new QLineEdit(QStringLiteral("4122"), page);
     ePID_->setObjectName(QStringLiteral("ePID"));
     ePID_->setValidator(hex);
-    auto* hint = new QLabel(QStringLiteral("<-- hexadecimal string"), page);
-    hint->setStyleSheet(QStringLiteral("color: green; font-weight: bold;"));
+    lbHex_ = new QLabel(page);
+    lbHex_->setStyleSheet(QStringLiteral("color: green; font-weight: bold;"));
     eDev_ = new QLineEdit(linktext::NoDevice, page);
     eDev_->setObjectName(QStringLiteral("eDev"));
     eDev_->setReadOnly(true);
     eDev_->setAlignment(Qt::AlignCenter);
-    auto* refresh = Button(QStringLiteral("Refresh"), "btRefresh", page);
+    btRefresh_ = Button("btRefresh", page);
 
     auto* ids = new QHBoxLayout;
-    ids->addWidget(new QLabel(QStringLiteral("VID"), page));
+    ids->addWidget(lbVID_ = new QLabel(page));
     ids->addWidget(eVID_);
-    ids->addWidget(new QLabel(QStringLiteral("PID"), page));
+    ids->addWidget(lbPID_ = new QLabel(page));
     ids->addWidget(ePID_);
-    ids->addWidget(hint, 1);
+    ids->addWidget(lbHex_, 1);
     grid->addLayout(ids, 0, 0, 1, 2);
     grid->addWidget(eDev_, 1, 0);
-    grid->addWidget(refresh, 1, 1);
+    grid->addWidget(btRefresh_, 1, 1);
 
     cxDIR_ = new QLineEdit(page);
     cxDIR_->setObjectName(QStringLiteral("cxDIR"));
@@ -137,7 +169,6 @@ QWidget* TDownloadForm::MakeFilesPage()
     connect(DV_, &QTreeView::clicked, this, [this] { pendingFolder_.clear(); });
     FileList_ = new QTreeWidget(page);
     FileList_->setObjectName(QStringLiteral("FileList"));
-    FileList_->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Size"), QStringLiteral("Modified")});
     FileList_->setRootIsDecorated(false);
     FileList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     auto* split = new QSplitter(page);
@@ -146,18 +177,16 @@ QWidget* TDownloadForm::MakeFilesPage()
     split->setSizes({200, 380});
     grid->addWidget(split, 3, 0, 1, 2);
 
-    btStart_ = Button(QStringLiteral("Write all"), "btStart", page);
-    btStart_->setToolTip(QStringLiteral("Start download process"));
-    btStartSelected_ = Button(QStringLiteral("Write selected"), "btStartSelected", page);
-    btStartSelected_->setToolTip(QStringLiteral("Start download process"));
+    btStart_ = Button("btStart", page);
+    btStartSelected_ = Button("btStartSelected", page);
     btStart_->setEnabled(false);
     btStartSelected_->setEnabled(false);
-    auto* clear = Button(QStringLiteral("Clear"), "btClear", page);
+    btClear_ = Button("btClear", page);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btStart_);
     buttons->addWidget(btStartSelected_);
     buttons->addStretch(1);
-    buttons->addWidget(clear);
+    buttons->addWidget(btClear_);
     grid->addLayout(buttons, 4, 0, 1, 2);
 
     LB_ = new QListWidget(page);
@@ -171,11 +200,11 @@ QWidget* TDownloadForm::MakeFilesPage()
     grid->setRowStretch(3, 3);
     grid->setRowStretch(5, 2);
 
-    connect(refresh, &QPushButton::clicked, this, &TDownloadForm::OnRefresh);
+    connect(btRefresh_, &QPushButton::clicked, this, &TDownloadForm::OnRefresh);
     connect(browse, &QToolButton::clicked, this, &TDownloadForm::OnBrowse);
     connect(btStart_, &QPushButton::clicked, this, &TDownloadForm::OnWriteAll);
     connect(btStartSelected_, &QPushButton::clicked, this, &TDownloadForm::OnWriteSelected);
-    connect(clear, &QPushButton::clicked, LB_, &QListWidget::clear);
+    connect(btClear_, &QPushButton::clicked, LB_, &QListWidget::clear);
     connect(DV_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { FillFileList(folders_->filePath(current)); });
     return page;
@@ -189,13 +218,13 @@ QWidget* TDownloadForm::MakeToolsPage()
     cxInterval_->setObjectName(QStringLiteral("cxInterval"));
     cxInterval_->setRange(0, INT_MAX);
     cxInterval_->setSingleStep(10);
-    auto* get = Button(QStringLiteral("Get interval"), "btGetInterval", page);
-    auto* set = Button(QStringLiteral("Set interval"), "btSetInterval", page);
-    grid->addWidget(new QLabel(QStringLiteral("Light interval"), page), 0, 0);
+    btGetInterval_ = Button("btGetInterval", page);
+    btSetInterval_ = Button("btSetInterval", page);
+    grid->addWidget(lbInterval_ = new QLabel(page), 0, 0);
     grid->addWidget(cxInterval_, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("sec"), page), 0, 2);
-    grid->addWidget(get, 0, 3);
-    grid->addWidget(set, 0, 4);
+    grid->addWidget(lbSec_ = new QLabel(page), 0, 2);
+    grid->addWidget(btGetInterval_, 0, 3);
+    grid->addWidget(btSetInterval_, 0, 4);
 
     cxDateEdit1_ = new QDateTimeEdit(page);
     cxDateEdit1_->setObjectName(QStringLiteral("cxDateEdit1"));
@@ -204,19 +233,19 @@ QWidget* TDownloadForm::MakeToolsPage()
     cxDateEdit1_->setMinimumDateTime(kEmptyDateTime);
     cxDateEdit1_->setSpecialValueText(QStringLiteral(" "));
     cxDateEdit1_->setDateTime(kEmptyDateTime);
-    auto* now = Button(QStringLiteral("Now"), "btNow", page);
-    auto* setTime = Button(QStringLiteral("Set date/time"), "btSetDateTime", page);
-    grid->addWidget(new QLabel(QStringLiteral("Date / time"), page), 1, 0);
+    btNow_ = Button("btNow", page);
+    btSetDateTime_ = Button("btSetDateTime", page);
+    grid->addWidget(lbDateTime_ = new QLabel(page), 1, 0);
     grid->addWidget(cxDateEdit1_, 1, 1, 1, 2);
-    grid->addWidget(now, 1, 3);
-    grid->addWidget(setTime, 1, 4);
+    grid->addWidget(btNow_, 1, 3);
+    grid->addWidget(btSetDateTime_, 1, 4);
     grid->setRowStretch(2, 1);
     grid->setColumnStretch(1, 1);
 
-    connect(get, &QPushButton::clicked, this, &TDownloadForm::OnGetInterval);
-    connect(set, &QPushButton::clicked, this, &TDownloadForm::OnSetInterval);
-    connect(now, &QPushButton::clicked, this, &TDownloadForm::OnNow);
-    connect(setTime, &QPushButton::clicked, this, &TDownloadForm::OnSetDateTime);
+    connect(btGetInterval_, &QPushButton::clicked, this, &TDownloadForm::OnGetInterval);
+    connect(btSetInterval_, &QPushButton::clicked, this, &TDownloadForm::OnSetInterval);
+    connect(btNow_, &QPushButton::clicked, this, &TDownloadForm::OnNow);
+    connect(btSetDateTime_, &QPushButton::clicked, this, &TDownloadForm::OnSetDateTime);
     return page;
 }
 

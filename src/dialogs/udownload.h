@@ -15,6 +15,7 @@ class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
+class QTabWidget;
 class QTreeView;
 class QTreeWidget;
 class QToolButton;
@@ -52,8 +53,12 @@ class TDownloadForm : public QDialog
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    // The window's texts in the active interface language. The device line, the log and the
+    // warnings are the program's own messages and keep the language they were worded in.
+    void Retranslate();
     QWidget* MakeFilesPage();
     QWidget* MakeToolsPage();
     void FillFileList(const QString& folder);
@@ -91,4 +96,18 @@ class TDownloadForm : public QDialog
     QProgressBar* PB_;
     QSpinBox* cxInterval_;
     QDateTimeEdit* cxDateEdit1_;
+
+    QTabWidget* tabs_;
+    QLabel* lbVID_;
+    QLabel* lbPID_;
+    QLabel* lbHex_;
+    QPushButton* btRefresh_;
+    QPushButton* btClear_;
+    QLabel* lbInterval_;
+    QLabel* lbSec_;
+    QPushButton* btGetInterval_;
+    QPushButton* btSetInterval_;
+    QLabel* lbDateTime_;
+    QPushButton* btNow_;
+    QPushButton* btSetDateTime_;
 };

@@ -23,8 +23,7 @@ enum { iRed, iYellow, iGreen, iBkg };
 } // namespace
 
 TPropBarForm::TPropBarForm(std::function<TLCD*()> activeScreen, QWidget* parent)
-    : TPropForm(QStringLiteral("PropBarForm"), QStringLiteral("Ok"), parent),
-      activeScreen_(std::move(activeScreen))
+    : TPropForm(QStringLiteral("PropBarForm"), OkText, parent), activeScreen_(std::move(activeScreen))
 {
     bsGreen = DefaultBarPicture(BarSegment::Green);
     bsYellow = DefaultBarPicture(BarSegment::Yellow);
@@ -59,24 +58,24 @@ TPropBarForm::TPropBarForm(std::function<TLCD*()> activeScreen, QWidget* parent)
     cxYPct = Spin("cxYPct", 0, 100);
     cxMaxVal = Spin("cxMaxVal", 0, 65535);
     cxValue = Spin("cxValue", 0, 100);
-    auto* testLabel = Caption(QStringLiteral("Test:"));
+    lbTest_ = Caption();
     {
-        QFont bold = testLabel->font();
+        QFont bold = lbTest_->font();
         bold.setBold(true);
-        testLabel->setFont(bold);
-        QPalette pal = testLabel->palette();
+        lbTest_->setFont(bold);
+        QPalette pal = lbTest_->palette();
         pal.setColor(QPalette::WindowText, Qt::red);
-        testLabel->setPalette(pal);
+        lbTest_->setPalette(pal);
     }
-    Button3 = new QPushButton(QStringLiteral("Default colors"), this);
+    Button3 = new QPushButton(this);
     Button3->setObjectName(QStringLiteral("Button3"));
 
     auto* size = new QGridLayout;
-    size->addWidget(Caption(QStringLiteral("Order No")), 0, 0);
+    size->addWidget(lbOrder_ = Caption(), 0, 0);
     size->addWidget(cxOrder, 0, 1);
-    size->addWidget(Caption(QStringLiteral("W")), 1, 0);
+    size->addWidget(lbW_ = Caption(), 1, 0);
     size->addWidget(cxW, 1, 1);
-    size->addWidget(Caption(QStringLiteral("H")), 2, 0);
+    size->addWidget(lbH_ = Caption(), 2, 0);
     size->addWidget(cxH, 2, 1);
     auto* top = new QHBoxLayout;
     top->addWidget(swatchArea, 0, Qt::AlignTop);
@@ -84,13 +83,13 @@ TPropBarForm::TPropBarForm(std::function<TLCD*()> activeScreen, QWidget* parent)
     top->addLayout(size);
 
     auto* numbers = new QGridLayout;
-    numbers->addWidget(Caption(QStringLiteral("Red %")), 0, 0);
+    numbers->addWidget(lbRed_ = Caption(), 0, 0);
     numbers->addWidget(cxRPct, 0, 1);
-    numbers->addWidget(Caption(QStringLiteral("Yellow %")), 1, 0);
+    numbers->addWidget(lbYellow_ = Caption(), 1, 0);
     numbers->addWidget(cxYPct, 1, 1);
-    numbers->addWidget(Caption(QStringLiteral("Maximum")), 2, 0);
+    numbers->addWidget(lbMax_ = Caption(), 2, 0);
     numbers->addWidget(cxMaxVal, 2, 1);
-    numbers->addWidget(testLabel, 3, 0);
+    numbers->addWidget(lbTest_, 3, 0);
     numbers->addWidget(cxValue, 3, 1);
 
     auto* column = new QVBoxLayout(this);
@@ -108,6 +107,26 @@ TPropBarForm::TPropBarForm(std::function<TLCD*()> activeScreen, QWidget* parent)
             edit->installEventFilter(this);
     }
     WidthChanged(cxW->value());
+    Retranslate();
+}
+
+void TPropBarForm::Retranslate()
+{
+    lbOrder_->setText(tr("Order No"));
+    lbW_->setText(tr("W"));
+    lbH_->setText(tr("H"));
+    lbRed_->setText(tr("Red %"));
+    lbYellow_->setText(tr("Yellow %"));
+    lbMax_->setText(tr("Maximum"));
+    lbTest_->setText(tr("Test:"));
+    Button3->setText(tr("Default colors"));
+}
+
+void TPropBarForm::changeEvent(QEvent* event)
+{
+    TPropForm::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
 }
 
 bool TPropBarForm::eventFilter(QObject* watched, QEvent* event)

@@ -61,8 +61,11 @@ class TPropBarForm : public TPropForm
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    // The window's texts in the active interface language.
+    void Retranslate();
     void WidthChanged(int value);
     int SwatchIndex(const TBarSwatch* swatch) const;
 
@@ -70,4 +73,11 @@ class TPropBarForm : public TPropForm
     std::array<TBarSwatch*, 4> swatches_{};
     std::array<bool, 4> changed_{};
     std::array<QString, 4> files_;
+    QLabel* lbOrder_;
+    QLabel* lbW_;
+    QLabel* lbH_;
+    QLabel* lbRed_;
+    QLabel* lbYellow_;
+    QLabel* lbMax_;
+    QLabel* lbTest_;
 };

@@ -4,6 +4,8 @@
 #include "project/codepage.h"
 #include "ui/colorbox.h"
 
+#include <QCheckBox>
+#include <QEvent>
 #include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,23 +14,24 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TPropLblForm::TPropLblForm(QWidget* parent)
-    : TPropForm(QStringLiteral("PropLblForm"), QStringLiteral("OK"), parent)
+TPropLblForm::TPropLblForm(QWidget* parent) : TPropForm(QStringLiteral("PropLblForm"), OKText, parent)
 {
     cxText = new QLineEdit(this);
     cxText->setObjectName(QStringLiteral("cxText"));
     cxBkg = ColorBox("cxBkg");
     cxColor = ColorBox("cxColor");
-    Button3 = new QPushButton(QStringLiteral("Font"), this);
+    Button3 = new QPushButton(this);
     Button3->setObjectName(QStringLiteral("Button3"));
 
     FontDialog = new QFontDialog(this);
     FontDialog->setObjectName(QStringLiteral("FontDialog"));
     // The element keeps face, size and style only, so the dialog offers nothing else: its own
-    // (non-native) form is used because only that one lets the effects section be left out.
+    // (non-native) form is used because only that one lets the effects section be left out. The
+    // section is the group of check boxes (strike-out, underline); its title would depend on the
+    // interface language.
     FontDialog->setOption(QFontDialog::DontUseNativeDialog);
     for (QGroupBox* group : FontDialog->findChildren<QGroupBox*>())
-        if (group->title().remove(u'&').compare(QStringLiteral("Effects"), Qt::CaseInsensitive) == 0)
+        if (!group->findChildren<QCheckBox*>().isEmpty())
             group->hide();
 
     PickFont = [this](QFont& font) {
@@ -41,9 +44,9 @@ TPropLblForm::TPropLblForm(QWidget* parent)
 
     auto* grid = new QGridLayout;
     grid->addWidget(cxText, 0, 0, 1, 4);
-    grid->addWidget(Caption(QStringLiteral("Back")), 1, 0);
+    grid->addWidget(lbBack_ = Caption(), 1, 0);
     grid->addWidget(cxBkg, 1, 1);
-    grid->addWidget(Caption(QStringLiteral("Text")), 1, 2);
+    grid->addWidget(lbText_ = Caption(), 1, 2);
     grid->addWidget(cxColor, 1, 3);
     auto* column = new QVBoxLayout(this);
     column->addLayout(grid);
@@ -53,6 +56,21 @@ TPropLblForm::TPropLblForm(QWidget* parent)
     column->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(Button3, &QPushButton::clicked, this, &TPropLblForm::FontClick);
+    Retranslate();
+}
+
+void TPropLblForm::Retranslate()
+{
+    lbBack_->setText(tr("Back"));
+    lbText_->setText(tr("Text"));
+    Button3->setText(tr("Font"));
+}
+
+void TPropLblForm::changeEvent(QEvent* event)
+{
+    TPropForm::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
 }
 
 void TPropLblForm::FontClick()

@@ -36,8 +36,15 @@ class TPropLblForm : public TPropForm
     // Text, BackColor, the font (face, size, style), TextColor; then the size follows the text.
     void WriteBack(TElement& element) const;
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // The window's texts in the active interface language.
+    void Retranslate();
     void FontClick();
     QFont font_;
     int points_ = 0; // the size as the element keeps it, even one that QFont would not take
+    QLabel* lbBack_;
+    QLabel* lbText_;
 };

@@ -5,6 +5,7 @@
 #include "ui/colorbox.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,8 +14,7 @@
 #include <QVBoxLayout>
 
 TPropLEDForm::TPropLEDForm(std::function<TLCD*()> activeScreen, QWidget* parent)
-    : TPropForm(QStringLiteral("PropLEDForm"), QStringLiteral("OK"), parent),
-      activeScreen_(std::move(activeScreen))
+    : TPropForm(QStringLiteral("PropLEDForm"), OKText, parent), activeScreen_(std::move(activeScreen))
 {
     cxOrder = Spin("cxOrder", proprange::OrderMin, proprange::OrderMax);
     cxOn = ColorBox("cxOn");
@@ -22,8 +22,9 @@ TPropLEDForm::TPropLEDForm(std::function<TLCD*()> activeScreen, QWidget* parent)
     cxMode = new QComboBox(this);
     cxMode->setObjectName(QStringLiteral("cxMode"));
     cxMode->setEditable(false);
-    cxMode->addItems({QStringLiteral("Continuously"), QStringLiteral("Pulsing")});
-    lbEx = Caption(QStringLiteral("Blink interval (ms)"));
+    // The item's index is the LED mode; Retranslate() renames the items in place.
+    cxMode->addItems({QString(), QString()});
+    lbEx = Caption();
     lbEx->setObjectName(QStringLiteral("lbEx"));
     // Milliseconds in 16 bits, stepped by tens; the text is never typed into.
     cxInterval = Spin("cxInterval", 10, 65530);
@@ -32,13 +33,13 @@ TPropLEDForm::TPropLEDForm(std::function<TLCD*()> activeScreen, QWidget* parent)
         edit->setReadOnly(true);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(Caption(QStringLiteral("Order No")), 0, 0);
+    grid->addWidget(lbOrder_ = Caption(), 0, 0);
     grid->addWidget(cxOrder, 0, 1);
-    grid->addWidget(Caption(QStringLiteral("On")), 1, 0);
+    grid->addWidget(lbOn_ = Caption(), 1, 0);
     grid->addWidget(cxOn, 1, 1);
-    grid->addWidget(Caption(QStringLiteral("Off")), 2, 0);
+    grid->addWidget(lbOff_ = Caption(), 2, 0);
     grid->addWidget(cxOff, 2, 1);
-    grid->addWidget(Caption(QStringLiteral("Mode")), 3, 0);
+    grid->addWidget(lbMode_ = Caption(), 3, 0);
     grid->addWidget(cxMode, 3, 1);
     grid->addWidget(lbEx, 4, 0);
     grid->addWidget(cxInterval, 4, 1);
@@ -61,6 +62,25 @@ TPropLEDForm::TPropLEDForm(std::function<TLCD*()> activeScreen, QWidget* parent)
     BlinkTimer->setInterval(BlinkPeriod);
     connect(BlinkTimer, &QTimer::timeout, this, &TPropLEDForm::BlinkTick);
     BlinkTimer->start();
+    Retranslate();
+}
+
+void TPropLEDForm::Retranslate()
+{
+    lbOrder_->setText(tr("Order No"));
+    lbOn_->setText(tr("On"));
+    lbOff_->setText(tr("Off"));
+    lbMode_->setText(tr("Mode"));
+    cxMode->setItemText(0, tr("Continuously"));
+    cxMode->setItemText(1, tr("Pulsing"));
+    lbEx->setText(tr("Blink interval (ms)"));
+}
+
+void TPropLEDForm::changeEvent(QEvent* event)
+{
+    TPropForm::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
 }
 
 void TPropLEDForm::ShowIntervalControls()

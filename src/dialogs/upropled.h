@@ -39,7 +39,16 @@ class TPropLEDForm : public TPropForm
     // One tick of the blink preview on the active screen.
     void BlinkTick();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // The window's texts in the active interface language.
+    void Retranslate();
     std::function<TLCD*()> activeScreen_;
     bool filling_ = false;
+    QLabel* lbOrder_;
+    QLabel* lbOn_;
+    QLabel* lbOff_;
+    QLabel* lbMode_;
 };

@@ -19,4 +19,13 @@ class TPropShiftForm : public TPropForm
     void Fill(const TElement& element);
     // Displayed size := panel size x zoom; panel size := displayed size div zoom.
     void WriteBack(TElement& element) const;
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    // The window's texts in the active interface language.
+    void Retranslate();
+    QLabel* lbW_;
+    QLabel* lbH_;
 };

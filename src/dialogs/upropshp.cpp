@@ -4,34 +4,36 @@
 #include "ui/colorbox.h"
 #include "ui/radiogroup.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-TPropShpForm::TPropShpForm(QWidget* parent)
-    : TPropForm(QStringLiteral("PropShpForm"), QStringLiteral("OK"), parent)
+namespace {
+constexpr int ShapeCount = 6;
+} // namespace
+
+TPropShpForm::TPropShpForm(QWidget* parent) : TPropForm(QStringLiteral("PropShpForm"), OKText, parent)
 {
     cxBkg = ColorBox("cxBkg");
     cxPen = ColorBox("cxPen");
     cxW = Spin("cxW", proprange::SizeMin, proprange::SizeMax);
     cxH = Spin("cxH", proprange::SizeMin, proprange::SizeMax);
-    rgShape = new TRadioGroup(QStringLiteral(" Shape "),
-                              {QStringLiteral("Rectangle"), QStringLiteral("Square"),
-                               QStringLiteral("Round rectangle"), QStringLiteral("Round square"),
-                               QStringLiteral("Ellipse"), QStringLiteral("Circle")},
-                              this);
+    // The item's index is the shape type; Retranslate() renames the six items in place.
+    rgShape = new TRadioGroup(QString(), QStringList(ShapeCount, QString()), this);
     rgShape->setObjectName(QStringLiteral("rgShape"));
 
     auto* grid = new QGridLayout;
-    grid->addWidget(Caption(QStringLiteral("Back")), 0, 0);
+    grid->addWidget(lbBack_ = Caption(), 0, 0);
     grid->addWidget(cxBkg, 0, 1);
-    grid->addWidget(Caption(QStringLiteral("Canvas")), 1, 0);
+    grid->addWidget(lbCanvas_ = Caption(), 1, 0);
     grid->addWidget(cxPen, 1, 1);
-    grid->addWidget(Caption(QStringLiteral("W")), 2, 0);
+    grid->addWidget(lbW_ = Caption(), 2, 0);
     grid->addWidget(cxW, 2, 1);
-    grid->addWidget(Caption(QStringLiteral("H")), 3, 0);
+    grid->addWidget(lbH_ = Caption(), 3, 0);
     grid->addWidget(cxH, 3, 1);
     grid->setRowStretch(4, 1);
     auto* row = new QHBoxLayout;
@@ -41,6 +43,27 @@ TPropShpForm::TPropShpForm(QWidget* parent)
     column->addLayout(row);
     column->addLayout(ButtonRow());
     column->setSizeConstraint(QLayout::SetFixedSize);
+    Retranslate();
+}
+
+void TPropShpForm::Retranslate()
+{
+    lbBack_->setText(tr("Back"));
+    lbCanvas_->setText(tr("Canvas"));
+    lbW_->setText(tr("W"));
+    lbH_->setText(tr("H"));
+    rgShape->setTitle(tr(" Shape "));
+    const QString shapes[ShapeCount] = {tr("Rectangle"),    tr("Square"),  tr("Round rectangle"),
+                                        tr("Round square"), tr("Ellipse"), tr("Circle")};
+    for (int i = 0; i < ShapeCount; ++i)
+        rgShape->Button(i)->setText(shapes[i]);
+}
+
+void TPropShpForm::changeEvent(QEvent* event)
+{
+    TPropForm::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
 }
 
 void TPropShpForm::Fill(const TElement& e)

@@ -22,4 +22,15 @@ class TPropShpForm : public TPropForm
     void Fill(const TElement& element);
     // ShapeType, BackColor, PenColor, then the displayed and the panel size.
     void WriteBack(TElement& element) const;
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    // The window's texts in the active interface language.
+    void Retranslate();
+    QLabel* lbBack_;
+    QLabel* lbCanvas_;
+    QLabel* lbW_;
+    QLabel* lbH_;
 };

@@ -4,13 +4,13 @@
 #include "model/telement.h"
 #include "ui/colorbox.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-TPropTimeForm::TPropTimeForm(QWidget* parent)
-    : TPropForm(QStringLiteral("PropTimeForm"), QStringLiteral("OK"), parent)
+TPropTimeForm::TPropTimeForm(QWidget* parent) : TPropForm(QStringLiteral("PropTimeForm"), OKText, parent)
 {
     cxBkg = ColorBox("cxBkg");
     cxFont = ColorBox("cxFont");
@@ -18,18 +18,34 @@ TPropTimeForm::TPropTimeForm(QWidget* parent)
     cxdH = Spin("cxdH", proprange::ScaleMin, proprange::ScaleMax);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(Caption(QStringLiteral("Back")), 0, 0);
+    grid->addWidget(lbBack_ = Caption(), 0, 0);
     grid->addWidget(cxBkg, 0, 1);
-    grid->addWidget(Caption(QStringLiteral("Text")), 1, 0);
+    grid->addWidget(lbText_ = Caption(), 1, 0);
     grid->addWidget(cxFont, 1, 1);
-    grid->addWidget(Caption(QStringLiteral("dW")), 2, 0);
+    grid->addWidget(lbdW_ = Caption(), 2, 0);
     grid->addWidget(cxdW, 2, 1);
-    grid->addWidget(Caption(QStringLiteral("dH")), 3, 0);
+    grid->addWidget(lbdH_ = Caption(), 3, 0);
     grid->addWidget(cxdH, 3, 1);
     auto* column = new QVBoxLayout(this);
     column->addLayout(grid);
     column->addLayout(ButtonRow());
     column->setSizeConstraint(QLayout::SetFixedSize);
+    Retranslate();
+}
+
+void TPropTimeForm::Retranslate()
+{
+    lbBack_->setText(tr("Back"));
+    lbText_->setText(tr("Text"));
+    lbdW_->setText(tr("dW"));
+    lbdH_->setText(tr("dH"));
+}
+
+void TPropTimeForm::changeEvent(QEvent* event)
+{
+    TPropForm::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
 }
 
 void TPropTimeForm::Fill(const TElement& e)

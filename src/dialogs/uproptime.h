@@ -21,4 +21,15 @@ class TPropTimeForm : public TPropForm
     void Fill(const TElement& element);
     // BackColor, TextColor, then the scales (which re-derive the size and mark modified).
     void WriteBack(TElement& element) const;
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    // The window's texts in the active interface language.
+    void Retranslate();
+    QLabel* lbBack_;
+    QLabel* lbText_;
+    QLabel* lbdW_;
+    QLabel* lbdH_;
 };

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,8 +24,7 @@ constexpr int WorkScreenOrderMax = MaxElements;
 constexpr int PowerFailOrderMax = 999999;
 } // namespace
 
-TPropTxtForm::TPropTxtForm(QWidget* parent)
-    : TPropForm(QStringLiteral("PropTxtForm"), QStringLiteral("Ok"), parent)
+TPropTxtForm::TPropTxtForm(QWidget* parent) : TPropForm(QStringLiteral("PropTxtForm"), OkText, parent)
 {
     cxOrder = Spin("cxOrder", 1, WorkScreenOrderMax);
     cxVal = new QLineEdit(this);
@@ -45,34 +45,35 @@ TPropTxtForm::TPropTxtForm(QWidget* parent)
     cxFont = ColorBox("cxFont");
     cxdW = Spin("cxdW", proprange::ScaleMin, proprange::ScaleMax);
     cxdH = Spin("cxdH", proprange::ScaleMin, proprange::ScaleMax);
-    chAxis = new QCheckBox(QStringLiteral("Show as Axis"), this);
+    chAxis = new QCheckBox(this);
     chAxis->setObjectName(QStringLiteral("chAxis"));
     cxAxis = ColorBox("cxAxis");
     cxAxisNum = new QComboBox(this);
     cxAxisNum->setObjectName(QStringLiteral("cxAxisNum"));
     cxAxisNum->setEditable(true);
     cxAxisNum->setInsertPolicy(QComboBox::NoInsert);
+    // The panel's axis letters, the same in every language: they are not translated.
     cxAxisNum->addItems({QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z"), QStringLiteral("A"),
                          QStringLiteral("B"), QStringLiteral("C")});
 
     auto* grid = new QGridLayout;
-    grid->addWidget(Caption(QStringLiteral("Order No")), 0, 0);
+    grid->addWidget(lbOrder_ = Caption(), 0, 0);
     grid->addWidget(cxOrder, 0, 1);
     grid->addWidget(cxVal, 1, 0, 1, 2);
     grid->addWidget(cxText, 1, 2, 1, 2);
     grid->addWidget(lbFormat, 2, 0, 1, 4);
-    grid->addWidget(Caption(QStringLiteral("Back")), 3, 0);
+    grid->addWidget(lbBack_ = Caption(), 3, 0);
     grid->addWidget(cxBkg, 3, 1);
-    grid->addWidget(Caption(QStringLiteral("Text")), 3, 2);
+    grid->addWidget(lbText_ = Caption(), 3, 2);
     grid->addWidget(cxFont, 3, 3);
-    grid->addWidget(Caption(QStringLiteral("dW")), 4, 0);
+    grid->addWidget(lbdW_ = Caption(), 4, 0);
     grid->addWidget(cxdW, 4, 1);
-    grid->addWidget(Caption(QStringLiteral("dH")), 4, 2);
+    grid->addWidget(lbdH_ = Caption(), 4, 2);
     grid->addWidget(cxdH, 4, 3);
     grid->addWidget(chAxis, 5, 0, 1, 2);
-    grid->addWidget(Caption(QStringLiteral("Color")), 6, 0);
+    grid->addWidget(lbColor_ = Caption(), 6, 0);
     grid->addWidget(cxAxis, 6, 1);
-    grid->addWidget(Caption(QStringLiteral("Axis")), 6, 2);
+    grid->addWidget(lbAxis_ = Caption(), 6, 2);
     grid->addWidget(cxAxisNum, 6, 3);
     auto* column = new QVBoxLayout(this);
     column->addLayout(grid);
@@ -80,6 +81,29 @@ TPropTxtForm::TPropTxtForm(QWidget* parent)
     column->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(cxText, &QLineEdit::textChanged, this, &TPropTxtForm::FormatEdited);
+    Retranslate();
+}
+
+void TPropTxtForm::Retranslate()
+{
+    lbOrder_->setText(tr("Order No"));
+    lbBack_->setText(tr("Back"));
+    lbText_->setText(tr("Text"));
+    lbdW_->setText(tr("dW"));
+    lbdH_->setText(tr("dH"));
+    chAxis->setText(tr("Show as Axis"));
+    lbColor_->setText(tr("Color"));
+    lbAxis_->setText(tr("Axis"));
+    // The format complaint is one of the program's own messages, worded for the active language.
+    if (!lbFormat->isHidden())
+        lbFormat->setText(propmsg::BadFormat(cxText->text()));
+}
+
+void TPropTxtForm::changeEvent(QEvent* event)
+{
+    TPropForm::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
 }
 
 bool TPropTxtForm::FormatAcceptable() const

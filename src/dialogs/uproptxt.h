@@ -40,6 +40,18 @@ class TPropTxtForm : public TPropForm
     // Whether cxText holds a format the DRO's record can hold and print.
     bool FormatAcceptable() const;
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // The window's texts in the active interface language.
+    void Retranslate();
     void FormatEdited();
+    QLabel* lbOrder_;
+    QLabel* lbBack_;
+    QLabel* lbText_;
+    QLabel* lbdW_;
+    QLabel* lbdH_;
+    QLabel* lbColor_;
+    QLabel* lbAxis_;
 };

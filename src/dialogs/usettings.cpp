@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,7 +14,6 @@
 TSetForm::TSetForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("SetForm"));
-    setWindowTitle(QStringLiteral("Settings"));
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
 
@@ -31,7 +31,7 @@ TSetForm::TSetForm(QWidget* parent) : QDialog(parent)
     if (auto* edit = eGrid->findChild<QLineEdit*>())
         edit->setReadOnly(true);
 
-    chShGrid = new QCheckBox(QStringLiteral("Show"), this);
+    chShGrid = new QCheckBox(this);
     chShGrid->setObjectName(QStringLiteral("chShGrid"));
     chShGrid->setChecked(true);
 
@@ -44,13 +44,13 @@ TSetForm::TSetForm(QWidget* parent) : QDialog(parent)
     cbLanguage->setEditable(false);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("Maximum elements count"), this), 0, 0);
+    grid->addWidget(lbMaxEl_ = new QLabel(this), 0, 0);
     grid->addWidget(eMaxEl, 0, 1, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Grid"), this), 1, 0);
+    grid->addWidget(lbGrid_ = new QLabel(this), 1, 0);
     grid->addWidget(eGrid, 1, 1);
     grid->addWidget(chShGrid, 1, 2);
     grid->addWidget(cxColor, 2, 0, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Lang"), this), 3, 0);
+    grid->addWidget(lbLang_ = new QLabel(this), 3, 0);
     grid->addWidget(cbLanguage, 3, 1, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -58,6 +58,23 @@ TSetForm::TSetForm(QWidget* parent) : QDialog(parent)
     connect(chShGrid, &QCheckBox::clicked, this, &TSetForm::ShowGridClicked);
     connect(cxColor, &TColorBox::ColorChanged, this, &TSetForm::ColorPicked);
     connect(cbLanguage, &QComboBox::activated, this, &TSetForm::LanguageChanged);
+    Retranslate();
+}
+
+void TSetForm::Retranslate()
+{
+    setWindowTitle(tr("Settings"));
+    lbMaxEl_->setText(tr("Maximum elements count"));
+    lbGrid_->setText(tr("Grid"));
+    chShGrid->setText(tr("Show"));
+    lbLang_->setText(tr("Lang"));
+}
+
+void TSetForm::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    QDialog::changeEvent(event);
 }
 
 int TSetForm::GridStep() const

@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QSpinBox;
 class TColorBox;
 
@@ -30,9 +31,20 @@ class TSetForm : public QDialog
     bool ShowGrid() const;
     void SetShowGrid(bool on);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   signals:
     void GridChanged(int step);
     void ShowGridClicked(bool on);
     void ColorPicked(TColor color);
     void LanguageChanged(int index);
+
+  private:
+    // The window's texts in the active interface language. The language list keeps the names the
+    // main window gave it.
+    void Retranslate();
+    QLabel* lbMaxEl_;
+    QLabel* lbGrid_;
+    QLabel* lbLang_;
 };
