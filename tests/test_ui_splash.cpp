@@ -219,7 +219,7 @@ TEST_F(SplashWindow, UndecodablePicturesKeepThePreviousOne)
     TMForm& f = Make();
     const QString good = WritePicture(QStringLiteral("green.bmp"), qRgb(0, 255, 0));
     const QString bad = dir.filePath(QStringLiteral("bad.bmp"));
-    testutil::WriteAll(bad, QByteArray("BM\x10\x00\x00\x00 not a bitmap", 24));
+    testutil::WriteAll(bad, QByteArray::fromHex("424d10000000") + QByteArray(" not a bitmap"));
 
     struct Case
     {
