@@ -6,6 +6,7 @@
 #include "project/codepage.h"
 #include "project/lcdfile.h"
 #include "testutil.h"
+#include "uitest_drop.h"
 #include "ui/colorbox.h"
 #include "ui/messages.h"
 #include "ui/paletteitem.h"
@@ -108,17 +109,7 @@ class MainWindow : public testing::Test
         QCoreApplication::sendEvent(view, &leave);
         return accepted;
     }
-    static bool Drop(QWidget* view, int kind, QPoint at)
-    {
-        std::unique_ptr<QMimeData> mime(TPaletteItem::MimeFor(quint8(kind)));
-        QDragEnterEvent enter(at, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(view, &enter);
-        if (!enter.isAccepted())
-            return false;
-        QDropEvent drop(QPointF(at), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(view, &drop);
-        return drop.isAccepted();
-    }
+    static bool Drop(QWidget* view, int kind, QPoint at) { return DropPaletteItem(view, kind, at); }
 
     // Runs an action as the user can: only while the enabling rules, evaluated at idle, allow it.
     static void Run(TMForm& f, QAction* action)

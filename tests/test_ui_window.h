@@ -6,6 +6,7 @@
 #include "device/virtualpanel.h"
 #include "model/telement.h"
 #include "testutil.h"
+#include "uitest_drop.h"
 #include "ui/messages.h"
 #include "ui/paletteitem.h"
 #include "ui/scrtab.h"
@@ -100,17 +101,7 @@ class WindowTest : public testing::Test
         return true;
     }
 
-    static bool Drop(QWidget* view, int kind, QPoint at)
-    {
-        std::unique_ptr<QMimeData> mime(TPaletteItem::MimeFor(quint8(kind)));
-        QDragEnterEvent enter(at, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(view, &enter);
-        if (!enter.isAccepted())
-            return false;
-        QDropEvent drop(QPointF(at), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(view, &drop);
-        return drop.isAccepted();
-    }
+    static bool Drop(QWidget* view, int kind, QPoint at) { return DropPaletteItem(view, kind, at); }
 
     // A left-button drag on a widget, with points in its own coordinates at each step (the widget
     // may move in between, as a dragged control does).
