@@ -29,6 +29,7 @@ class DialogWindow : public testing::Test
         ASSERT_TRUE(dir.isValid());
         SetActiveLanguage(LangEnglish);
         TFormOptions o;
+        o.LanguageFolders = QStringList(); // English only, unless a test gives the folder
         o.IniPath = dir.filePath(QStringLiteral("designer.ini"));
         o.Hooks.AskYesNo = [](const QString&) { return false; };
         o.Hooks.Notice = [this](const QString& text) { notices << text; };

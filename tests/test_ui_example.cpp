@@ -321,6 +321,7 @@ TEST_F(InRepository, ExampleOpensInTheDesignerWithEveryKind)
     QTemporaryDir dir;
     QStringList said;
     TFormOptions o;
+    o.LanguageFolders = QStringList(); // English only, unless a test gives the folder
     o.IniPath = dir.filePath(QStringLiteral("designer.ini"));
     o.Hooks.AskYesNo = [&](const QString& t) {
         said << t;

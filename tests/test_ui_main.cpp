@@ -50,6 +50,7 @@ class MainWindow : public testing::Test
     TMForm& Make()
     {
         TFormOptions o;
+        o.LanguageFolders = QStringList(); // English only, unless a test gives the folder
         o.IniPath = ini;
         o.Hooks.AskYesNo = [this](const QString& text) {
             questions << text;

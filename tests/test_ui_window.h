@@ -43,6 +43,7 @@ class WindowTest : public testing::Test
     TMForm& Make()
     {
         TFormOptions o;
+        o.LanguageFolders = QStringList(); // English only, unless a test gives the folder
         o.IniPath = dir.filePath(QStringLiteral("designer.ini"));
         o.HIDLayer = &layer;
         o.Hooks.AskYesNo = [this](const QString& text) {

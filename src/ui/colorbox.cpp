@@ -4,13 +4,15 @@
 #include "output/syscolors.h"
 
 #include <QColorDialog>
+#include <QEvent>
 #include <QPainter>
 #include <QPixmap>
 
 namespace {
 constexpr int RoleColor = Qt::UserRole;
 constexpr int RolePicker = Qt::UserRole + 1;
-const QString CustomText = QStringLiteral("Custom");
+// Marks the "Custom" entry, whatever language its text is in.
+constexpr int RoleCustom = Qt::UserRole + 2;
 
 QIcon Swatch(TColor color)
 {
@@ -31,11 +33,16 @@ TColor FromQColor(const QColor& color)
 const std::vector<TColorBox::TNamedColor>& TColorBox::NamedColors()
 {
     static const std::vector<TNamedColor> colors = {
-        {"Black", 0x000000},       {"Maroon", 0x000080},   {"Green", 0x008000}, {"Olive green", 0x008080},
-        {"Navy blue", 0x800000},   {"Purple", 0x800080},   {"Teal", 0x808000},  {"Gray", 0x808080},
-        {"Silver", 0xC0C0C0},      {"Red", 0x0000FF},      {"Lime", 0x00FF00},  {"Yellow", 0x00FFFF},
-        {"Blue", 0xFF0000},        {"Fuchsia", 0xFF00FF},  {"Aqua", 0xFFFF00},  {"White", 0xFFFFFF},
-        {"Money green", 0xC0DCC0}, {"Sky blue", 0xF0CAA6}, {"Cream", 0xF0FBFF}, {"Medium gray", 0xA4A0A0},
+        {QT_TR_NOOP("Black"), 0x000000},       {QT_TR_NOOP("Maroon"), 0x000080},
+        {QT_TR_NOOP("Green"), 0x008000},       {QT_TR_NOOP("Olive green"), 0x008080},
+        {QT_TR_NOOP("Navy blue"), 0x800000},   {QT_TR_NOOP("Purple"), 0x800080},
+        {QT_TR_NOOP("Teal"), 0x808000},        {QT_TR_NOOP("Gray"), 0x808080},
+        {QT_TR_NOOP("Silver"), 0xC0C0C0},      {QT_TR_NOOP("Red"), 0x0000FF},
+        {QT_TR_NOOP("Lime"), 0x00FF00},        {QT_TR_NOOP("Yellow"), 0x00FFFF},
+        {QT_TR_NOOP("Blue"), 0xFF0000},        {QT_TR_NOOP("Fuchsia"), 0xFF00FF},
+        {QT_TR_NOOP("Aqua"), 0xFFFF00},        {QT_TR_NOOP("White"), 0xFFFFFF},
+        {QT_TR_NOOP("Money green"), 0xC0DCC0}, {QT_TR_NOOP("Sky blue"), 0xF0CAA6},
+        {QT_TR_NOOP("Cream"), 0xF0FBFF},       {QT_TR_NOOP("Medium gray"), 0xA4A0A0},
     };
     return colors;
 }
@@ -44,13 +51,14 @@ TColorBox::TColorBox(QWidget* parent) : QComboBox(parent)
 {
     setEditable(false);
     for (const auto& c : NamedColors())
-        addItem(Swatch(c.Value), QString::fromLatin1(c.Name), QVariant::fromValue<quint32>(c.Value));
+        addItem(Swatch(c.Value), QString(), QVariant::fromValue<quint32>(c.Value));
     for (const auto& s : SystemColors()) {
         const TColor value = SystemColorValue(s.Index);
-        addItem(Swatch(value), QString::fromLatin1(s.Title), QVariant::fromValue<quint32>(value));
+        addItem(Swatch(value), QString(), QVariant::fromValue<quint32>(value));
     }
-    addItem(QStringLiteral("Custom..."));
+    addItem(QString());
     setItemData(count() - 1, true, RolePicker);
+    Retranslate();
 
     PickCustom = [this](TColor& color) {
         const QColor picked = QColorDialog::getColor(ToQColor(color), this);
@@ -63,10 +71,29 @@ TColorBox::TColorBox(QWidget* parent) : QComboBox(parent)
     SetColor(0);
 }
 
+void TColorBox::Retranslate()
+{
+    int i = 0;
+    for (const auto& c : NamedColors())
+        setItemText(i++, tr(c.Name));
+    for (const auto& s : SystemColors())
+        setItemText(i++, tr(s.Title));
+    if (const int custom = CustomIndex(); custom >= 0)
+        setItemText(custom, tr("Custom"));
+    setItemText(PickerIndex(), tr("Custom..."));
+}
+
+void TColorBox::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    QComboBox::changeEvent(event);
+}
+
 int TColorBox::CustomIndex() const
 {
     for (int i = 0; i < count(); ++i)
-        if (itemText(i) == CustomText && !itemData(i, RolePicker).toBool())
+        if (itemData(i, RoleCustom).toBool())
             return i;
     return -1;
 }
@@ -86,15 +113,21 @@ void TColorBox::SetColor(TColor color)
 {
     color_ = color;
     for (int i = 0; i < PickerIndex(); ++i) {
-        if (itemText(i) != CustomText && itemData(i, RoleColor).value<quint32>() == color) {
+        if (!itemData(i, RoleCustom).toBool() && itemData(i, RoleColor).value<quint32>() == color) {
             Select(i);
             return;
         }
     }
+    ShowCustom(color);
+}
+
+void TColorBox::ShowCustom(TColor color)
+{
     int custom = CustomIndex();
     if (custom < 0) {
         custom = PickerIndex();
-        insertItem(custom, CustomText);
+        insertItem(custom, tr("Custom"));
+        setItemData(custom, true, RoleCustom);
     }
     setItemIcon(custom, Swatch(color));
     setItemData(custom, QVariant::fromValue<quint32>(color), RoleColor);
@@ -108,16 +141,8 @@ void TColorBox::Activated(int index)
         if (PickCustom && PickCustom(picked)) {
             SetColor(picked);
             // A picked colour that equals a named one still shows as "Custom", as the user asked.
-            if (itemText(currentIndex()) != CustomText) {
-                int custom = CustomIndex();
-                if (custom < 0) {
-                    custom = PickerIndex();
-                    insertItem(custom, CustomText);
-                }
-                setItemIcon(custom, Swatch(picked));
-                setItemData(custom, QVariant::fromValue<quint32>(picked), RoleColor);
-                Select(custom);
-            }
+            if (!itemData(currentIndex(), RoleCustom).toBool())
+                ShowCustom(picked);
             emit ColorChanged(color_);
         } else {
             Select(shown_);

@@ -23,7 +23,7 @@ class TColorBox : public QComboBox
     // default opens QColorDialog; tests replace it.
     std::function<bool(TColor& color)> PickCustom;
 
-    // The twenty named colours, in list order.
+    // The twenty named colours, in list order; the names are the English ones.
     struct TNamedColor
     {
         const char* Name;
@@ -35,11 +35,17 @@ class TColorBox : public QComboBox
     // The user chose a colour (not sent by SetColor).
     void ColorChanged(TColor color);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void Retranslate();
     void Activated(int index);
     int CustomIndex() const;
     int PickerIndex() const;
     void Select(int index);
+    // Shows `color` as the "Custom" entry, adding the entry when there is none.
+    void ShowCustom(TColor color);
 
     TColor color_ = 0;
     int shown_ = 0;

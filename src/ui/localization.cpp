@@ -1,5 +1,7 @@
 #include "ui/localization.h"
 
+#include "ui/messages.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
@@ -108,6 +110,8 @@ void TLocalization::SetActive(quint32 id)
             break;
         }
     }
+    // The program's own messages choose their wording by the same id.
+    SetActiveLanguage(int(active_));
     emit LanguageChanged(active_);
 }
 

@@ -9,9 +9,11 @@
 #include "ui/radiogroup.h"
 #include "ui/timegroup.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -62,51 +64,53 @@ TPalette::TPalette(QWidget* parent) : QFrame(parent)
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(6);
 
-    auto item = [column](quint8 kind, const char* name, const QString& hint) {
+    auto item = [column](quint8 kind, const char* name) {
         auto* i = new TPaletteItem(kind, column);
         i->setObjectName(QString::fromLatin1(name));
-        if (!hint.isEmpty())
-            i->setToolTip(hint);
         return i;
     };
-    auto withCaption = [column, layout](QWidget* sample, const QString& caption) {
+    auto withCaption = [column, layout](QWidget* sample) {
         auto* row = new QHBoxLayout;
         row->setSpacing(6);
         row->addWidget(sample);
-        row->addWidget(new QLabel(caption, column));
+        auto* caption = new QLabel(column);
+        row->addWidget(caption);
         row->addStretch();
         layout->addLayout(row);
+        return caption;
     };
 
-    layout->addWidget(ColourText(QStringLiteral(" DRO "), 0x80FF80, QSize(76, 21),
-                                 item(ekDRO, "itmDRO", QStringLiteral("DRO"))));
-    auto* led = item(ekLED, "Shape1", {});
+    itmDRO_ = item(ekDRO, "itmDRO");
+    layout->addWidget(lbDRO_ = ColourText(QString(), 0x80FF80, QSize(76, 21), itmDRO_));
+    auto* led = item(ekLED, "Shape1");
     led->setPixmap(RoundedTile(QSize(21, 21), Qt::red, 5));
     led->setFixedSize(21, 21);
-    withCaption(led, QStringLiteral("LED"));
-    auto* bar = item(ekBar, "itmBar", QStringLiteral("Progress bar"));
+    lbLED_ = withCaption(led);
+    auto* bar = item(ekBar, "itmBar");
+    itmBar_ = bar;
     bar->setPixmap(QPixmap::fromImage(PaletteBarPicture()));
     bar->setFixedSize(22, 60);
-    withCaption(bar, QStringLiteral("BAR"));
+    lbBar_ = withCaption(bar);
     layout->addWidget(Separator(column));
-    auto* shift = item(ekShift, "shShift", {});
+    auto* shift = item(ekShift, "shShift");
     shift->setPixmap(RoundedTile(QSize(21, 16), ToQColor(0x80FF80), 0));
     shift->setFixedSize(21, 16);
-    withCaption(shift, QStringLiteral("Shift"));
-    layout->addWidget(
-        ColourText(QStringLiteral(" Status "), 0x8080FF, QSize(61, 18), item(ekStatus, "Label8", {})));
+    lbShift_ = withCaption(shift);
+    layout->addWidget(lbStatus_ = ColourText(QString(), 0x8080FF, QSize(61, 18), item(ekStatus, "Label8")));
     layout->addWidget(Separator(column));
-    layout->addWidget(ColourText(QStringLiteral(" Text"), 0x80FFFF, QSize(76, 21),
-                                 item(ekText, "itmLabel", QStringLiteral("Any text"))));
-    auto* img = item(ekImage, "itmImg", QStringLiteral("Image"));
+    itmLabel_ = item(ekText, "itmLabel");
+    layout->addWidget(lbText_ = ColourText(QString(), 0x80FFFF, QSize(76, 21), itmLabel_));
+    auto* img = item(ekImage, "itmImg");
+    itmImg_ = img;
     img->setPixmap(QPixmap::fromImage(ImagePlaceholder()));
     img->setFixedSize(50, 50);
     layout->addWidget(img);
-    auto* shape = item(ekShape, "itmShape", QStringLiteral("Shape"));
+    auto* shape = item(ekShape, "itmShape");
+    itmShape_ = shape;
     shape->setPixmap(RoundedTile(QSize(71, 31), ToQColor(0xFF4242), 8));
     shape->setFixedSize(71, 31);
     layout->addWidget(shape);
-    auto* clock = item(ekClock, "Label10", {});
+    auto* clock = item(ekClock, "Label10");
     clock->setText(QStringLiteral("12:00"));
     QFont mono(QStringLiteral("Courier New"));
     mono.setStyleHint(QFont::TypeWriter);
@@ -122,19 +126,18 @@ TPalette::TPalette(QWidget* parent) : QFrame(parent)
     layout->addWidget(Separator(column));
 
     auto* free = new QHBoxLayout;
-    free->addWidget(new QLabel(QStringLiteral("Free:"), column));
+    free->addWidget(lbFree_ = new QLabel(column));
     lbFreeElement = new QLabel(QStringLiteral("20"), column);
     lbFreeElement->setObjectName(QStringLiteral("lbFreeElement"));
     free->addWidget(lbFreeElement);
     free->addStretch();
     layout->addLayout(free);
 
-    rgSize = new TRadioGroup(QStringLiteral("Layout"),
-                             {QStringLiteral("Portrait"), QStringLiteral("Landscape")}, column);
+    rgSize = new TRadioGroup(QString(), {QString(), QString()}, column);
     rgSize->setObjectName(QStringLiteral("rgSize"));
     layout->addWidget(rgSize);
 
-    layout->addWidget(new QLabel(QStringLiteral("GIF speed"), column));
+    layout->addWidget(lbSpeed_ = new QLabel(column));
     auto* speed = new QHBoxLayout;
     cxTimer = new QSpinBox(column);
     cxTimer->setObjectName(QStringLiteral("cxTimer"));
@@ -142,9 +145,39 @@ TPalette::TPalette(QWidget* parent) : QFrame(parent)
     cxTimer->setSingleStep(10);
     cxTimer->setValue(DefaultAnimationSpeed);
     speed->addWidget(cxTimer);
-    speed->addWidget(new QLabel(QStringLiteral("ms"), column));
+    speed->addWidget(lbMs_ = new QLabel(column));
     layout->addLayout(speed);
     gbTime = new TTimeGroup(column);
     layout->addWidget(gbTime);
     layout->addStretch();
+    Retranslate();
+}
+
+void TPalette::Retranslate()
+{
+    itmDRO_->setToolTip(tr("DRO"));
+    itmBar_->setToolTip(tr("Progress bar"));
+    itmLabel_->setToolTip(tr("Any text"));
+    itmImg_->setToolTip(tr("Image"));
+    itmShape_->setToolTip(tr("Shape"));
+    // The samples' texts keep their leading and trailing blanks: they are the samples' margins.
+    lbDRO_->setText(tr(" DRO "));
+    lbLED_->setText(tr("LED"));
+    lbBar_->setText(tr("BAR"));
+    lbShift_->setText(tr("Shift"));
+    lbStatus_->setText(tr(" Status "));
+    lbText_->setText(tr(" Text"));
+    lbFree_->setText(tr("Free:"));
+    rgSize->setTitle(tr("Layout"));
+    rgSize->Button(0)->setText(tr("Portrait"));
+    rgSize->Button(1)->setText(tr("Landscape"));
+    lbSpeed_->setText(tr("GIF speed"));
+    lbMs_->setText(tr("ms"));
+}
+
+void TPalette::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    QFrame::changeEvent(event);
 }

@@ -21,4 +21,13 @@ class TPalette : public QFrame
     TRadioGroup* rgSize;
     QSpinBox* cxTimer;
     TTimeGroup* gbTime;
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void Retranslate();
+
+    QWidget *itmDRO_, *itmBar_, *itmLabel_, *itmImg_, *itmShape_;
+    QLabel *lbDRO_, *lbLED_, *lbBar_, *lbShift_, *lbStatus_, *lbText_, *lbFree_, *lbSpeed_, *lbMs_;
 };

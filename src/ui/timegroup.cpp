@@ -3,19 +3,20 @@
 #include "output/splash.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QSpinBox>
 
-TTimeGroup::TTimeGroup(QWidget* parent) : QGroupBox(QStringLiteral(" Time "), parent)
+TTimeGroup::TTimeGroup(QWidget* parent) : QGroupBox(parent)
 {
     setObjectName(QStringLiteral("gbTime"));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(6, 4, 6, 4);
     grid->setHorizontalSpacing(4);
-    chTime = new QCheckBox(QStringLiteral("Show"), this);
+    chTime = new QCheckBox(this);
     chTime->setObjectName(QStringLiteral("chTime"));
-    chTRN = new QCheckBox(QStringLiteral("Transp."), this);
+    chTRN = new QCheckBox(this);
     chTRN->setObjectName(QStringLiteral("chTRN"));
     auto spin = [this](const char* name, int max, int value) {
         auto* box = new QSpinBox(this);
@@ -32,8 +33,25 @@ TTimeGroup::TTimeGroup(QWidget* parent) : QGroupBox(QStringLiteral(" Time "), pa
     cxTMh = spin("cxTMh", MaxDigitHeight, 35);
     grid->addWidget(chTime, 0, 0, 1, 2);
     grid->addWidget(chTRN, 1, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("W"), this), 2, 0);
+    grid->addWidget(lbW_ = new QLabel(this), 2, 0);
     grid->addWidget(cxTMw, 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("H"), this), 3, 0);
+    grid->addWidget(lbH_ = new QLabel(this), 3, 0);
     grid->addWidget(cxTMh, 3, 1);
+    Retranslate();
+}
+
+void TTimeGroup::Retranslate()
+{
+    setTitle(tr(" Time "));
+    chTime->setText(tr("Show"));
+    chTRN->setText(tr("Transp."));
+    lbW_->setText(tr("W"));
+    lbH_->setText(tr("H"));
+}
+
+void TTimeGroup::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    QGroupBox::changeEvent(event);
 }

@@ -18,4 +18,12 @@ class TTimeGroup : public QGroupBox
     QCheckBox* chTRN;  // "Transp."
     QSpinBox* cxTMw;   // "W", digit width
     QSpinBox* cxTMh;   // "H", digit height
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void Retranslate();
+
+    class QLabel *lbW_, *lbH_;
 };

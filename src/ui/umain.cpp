@@ -1,5 +1,6 @@
 #include "ui/umain.h"
 
+#include "dialogs/udownload.h"
 #include "dialogs/uproperties.h"
 #include "dialogs/usettings.h"
 #include "model/render.h"
@@ -7,6 +8,7 @@
 #include "project/lcdfile.h"
 #include "ui/builtinpictures.h"
 #include "ui/colorbox.h"
+#include "ui/localization.h"
 #include "ui/messages.h"
 #include "ui/palette.h"
 #include "ui/radiogroup.h"
@@ -31,10 +33,12 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -92,7 +96,6 @@ TMForm::TMForm(TFormOptions options, QWidget* parent)
       hooks_(std::move(options.Hooks))
 {
     setObjectName(QStringLiteral("MForm"));
-    setWindowTitle(QStringLiteral("Screen designer for Tarvolt RU"));
     setMinimumSize(600, 645);
     programFolder_ = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
 
@@ -107,13 +110,12 @@ TMForm::TMForm(TFormOptions options, QWidget* parent)
         hooks_.ShowError = [this](const QString& text) { QMessageBox::critical(this, windowTitle(), text); };
     if (!hooks_.OpenProjectName)
         hooks_.OpenProjectName = [this] {
-            return QFileDialog::getOpenFileName(this, QStringLiteral("Open project"), dialogFolder_,
-                                                QStringLiteral("Screen project (*.lcd)"));
+            return QFileDialog::getOpenFileName(this, tr("Open project"), dialogFolder_,
+                                                tr("Screen project (*.lcd)"));
         };
     if (!hooks_.SaveProjectName)
         hooks_.SaveProjectName = [this]() -> QString {
-            QFileDialog dialog(this, QStringLiteral("Save project"), dialogFolder_,
-                               QStringLiteral("Screen project (*.lcd)"));
+            QFileDialog dialog(this, tr("Save project"), dialogFolder_, tr("Screen project (*.lcd)"));
             dialog.setAcceptMode(QFileDialog::AcceptSave);
             dialog.setDefaultSuffix(QStringLiteral("lcd"));
             return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
@@ -122,8 +124,7 @@ TMForm::TMForm(TFormOptions options, QWidget* parent)
         };
     if (!hooks_.PictureName)
         hooks_.PictureName = [this](const QString& preset) -> QString {
-            QFileDialog dialog(this, QStringLiteral("Picture"), dialogFolder_,
-                               QStringLiteral("BMP, JPEG (*.bmp *.jpg *.jpeg)"));
+            QFileDialog dialog(this, tr("Picture"), dialogFolder_, tr("BMP, JPEG (*.bmp *.jpg *.jpeg)"));
             dialog.setFileMode(QFileDialog::ExistingFile);
             dialog.setDefaultSuffix(QStringLiteral("bmp"));
             dialog.selectFile(preset);
@@ -138,9 +139,10 @@ TMForm::TMForm(TFormOptions options, QWidget* parent)
             form.exec();
         };
 
-    StartUp();
+    StartUp(options.LanguageFolders.value_or(DefaultLanguageFolders()));
     CreatePropDialogs();
     StartUpWindowSide(options.HIDLayer);
+    Retranslate();
 
     // The enabling rules run each time the event loop is about to wait: that is when it is idle.
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
@@ -157,7 +159,7 @@ TMForm::~TMForm()
     powerFailView_ = nullptr;
 }
 
-void TMForm::StartUp()
+void TMForm::StartUp(const QStringList& languageFolders)
 {
     // 1. Numbers are written and read with "." whatever the system locale says.
     QLocale::setDefault(QLocale::c());
@@ -168,10 +170,12 @@ void TMForm::StartUp()
     setForm_->cxColor->SetColor(
         TColor(settings_.ReadInteger(SecSettings, QStringLiteral("GridColor"), 0xC0C0C0)));
 
-    // 5. The language list: the built-in language; no language file supplies Russian yet.
-    languages_.push_back({LangEnglish, QStringLiteral("English (United States)")});
-    SetActiveLanguage(LangEnglish);
-    for (const auto& l : languages_)
+    // 5. The language files; Russian is active at once when one supplies it, until the first show
+    // applies the saved choice.
+    TLocalization& localization = TLocalization::Instance();
+    localization.Scan(languageFolders);
+    localization.SetActive(RussianLanguageId);
+    for (const TLanguage& l : localization.Languages())
         setForm_->cbLanguage->addItem(l.Name);
 
     CreateActions();
@@ -257,7 +261,7 @@ void TMForm::StartUp()
     currentFile_ = settings_.ReadString(SecSettings, QStringLiteral("LasFile"), QString());
     const qint64 language = settings_.ReadInteger(SecSettings, QStringLiteral("Language"), 0);
     setForm_->cbLanguage->setCurrentIndex(
-        language >= 0 && language < qint64(languages_.size()) ? int(language) : -1);
+        language >= 0 && language < qint64(localization.Count()) ? int(language) : -1);
     // 16. The budget.
     budget_ = MaxElements;
     ShowBudget();
@@ -291,54 +295,56 @@ void TMForm::StartUp()
 
 void TMForm::CreateActions()
 {
-    auto make = [this](QAction*& action, const char* name, const QString& caption, const QString& hint,
+    auto make = [this](QAction*& action, const char* name, const char* caption, const char* hint,
                        const QString& sign, QColor tile) {
-        action = new QAction(ToolIcon(sign, tile), caption, this);
+        action = new QAction(ToolIcon(sign, tile), QString(), this);
         action->setObjectName(QString::fromLatin1(name));
-        action->setToolTip(hint.isEmpty() ? caption : hint);
-        action->setStatusTip(hint.isEmpty() ? caption : hint);
+        actionTexts_.push_back({action, caption, hint});
     };
     const QColor file(0x35, 0x6A, 0xB0), screen(0x2E, 0x8B, 0x57), element(0xB0, 0x60, 0x20),
         view(0x60, 0x60, 0x90), splash(0x90, 0x30, 0x90), power(0xB0, 0x30, 0x30), tools(0x50, 0x50, 0x50);
-    make(acNew, "acNew", QStringLiteral("New project"), QStringLiteral("New"), QStringLiteral("N"), file);
-    make(acOpen, "acOpen", QStringLiteral("Open project"), QStringLiteral("Open"), QStringLiteral("O"), file);
-    make(acSave, "acSave", QStringLiteral("Save project"), QStringLiteral("Save"), QStringLiteral("S"), file);
-    make(acGenerate, "acGenerate", QStringLiteral("Generate"), {}, QStringLiteral("G"), file);
-    make(acDownload, "acDownload", QStringLiteral("Download to MCU"), {}, QStringLiteral("D"), file);
-    make(acAddScreen, "acAddScreen", QStringLiteral("Add screen"), {}, QStringLiteral("+"), screen);
-    make(acDelScreen, "acDelScreen", QStringLiteral("Delete screen"), {}, QStringLiteral("-"), screen);
-    make(acSCRleft, "acSCRleft", QStringLiteral("Move left"), QStringLiteral("Move screen left"),
-         QStringLiteral("<"), screen);
-    make(acSCRright, "acSCRright", QStringLiteral("Move right"), QStringLiteral("Move screen right"),
+    make(acNew, "acNew", QT_TR_NOOP("New project"), QT_TR_NOOP("New"), QStringLiteral("N"), file);
+    make(acOpen, "acOpen", QT_TR_NOOP("Open project"), QT_TR_NOOP("Open"), QStringLiteral("O"), file);
+    make(acSave, "acSave", QT_TR_NOOP("Save project"), QT_TR_NOOP("Save"), QStringLiteral("S"), file);
+    make(acGenerate, "acGenerate", QT_TR_NOOP("Generate"), nullptr, QStringLiteral("G"), file);
+    make(acDownload, "acDownload", QT_TR_NOOP("Download to MCU"), nullptr, QStringLiteral("D"), file);
+    make(acAddScreen, "acAddScreen", QT_TR_NOOP("Add screen"), nullptr, QStringLiteral("+"), screen);
+    make(acDelScreen, "acDelScreen", QT_TR_NOOP("Delete screen"), nullptr, QStringLiteral("-"), screen);
+    make(acSCRleft, "acSCRleft", QT_TR_NOOP("Move left"), QT_TR_NOOP("Move screen left"), QStringLiteral("<"),
+         screen);
+    make(acSCRright, "acSCRright", QT_TR_NOOP("Move right"), QT_TR_NOOP("Move screen right"),
          QStringLiteral(">"), screen);
-    make(acLoadBkg, "acLoadBkg", QStringLiteral("Load background"), {}, QStringLiteral("B"), screen);
-    make(acUnLoadBkg, "acUnLoadBkg", QStringLiteral("Clear background"), {}, QStringLiteral("xB"), screen);
-    make(acDelElement, "acDelElement", QStringLiteral("Delete element"), {}, QStringLiteral("X"), element);
-    make(acToBack, "acToBack", QStringLiteral("To back"), {}, QStringLiteral("Bk"), element);
-    make(acToFront, "acToFront", QStringLiteral("To front"), {}, QStringLiteral("Fr"), element);
-    make(acShProp, "acShProp", QStringLiteral("Element properties"), {}, QStringLiteral("P"), element);
-    make(acCopyProp, "acCopyProp", QStringLiteral("Copy properties"), {}, QStringLiteral("C"), element);
-    make(acGetBkgColor, "acGetBkgColor", QStringLiteral("Get background color"), {}, QStringLiteral("cB"),
+    make(acLoadBkg, "acLoadBkg", QT_TR_NOOP("Load background"), nullptr, QStringLiteral("B"), screen);
+    make(acUnLoadBkg, "acUnLoadBkg", QT_TR_NOOP("Clear background"), nullptr, QStringLiteral("xB"), screen);
+    make(acDelElement, "acDelElement", QT_TR_NOOP("Delete element"), nullptr, QStringLiteral("X"), element);
+    make(acToBack, "acToBack", QT_TR_NOOP("To back"), nullptr, QStringLiteral("Bk"), element);
+    make(acToFront, "acToFront", QT_TR_NOOP("To front"), nullptr, QStringLiteral("Fr"), element);
+    make(acShProp, "acShProp", QT_TR_NOOP("Element properties"), nullptr, QStringLiteral("P"), element);
+    make(acCopyProp, "acCopyProp", QT_TR_NOOP("Copy properties"), nullptr, QStringLiteral("C"), element);
+    make(acGetBkgColor, "acGetBkgColor", QT_TR_NOOP("Get background color"), nullptr, QStringLiteral("cB"),
          element);
-    make(acGetFgColor, "acGetFgColor", QStringLiteral("Get foreground color"), {}, QStringLiteral("cF"),
+    make(acGetFgColor, "acGetFgColor", QT_TR_NOOP("Get foreground color"), nullptr, QStringLiteral("cF"),
          element);
-    make(acZoomIn, "acZoomIn", QStringLiteral("Zoom in"), {}, QStringLiteral("Z+"), view);
-    make(acZoomOut, "acZoomOut", QStringLiteral("Zoom out"), {}, QStringLiteral("Z-"), view);
-    make(acZoomOne, "acZoomOne", QStringLiteral("100%"), {}, QStringLiteral("1:1"), view);
-    make(acShowOrder, "acShowOrder", QStringLiteral("Show elements order"), {}, QStringLiteral("#"), view);
-    make(acGrid, "acGrid", QStringLiteral("Grid"), {}, QStringLiteral("::"), view);
-    make(acLoadLCDbkg, "acLoadLCDbkg", QStringLiteral("Load splash image"), {}, QStringLiteral("Sp"), splash);
-    make(acLoadGIF, "acLoadGIF", QStringLiteral("Load animated GIF"), {}, QStringLiteral("GIF"), splash);
-    make(acUnLoadGIF, "acUnLoadGIF", QStringLiteral("Clear animated GIF"), {}, QStringLiteral("xG"), splash);
-    make(acLoadPWR, "acLoadPWR", QStringLiteral("Load power screen image"), {}, QStringLiteral("Pw"), power);
-    make(acDelPWRelement, "acDelPWRelement", QStringLiteral("Delete Power fail DRO"), {},
+    make(acZoomIn, "acZoomIn", QT_TR_NOOP("Zoom in"), nullptr, QStringLiteral("Z+"), view);
+    make(acZoomOut, "acZoomOut", QT_TR_NOOP("Zoom out"), nullptr, QStringLiteral("Z-"), view);
+    make(acZoomOne, "acZoomOne", QT_TR_NOOP("100%"), nullptr, QStringLiteral("1:1"), view);
+    make(acShowOrder, "acShowOrder", QT_TR_NOOP("Show elements order"), nullptr, QStringLiteral("#"), view);
+    make(acGrid, "acGrid", QT_TR_NOOP("Grid"), nullptr, QStringLiteral("::"), view);
+    make(acLoadLCDbkg, "acLoadLCDbkg", QT_TR_NOOP("Load splash image"), nullptr, QStringLiteral("Sp"),
+         splash);
+    make(acLoadGIF, "acLoadGIF", QT_TR_NOOP("Load animated GIF"), nullptr, QStringLiteral("GIF"), splash);
+    make(acUnLoadGIF, "acUnLoadGIF", QT_TR_NOOP("Clear animated GIF"), nullptr, QStringLiteral("xG"), splash);
+    make(acLoadPWR, "acLoadPWR", QT_TR_NOOP("Load power screen image"), nullptr, QStringLiteral("Pw"), power);
+    make(acDelPWRelement, "acDelPWRelement", QT_TR_NOOP("Delete Power fail DRO"), nullptr,
          QStringLiteral("xP"), power);
-    make(acSettings, "acSettings", QStringLiteral("Settings"), {}, QStringLiteral("St"), tools);
-    make(acCalc, "acCalc", QStringLiteral("RGB calculator"), {}, QStringLiteral("RGB"), tools);
-    acExit = new QAction(QStringLiteral("Exit"), this);
+    make(acSettings, "acSettings", QT_TR_NOOP("Settings"), nullptr, QStringLiteral("St"), tools);
+    make(acCalc, "acCalc", QT_TR_NOOP("RGB calculator"), nullptr, QStringLiteral("RGB"), tools);
+    acExit = new QAction(this);
     acExit->setObjectName(QStringLiteral("acExit"));
-    acAbout = new QAction(QStringLiteral("About"), this);
+    actionTexts_.push_back({acExit, QT_TR_NOOP("Exit"), nullptr});
+    acAbout = new QAction(this);
     acAbout->setObjectName(QStringLiteral("acAbout"));
+    actionTexts_.push_back({acAbout, QT_TR_NOOP("About"), nullptr});
 
     for (QAction* a : {acCopyProp, acGetBkgColor, acGetFgColor, acShowOrder, acGrid})
         a->setCheckable(true);
@@ -401,45 +407,47 @@ void TMForm::CreateActions()
 
     ppElement = new QMenu(this);
     ppElement->setObjectName(QStringLiteral("ppElement"));
-    QAction* properties = ppElement->addAction(QStringLiteral("Properties"), acShProp, &QAction::trigger);
+    ppProperties_ = ppElement->addAction(QString(), acShProp, &QAction::trigger);
     ppElement->addSeparator();
-    QAction* toBack = ppElement->addAction(QStringLiteral("To back"), acToBack, &QAction::trigger);
-    QAction* toFront = ppElement->addAction(QStringLiteral("To front"), acToFront, &QAction::trigger);
-    connect(ppElement, &QMenu::aboutToShow, this, [=, this] {
+    ppToBack_ = ppElement->addAction(QString(), acToBack, &QAction::trigger);
+    ppToFront_ = ppElement->addAction(QString(), acToFront, &QAction::trigger);
+    connect(ppElement, &QMenu::aboutToShow, this, [this] {
         UpdateActions();
-        properties->setEnabled(acShProp->isEnabled());
-        toBack->setEnabled(acToBack->isEnabled());
-        toFront->setEnabled(acToFront->isEnabled());
+        ppProperties_->setEnabled(acShProp->isEnabled());
+        ppToBack_->setEnabled(acToBack->isEnabled());
+        ppToFront_->setEnabled(acToFront->isEnabled());
     });
 }
 
 void TMForm::CreateMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-    file->addActions({acNew, acOpen, acSave, acGenerate});
-    file->addSeparator();
-    file->addAction(acExit);
-    QMenu* work = menuBar()->addMenu(QStringLiteral("Work screen"));
-    work->addActions({acLoadBkg, acUnLoadBkg});
-    work->addSeparator();
-    work->addActions({acDelElement, acShProp, acCopyProp, acToFront, acToBack});
-    menuBar()->addMenu(QStringLiteral("Splash screen"))->addActions({acLoadLCDbkg, acLoadGIF, acUnLoadGIF});
-    menuBar()->addMenu(QStringLiteral("Power screen"))->addAction(acLoadPWR);
-    QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
-    view->addActions({acZoomIn, acZoomOut, acZoomOne});
-    view->addSeparator();
-    view->addActions({acShowOrder, acGrid});
+    mnFile_ = menuBar()->addMenu(QString());
+    mnFile_->addActions({acNew, acOpen, acSave, acGenerate});
+    mnFile_->addSeparator();
+    mnFile_->addAction(acExit);
+    mnWork_ = menuBar()->addMenu(QString());
+    mnWork_->addActions({acLoadBkg, acUnLoadBkg});
+    mnWork_->addSeparator();
+    mnWork_->addActions({acDelElement, acShProp, acCopyProp, acToFront, acToBack});
+    mnSplash_ = menuBar()->addMenu(QString());
+    mnSplash_->addActions({acLoadLCDbkg, acLoadGIF, acUnLoadGIF});
+    mnPower_ = menuBar()->addMenu(QString());
+    mnPower_->addAction(acLoadPWR);
+    mnView_ = menuBar()->addMenu(QString());
+    mnView_->addActions({acZoomIn, acZoomOut, acZoomOne});
+    mnView_->addSeparator();
+    mnView_->addActions({acShowOrder, acGrid});
     menuBar()->addAction(QStringLiteral("|"))->setEnabled(false);
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
-    tools->addActions({acSettings, acCalc});
-    tools->addSeparator();
-    tools->addAction(acDownload);
+    mnTools_ = menuBar()->addMenu(QString());
+    mnTools_->addActions({acSettings, acCalc});
+    mnTools_->addSeparator();
+    mnTools_->addAction(acDownload);
     menuBar()->addAction(acAbout);
 }
 
 void TMForm::CreateToolBar()
 {
-    QToolBar* bar = addToolBar(QStringLiteral("Tools"));
+    QToolBar* bar = toolBar_ = addToolBar(QString());
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setMovable(false);
     bar->setIconSize(QSize(24, 24));
@@ -459,7 +467,7 @@ void TMForm::CreateToolBar()
     bar->addActions({acLoadLCDbkg, acLoadGIF, acUnLoadGIF});
     gap();
     bar->addActions({acLoadPWR, acDelPWRelement});
-    Panel2 = new QPushButton(QStringLiteral("Time colors"), bar);
+    Panel2 = new QPushButton(bar);
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setAutoFillBackground(true);
     bar->addWidget(Panel2);
@@ -509,7 +517,7 @@ QWidget* TMForm::CreateDesignArea()
     Label2->setContentsMargins(6, 2, 6, 2);
     upperLayout->addWidget(Label2);
 
-    lbWork = new QLabel(QStringLiteral("Work screen"), canvas_);
+    lbWork = new QLabel(canvas_);
     lbWork->setObjectName(QStringLiteral("lbWork"));
     PGscreen = new QTabWidget(canvas_);
     PGscreen->setObjectName(QStringLiteral("PGscreen"));
@@ -519,7 +527,7 @@ QWidget* TMForm::CreateDesignArea()
             PageSwitch(index);
     });
 
-    lbSplash = new QLabel(QStringLiteral("Splash screen"), canvas_);
+    lbSplash = new QLabel(canvas_);
     lbSplash->setObjectName(QStringLiteral("lbSplash"));
     SplashPanel = new QFrame(canvas_);
     SplashPanel->setObjectName(QStringLiteral("SplashPanel"));
@@ -543,12 +551,11 @@ QWidget* TMForm::CreateDesignArea()
         if (animation_.Tick() >= 0)
             Anime->setPixmap(KeyedPixmap(animation_.PreviewPicture()));
     });
-    lbPWR = new QLabel(QStringLiteral("Power fail screen"), canvas_);
+    lbPWR = new QLabel(canvas_);
     lbPWR->setObjectName(QStringLiteral("lbPWR"));
 
     LV = new QListWidget(splitter_);
     LV->setObjectName(QStringLiteral("LV"));
-    LV->setToolTip(QStringLiteral("Frames of animated image"));
     LV->setViewMode(QListView::IconMode);
     LV->setFlow(QListView::LeftToRight);
     LV->setWrapping(false);
@@ -1063,10 +1070,63 @@ void TMForm::SetGridShown(bool on)
 
 void TMForm::ApplyLanguage(int index)
 {
-    if (index < 0 || index >= int(languages_.size()))
+    TLocalization& localization = TLocalization::Instance();
+    if (index < 0 || index >= localization.Count())
         index = 0;
-    SetActiveLanguage(languages_[size_t(index)].Id);
+    localization.SetActive(localization.Languages()[index].Id);
     settings_.WriteInteger(SecSettings, QStringLiteral("Language"), index);
+    if (downloadForm_)
+        downloadForm_->SetLanguageId(ActiveLanguage());
+    CaptionPages();
+    // Qt delivers the language change to the windows later; this window shows its texts at once.
+    Retranslate();
+}
+
+QStringList TMForm::DefaultLanguageFolders()
+{
+    QStringList folders{QCoreApplication::applicationDirPath()};
+    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::AppDataLocation))
+        folders << data;
+    return folders;
+}
+
+void TMForm::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+void TMForm::Retranslate()
+{
+    setWindowTitle(tr("Screen designer for Tarvolt RU"));
+    for (const TActionText& t : actionTexts_) {
+        const QString caption = tr(t.Caption);
+        const QString hint = t.Hint ? tr(t.Hint) : caption;
+        t.Action->setText(caption);
+        t.Action->setToolTip(hint);
+        t.Action->setStatusTip(hint);
+    }
+    mnFile_->setTitle(tr("File"));
+    mnWork_->setTitle(tr("Work screen"));
+    mnSplash_->setTitle(tr("Splash screen"));
+    mnPower_->setTitle(tr("Power screen"));
+    mnView_->setTitle(tr("View"));
+    mnTools_->setTitle(tr("Tools"));
+    toolBar_->setWindowTitle(tr("Tools"));
+    ppProperties_->setText(tr("Properties"));
+    ppToBack_->setText(tr("To back"));
+    ppToFront_->setText(tr("To front"));
+    Panel2->setText(tr("Time colors"));
+    Panel2->setToolTip(tr("Time colors"));
+    lbWork->setText(tr("Work screen"));
+    lbSplash->setText(tr("Splash screen"));
+    lbPWR->setText(tr("Power fail screen"));
+    LV->setToolTip(tr("Frames of animated image"));
+    if (ppDeleteItem_)
+        ppDeleteItem_->setText(tr("Delete item"));
+    if (pbGenerate_)
+        pbGenerate_->setFormat(tr("Generate: %v / %m"));
     CaptionPages();
 }
 

@@ -9,8 +9,10 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -73,6 +75,9 @@ struct TFormOptions
     TFormHooks Hooks;
     // The HID layer the download window finds the panel through; not owned. Null: the hidapi one.
     THIDLayer* HIDLayer = nullptr;
+    // The folders searched for language files, in order. Unset: the program folder, then the
+    // installed data folders.
+    std::optional<QStringList> LanguageFolders;
 };
 
 // The designer's main window. It owns, for the whole run, the screen list with one page per work
@@ -153,14 +158,19 @@ class TMForm : public QMainWindow
   protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    // Sets every text of the window in the active language.
+    void Retranslate();
+    // The folders language files are looked for in when none are given.
+    static QStringList DefaultLanguageFolders();
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();
     QWidget* CreatePalette();
     QWidget* CreateDesignArea();
-    void StartUp();
+    void StartUp(const QStringList& languageFolders);
     void CreatePropDialogs();
     // The properties command (acShProp) for the active screen's selected element.
     void ShowProperties();
@@ -212,12 +222,18 @@ class TMForm : public QMainWindow
     bool shutDown_ = false;
     bool startupRepaired_ = false;
 
-    struct TLanguage
+    // What the tool bar and menus show for an action; translated whenever the language changes.
+    struct TActionText
     {
-        int Id;
-        QString Name;
+        QAction* Action;
+        const char* Caption;
+        const char* Hint; // null: the caption
     };
-    std::vector<TLanguage> languages_;
+    std::vector<TActionText> actionTexts_;
+    QMenu *mnFile_ = nullptr, *mnWork_ = nullptr, *mnSplash_ = nullptr, *mnPower_ = nullptr,
+          *mnView_ = nullptr, *mnTools_ = nullptr;
+    class QToolBar* toolBar_ = nullptr;
+    QAction *ppProperties_ = nullptr, *ppToBack_ = nullptr, *ppToFront_ = nullptr;
 
     TSetForm* setForm_ = nullptr;
     TPropDialogs* propDialogs_ = nullptr;
@@ -266,6 +282,7 @@ class TMForm : public QMainWindow
     TAboutForm* aboutForm_ = nullptr;
     QProgressBar* pbGenerate_ = nullptr;
     QMenu* ppFrames_ = nullptr;
+    QAction* ppDeleteItem_ = nullptr;
     TElement* copySource_ = nullptr;
     TElement* pickTarget_ = nullptr;
     bool generating_ = false;

@@ -30,8 +30,7 @@ void TMForm::StartUpWindowSide(THIDLayer* layer)
 {
     if (!hooks_.GIFName)
         hooks_.GIFName = [this] {
-            return QFileDialog::getOpenFileName(this, QStringLiteral("Animated GIF"), dialogFolder_,
-                                                QStringLiteral("GIF (*.gif)"));
+            return QFileDialog::getOpenFileName(this, tr("Animated GIF"), dialogFolder_, tr("GIF (*.gif)"));
         };
     if (!hooks_.PickColor)
         hooks_.PickColor = [this](const QColor& initial) { return QColorDialog::getColor(initial, this); };
@@ -66,7 +65,6 @@ void TMForm::StartUpWindowSide(THIDLayer* layer)
 
     pbGenerate_ = new QProgressBar(this);
     pbGenerate_->setObjectName(QStringLiteral("pbGenerate"));
-    pbGenerate_->setFormat(QStringLiteral("Generate: %v / %m"));
     pbGenerate_->setMaximumWidth(260);
     statusBar()->addPermanentWidget(pbGenerate_);
     statusBar()->hide();

@@ -51,7 +51,6 @@ void TMForm::CreateSplashCommands()
         splash_.SetDigitHeight(h);
         RefreshSplashPanel();
     });
-    Panel2->setToolTip(QStringLiteral("Time colors"));
     connect(Panel2, &QPushButton::clicked, this, [this] {
         const QColor chosen = hooks_.PickColor(ToQColor(splash_.ClockDigitColor()));
         if (!chosen.isValid())
@@ -124,7 +123,7 @@ void TMForm::CreateSplashCommands()
     LV->setMovement(QListView::Static);
     ppFrames_ = new QMenu(this);
     ppFrames_->setObjectName(QStringLiteral("ppFrames"));
-    ppFrames_->addAction(QStringLiteral("Delete item"), this, [this] { DeleteFrameItem(); });
+    ppDeleteItem_ = ppFrames_->addAction(QString(), this, [this] { DeleteFrameItem(); });
     connect(LV, &QListWidget::customContextMenuRequested, this,
             [this](QPoint at) { ppFrames_->popup(LV->viewport()->mapToGlobal(at)); });
     ShowFrameList();
