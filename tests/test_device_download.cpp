@@ -385,7 +385,7 @@ TEST(DeviceDownload, ASecondCommandWhileOneRunsIsRefused)
     EXPECT_EQ(download.WriteAll(rig.out.path()), TDownload::TOutcome::Done);
     EXPECT_EQ(inner, TDownload::TOutcome::Refused);
     EXPECT_FALSE(refreshed);
-    EXPECT_EQ(run.log, QStringList{linktext::Busy});
+    EXPECT_EQ(run.log, QStringList{linktext::Busy()});
     EXPECT_EQ(rig.Received(), QStringLiteral("80 82:\\a.bin 84:100 84:50 83 85 31"));
 }
 

@@ -189,7 +189,7 @@ TEST(DeviceLink, OnlyOneCommandAtATime)
     QString why;
     ASSERT_TRUE(rig.link.BeginCommand(&why));
     EXPECT_FALSE(rig.link.BeginCommand(&why));
-    EXPECT_EQ(why, linktext::Busy);
+    EXPECT_EQ(why, linktext::Busy());
     EXPECT_FALSE(rig.link.Refresh());
     rig.link.EndCommand();
     EXPECT_TRUE(rig.link.BeginCommand(&why));

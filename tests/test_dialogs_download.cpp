@@ -183,7 +183,7 @@ TEST(DialogsDownload, RefreshAndClosingWaitForTheRunningCommand)
     EXPECT_TRUE(tried);
     EXPECT_TRUE(rig.form.isVisible());
     const QStringList log = rig.Log();
-    EXPECT_EQ(log.count(linktext::Busy), 3) << log.join('\n').toStdString();
+    EXPECT_EQ(log.count(linktext::Busy()), 3) << log.join('\n').toStdString();
     EXPECT_EQ(log.last(), QStringLiteral("Done"));
     EXPECT_EQ(devtest::Exchanges(rig.panel->Reports()).count(QStringLiteral("80")), 1);
     rig.form.close();

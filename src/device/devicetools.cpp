@@ -39,10 +39,10 @@ std::optional<quint16> TDeviceTools::GetInterval()
             interval = link_->ReplyInterval();
             break;
         case TPanelLink::TReply::TimedOut:
-            Fail(linktext::NoAnswer);
+            Fail(linktext::NoAnswer());
             break;
         case TPanelLink::TReply::Removed:
-            Fail(linktext::NoAnswerRemoved);
+            Fail(linktext::NoAnswerRemoved());
             break;
         }
     }
@@ -75,7 +75,7 @@ bool TDeviceTools::SetInterval(qint64 seconds)
 bool TDeviceTools::SetDateTime(const QDateTime& when)
 {
     if (!when.isValid()) {
-        return Fail(QStringLiteral("Please set the date and time first"));
+        return Fail(tr("Please set the date and time first"));
     }
     if (!Start())
         return false;

@@ -46,7 +46,7 @@ QByteArray TDownload::PanelName(const QString& relativeName, int maxBytes, QStri
 #ifndef Q_OS_WIN
     // Here a backslash is an ordinary character of a name; on the panel it would split the name.
     if (relativeName.contains(QLatin1Char('\\'))) {
-        *why = QStringLiteral("the name holds a backslash, which the panel takes as a folder separator");
+        *why = tr("the name holds a backslash, which the panel takes as a folder separator");
         return {};
     }
 #endif
@@ -54,17 +54,15 @@ QByteArray TDownload::PanelName(const QString& relativeName, int maxBytes, QStri
     name.replace(QLatin1Char('/'), QLatin1Char('\\'));
     const QByteArray bytes = ToCodePage(name);
     if (bytes.isEmpty() || bytes.contains('\0')) {
-        *why = QStringLiteral("the name is empty or holds a zero character");
+        *why = tr("the name is empty or holds a zero character");
         return {};
     }
     if (FromCodePage(bytes) != name) {
-        *why = QStringLiteral("the name has characters that the panel's code page (Windows-1251) lacks");
+        *why = tr("the name has characters that the panel's code page (Windows-1251) lacks");
         return {};
     }
     if (bytes.size() > maxBytes) {
-        *why = QStringLiteral("the name takes %1 bytes, a report holds at most %2")
-                   .arg(bytes.size())
-                   .arg(maxBytes);
+        *why = tr("the name takes %1 bytes, a report holds at most %2").arg(bytes.size()).arg(maxBytes);
         return {};
     }
     return bytes;
@@ -94,10 +92,10 @@ bool TDownload::Exchange(bool awaitReply)
     case TPanelLink::TReply::Answered:
         return true;
     case TPanelLink::TReply::TimedOut:
-        Fail(linktext::NoAnswer, false);
+        Fail(linktext::NoAnswer(), false);
         return false;
     case TPanelLink::TReply::Removed:
-        Fail(linktext::NoAnswerRemoved, false);
+        Fail(linktext::NoAnswerRemoved(), false);
         return false;
     }
     return false;
@@ -175,7 +173,7 @@ TDownload::TOutcome TDownload::WriteAll(const QString& folder)
     if (Begin() && Walk(folder)) {
         emit ProgressVisible(false);
         ProcessEvents();
-        emit LogLine(QStringLiteral("Done"), true);
+        emit LogLine(tr("Done"), true);
         End();
     }
     Finish(&outcome);
@@ -195,7 +193,7 @@ TDownload::TOutcome TDownload::WriteSelected(const QString& folder, const QStrin
                 break;
         }
         if (ok) {
-            emit LogLine(QStringLiteral("Done"), true);
+            emit LogLine(tr("Done"), true);
             End();
             emit ProgressVisible(false);
         }
@@ -219,7 +217,7 @@ bool TDownload::Walk(const QString& folder)
             if (entry.isSymLink()) {
                 // A link may lead back up the tree; its folder is not walked.
                 ++problems_;
-                emit LogLine(QStringLiteral("Skipped folder link: %1").arg(entry.fileName()), true);
+                emit LogLine(tr("Skipped folder link: %1").arg(entry.fileName()), true);
                 continue;
             }
             QString why;
@@ -227,10 +225,10 @@ bool TDownload::Walk(const QString& folder)
                 PanelName(entry.fileName(), panel::MaxNameLength(link_->OutputLength()), &why);
             if (name.isEmpty()) {
                 ++problems_;
-                emit LogLine(QStringLiteral("Skipped folder \"%1\": %2").arg(entry.fileName(), why), true);
+                emit LogLine(tr("Skipped folder \"%1\": %2").arg(entry.fileName(), why), true);
                 continue;
             }
-            emit LogLine(QStringLiteral("Create dir: ") + entry.fileName(), true);
+            emit LogLine(tr("Create dir: ") + entry.fileName(), true);
             if (!SendName(panel::cmdMakeDir, name) || !Walk(path))
                 return false;
         } else if (!SendFile(path)) {
@@ -249,27 +247,27 @@ bool TDownload::SendFile(const QString& path)
     shown.replace(QLatin1Char('/'), QLatin1Char('\\'));
     if (name.isEmpty()) {
         ++problems_;
-        emit LogLine(QStringLiteral("Skipped file \"%1\": %2").arg(shown, why), true);
+        emit LogLine(tr("Skipped file \"%1\": %2").arg(shown, why), true);
         return true;
     }
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
         // Pipes, sockets and device nodes could block a read for ever or never end.
         ++problems_;
-        emit LogLine(QStringLiteral("Skipped file \"%1\": not a regular file").arg(shown), true);
+        emit LogLine(tr("Skipped file \"%1\": not a regular file").arg(shown), true);
         return true;
     }
     // The file is opened before the panel is told to open its copy, so that a file that cannot be read
     // leaves the panel's copy as it was and the transfer can still be ended properly.
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        const QString text = QStringLiteral("Cannot open file \"%1\". %2")
-                                 .arg(QDir::toNativeSeparators(path), file.errorString());
+        const QString text =
+            tr("Cannot open file \"%1\". %2").arg(QDir::toNativeSeparators(path), file.errorString());
         End();
         Fail(text, true);
         return false;
     }
-    emit LogLine(QStringLiteral("Save file: ") + shown, true);
+    emit LogLine(tr("Save file: ") + shown, true);
     if (!SendName(panel::cmdOpenFile, name))
         return false;
 
@@ -301,7 +299,7 @@ bool TDownload::SendData(QFile& file, int count)
     buf[2] = char(count);
     if (file.read(buf.data() + 3, count) != count) {
         // The file changed or failed under us: close the panel's copy and end the transfer.
-        const QString text = QStringLiteral("Cannot read file \"%1\". %2")
+        const QString text = tr("Cannot read file \"%1\". %2")
                                  .arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
         buf[1] = char(panel::cmdCloseFile);
         if (Exchange(true))
@@ -313,7 +311,7 @@ bool TDownload::SendData(QFile& file, int count)
         return false;
     if (link_->ReplyStatus() == 0) {
         ++problems_;
-        emit LogLine(QStringLiteral("write error"), false);
+        emit LogLine(tr("write error"), false);
     }
     return true;
 }

@@ -2,11 +2,31 @@
 
 #include "device/panelprotocol.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 
+namespace linktext {
+QString NoDevice()
+{
+    return QCoreApplication::translate("TPanelLink", "no device");
+}
+QString NoAnswer()
+{
+    return QCoreApplication::translate("TPanelLink", "no answer from the panel");
+}
+QString NoAnswerRemoved()
+{
+    return QCoreApplication::translate("TPanelLink", "no answer from the panel: it was unplugged");
+}
+QString Busy()
+{
+    return QCoreApplication::translate("TPanelLink", "Busy: another command is still running");
+}
+} // namespace linktext
+
 TPanelLink::TPanelLink(THIDLayer* layer, QObject* parent)
-    : QObject(parent), layer_(layer), deviceText_(linktext::NoDevice), replyArea_(panel::kReplyAreaSize, '\0')
+    : QObject(parent), layer_(layer), replyArea_(panel::kReplyAreaSize, '\0')
 {
     connect(layer_, &THIDLayer::DevicesChanged, this, &TPanelLink::DeviceChange);
 }
@@ -40,10 +60,15 @@ int TPanelLink::OutputLength() const
     return d ? d->OutputReportLength() : 0;
 }
 
-void TPanelLink::SetDeviceText(const QString& text)
+QString TPanelLink::DeviceText() const
+{
+    return deviceText_ ? *deviceText_ : linktext::NoDevice();
+}
+
+void TPanelLink::SetDeviceText(const std::optional<QString>& text)
 {
     deviceText_ = text;
-    emit DeviceTextChanged(text);
+    emit DeviceTextChanged(DeviceText());
 }
 
 void TPanelLink::DeviceChange()
@@ -69,7 +94,7 @@ void TPanelLink::Enumerate()
     }
     vendorId_ = panel::ParseHexIdentity(vendorText_);
     productId_ = panel::ParseHexIdentity(productText_);
-    SetDeviceText(linktext::NoDevice);
+    SetDeviceText(std::nullopt);
     for (THIDDevice* device : layer_->Devices()) {
         if (device->IsRemoved())
             continue;
@@ -106,12 +131,12 @@ void TPanelLink::ClearReportBuffer()
 bool TPanelLink::BeginCommand(QString* why)
 {
     if (busy_) {
-        *why = linktext::Busy;
+        *why = linktext::Busy();
         return false;
     }
     THIDDevice* d = CurrentDevice();
     if (!d || reportBuffer_.isEmpty()) {
-        *why = QStringLiteral("There is no panel to send to (%1)").arg(linktext::NoDevice);
+        *why = tr("There is no panel to send to (%1)").arg(linktext::NoDevice());
         return false;
     }
     busy_ = true;
@@ -131,17 +156,17 @@ bool TPanelLink::SendCommand(const QByteArray& buffer, QString* error)
 {
     replied_ = false;
     if (commandLost_) {
-        *error = QStringLiteral("the command has ended: %1").arg(linktext::NoAnswer);
+        *error = tr("the command has ended: %1").arg(linktext::NoAnswer());
         return false;
     }
     THIDDevice* d = TargetDevice();
     if (!d) {
-        *error = linktext::NoDevice;
+        *error = linktext::NoDevice();
         return false;
     }
     const int length = d->OutputReportLength();
     if (length < panel::kMinOutputLength || length > panel::kReportBufferSize || length > buffer.size()) {
-        *error = QStringLiteral("The panel's output report of %1 bytes is not supported (%2 to %3 bytes)")
+        *error = tr("The panel's output report of %1 bytes is not supported (%2 to %3 bytes)")
                      .arg(length)
                      .arg(panel::kMinOutputLength)
                      .arg(panel::kReportBufferSize);

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <optional>
 
 class TPanelLink : public QObject
 {
@@ -35,7 +36,8 @@ class TPanelLink : public QObject
     bool Refresh();
 
     THIDDevice* CurrentDevice() const;
-    QString DeviceText() const { return deviceText_; } // product string or "no device"
+    // The product string of the device found last, or "no device" (in the language active now).
+    QString DeviceText() const;
     quint32 VendorId() const { return vendorId_; }
     quint32 ProductId() const { return productId_; }
     QString LastClaimError() const { return claimError_; }
@@ -89,7 +91,8 @@ class TPanelLink : public QObject
     void Claim(THIDDevice* device);
     void OnReport(const QByteArray& report);
     THIDDevice* TargetDevice() const;
-    void SetDeviceText(const QString& text);
+    // Null: "no device".
+    void SetDeviceText(const std::optional<QString>& text);
 
     THIDLayer* layer_;
     std::function<std::pair<QString, QString>()> identitySource_;
@@ -99,7 +102,7 @@ class TPanelLink : public QObject
     quint32 productId_ = 0;
     QPointer<THIDDevice> current_;
     QPointer<THIDDevice> commandDevice_;
-    QString deviceText_;
+    std::optional<QString> deviceText_;
     QString claimError_;
     QByteArray reportBuffer_;
     QByteArray valueReport_;
@@ -110,10 +113,11 @@ class TPanelLink : public QObject
     int replyTimeoutMs_ = kDefaultReplyTimeoutMs;
 };
 
-// Texts of the link that the log and the command line show.
+// Texts of the link that the log and the command line show, in the interface language when a
+// translation is installed.
 namespace linktext {
-inline const QString NoDevice = QStringLiteral("no device");
-inline const QString NoAnswer = QStringLiteral("no answer from the panel");
-inline const QString NoAnswerRemoved = QStringLiteral("no answer from the panel: it was unplugged");
-inline const QString Busy = QStringLiteral("Busy: another command is still running");
+QString NoDevice();
+QString NoAnswer();
+QString NoAnswerRemoved();
+QString Busy();
 } // namespace linktext

@@ -94,6 +94,7 @@ void TDownloadForm::Retranslate()
     lbPID_->setText(tr("PID"));
     lbHex_->setText(tr("<-- hexadecimal string"));
     btRefresh_->setText(tr("Refresh"));
+    eDev_->setText(link_->DeviceText());
     FileList_->setHeaderLabels({tr("Name"), tr("Size"), tr("Modified")});
     btStart_->setText(tr("Write all"));
     btStart_->setToolTip(tr("Start download process"));
@@ -131,7 +132,7 @@ QWidget* TDownloadForm::MakeFilesPage()
     ePID_->setValidator(hex);
     lbHex_ = new QLabel(page);
     lbHex_->setStyleSheet(QStringLiteral("color: green; font-weight: bold;"));
-    eDev_ = new QLineEdit(linktext::NoDevice, page);
+    eDev_ = new QLineEdit(linktext::NoDevice(), page);
     eDev_->setObjectName(QStringLiteral("eDev"));
     eDev_->setReadOnly(true);
     eDev_->setAlignment(Qt::AlignCenter);
@@ -318,7 +319,7 @@ bool TDownloadForm::RefuseWhileBusy()
 {
     if (!link_->Busy())
         return false;
-    AddLog(linktext::Busy, true);
+    AddLog(linktext::Busy(), true);
     return true;
 }
 
