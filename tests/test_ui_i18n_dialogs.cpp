@@ -13,6 +13,7 @@
 #include "dialogs/uproptime.h"
 #include "dialogs/uproptxt.h"
 #include "dialogs/usettings.h"
+#include "i18n_texts.h"
 #include "model/elementkind.h"
 #include "model/telement.h"
 #include "project/codepage.h"
@@ -40,61 +41,14 @@
 #include <ostream>
 #include <vector>
 
-// Failures show the texts rather than their code units.
-static void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-
 namespace {
 
-QString Ru(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
+using i18n::LanguageNeutral;
+using i18n::Ru;
 
-// Every text a window shows of its own, in a fixed order: caption, labels, buttons, group titles,
-// tab captions, column headers, fixed item lists and hints. The colour boxes' entries and Qt's own
-// font dialog are not the windows' texts.
 QStringList Texts(const QWidget& window)
 {
-    QStringList texts{window.windowTitle()};
-    for (const QWidget* w : window.findChildren<QWidget*>()) {
-        bool foreign = false;
-        for (const QWidget* p = w; p && p != &window; p = p->parentWidget())
-            foreign = foreign || qobject_cast<const QFontDialog*>(p) || qobject_cast<const TColorBox*>(p);
-        if (foreign)
-            continue;
-        if (auto* label = qobject_cast<const QLabel*>(w))
-            texts << label->text();
-        else if (auto* button = qobject_cast<const QAbstractButton*>(w))
-            texts << button->text();
-        else if (auto* group = qobject_cast<const QGroupBox*>(w))
-            texts << group->title();
-        else if (auto* tabs = qobject_cast<const QTabWidget*>(w))
-            for (int i = 0; i < tabs->count(); ++i)
-                texts << tabs->tabText(i);
-        else if (auto* tree = qobject_cast<const QTreeWidget*>(w))
-            for (int i = 0; i < tree->columnCount(); ++i)
-                texts << tree->headerItem()->text(i);
-        else if (auto* combo = qobject_cast<const QComboBox*>(w))
-            for (int i = 0; i < combo->count(); ++i)
-                texts << combo->itemText(i);
-        if (!w->toolTip().isEmpty())
-            texts << w->toolTip();
-    }
-    return texts;
-}
-
-// Texts that are the same in both languages: the panel's identifiers and axis letters, and
-// one-letter colour components.
-bool LanguageNeutral(const QString& text)
-{
-    static const QStringList neutral{QStringLiteral("VID"), QStringLiteral("PID"), QStringLiteral("...")};
-    int letters = 0;
-    for (const QChar c : text)
-        letters += c.isLetter() && c.unicode() < 0x80 ? 1 : 0;
-    return letters < 2 || neutral.contains(text);
+    return i18n::Texts(window, i18n::TColourBoxes::Skip);
 }
 
 struct TWindowCase
@@ -270,6 +224,19 @@ TEST_F(DialogLanguage, ItemListsKeepTheirChoice)
     EXPECT_EQ(written.LedMode, 1);
     shape.WriteBack(written);
     EXPECT_EQ(written.ShapeType, 4);
+}
+
+TEST_F(DialogLanguage, TheDeviceLineFollowsTheLanguage)
+{
+    TVirtualHIDLayer layer;
+    TDownloadForm download(&layer, &mainWindow);
+    auto* device = download.findChild<QLineEdit*>(QStringLiteral("eDev"));
+    ASSERT_NE(device, nullptr);
+    EXPECT_EQ(device->text(), QString("no device"));
+    Switch(RussianLanguageId);
+    EXPECT_EQ(device->text(), Ru("нет устройства"));
+    Switch(BuiltInLanguageId);
+    EXPECT_EQ(device->text(), QString("no device"));
 }
 
 TEST_F(DialogLanguage, TheFormatComplaintFollowsTheLanguage)

@@ -43,7 +43,7 @@ class WindowTest : public testing::Test
     TMForm& Make()
     {
         TFormOptions o;
-        o.LanguageFolders = QStringList(); // English only, unless a test gives the folder
+        o.LanguageFolders = languageFolders;
         o.IniPath = dir.filePath(QStringLiteral("designer.ini"));
         o.HIDLayer = &layer;
         o.Hooks.AskYesNo = [this](const QString& text) {
@@ -129,6 +129,8 @@ class WindowTest : public testing::Test
     TVirtualHIDLayer layer;
     TVirtualPanel* panel = nullptr;
     std::unique_ptr<TMForm> form;
+    // Where the window looks for language files: nowhere, so English only, unless a test says.
+    QStringList languageFolders;
 
     QStringList questions, warnings, errors, infos, openedFolders;
     QString pictureName, gifName;

@@ -2,6 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU" sourcelanguage="en_US">
 <context>
+    <name>TAboutForm</name>
+    <message>
+        <location filename="../src/dialogs/uabout.cpp" line="87"/>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/uabout.cpp" line="88"/>
+        <source>Programm</source>
+        <translation>Программа</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/uabout.cpp" line="89"/>
+        <source>Screen designer for Tarvolt RU</source>
+        <translation>Дизайнер экранов для Tarvolt RU</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/uabout.cpp" line="90"/>
+        <source>developed for design LCD CNC control panel</source>
+        <translation>разработано для проектирования экранов ЧПУ-пульта</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/uabout.cpp" line="91"/>
+        <source>Thanks to everyone who tried it on a real panel</source>
+        <translation>Спасибо всем, кто проверял её на настоящей панели</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/uabout.cpp" line="92"/>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
     <name>TCalcForm</name>
     <message>
         <location filename="../src/dialogs/ucalc.cpp" line="71"/>
@@ -27,6 +60,352 @@
         <location filename="../src/dialogs/ucalc.cpp" line="75"/>
         <source>16-bit:</source>
         <translation>16 бит:</translation>
+    </message>
+</context>
+<context>
+    <name>TColorBox</name>
+    <message>
+        <location filename="../src/ui/colorbox.cpp" line="36"/>
+        <source>Black</source>
+        <translation>Чёрный</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/colorbox.cpp" line="36"/>
+        <source>Maroon</source>
+        <translation>Тёмно-бордовый</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/colorbox.cpp" line="37"/>
+        <source>Green</source>
+        <translation>Зелёный</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/colorbox.cpp" line="37"/>
+        <source>Olive green</source>
+        <translation>Оливковый</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/colorbox.cpp" line="38"/>
+        <source>Navy blue</source>
+        <translation>Тёмно-синий</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/colorbox.cpp" line="38"/>
+        <source>Purple</source>
+        <translation>Пурпурный</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/colorbox.cpp" line="39"/>
+        <source>Teal</source>
+        <translation>Сине-зелёный</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/colorbox.cpp" line="39"/>
+        <source>Gray</source>
+        <translation>Серый</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/colorbox.cpp" line="40"/>
+        <source>Silver</source>
+        <translation>Серебристый</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/colorbox.cpp" line="40"/>
+        <source>Red</source>
+        <translation>Красный</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/colorbox.cpp" line="41"/>
+        <source>Lime</source>
+        <translation>Салатовый</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/colorbox.cpp" line="41"/>
+        <source>Yellow</source>
+        <translation>Жёлтый</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/colorbox.cpp" line="42"/>
+        <source>Blue</source>
+        <translation>Синий</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/colorbox.cpp" line="42"/>
+        <source>Fuchsia</source>
+        <translation>Фуксия</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/colorbox.cpp" line="43"/>
+        <source>Aqua</source>
+        <translation>Голубой</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/colorbox.cpp" line="43"/>
+        <source>White</source>
+        <translation>Белый</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/colorbox.cpp" line="44"/>
+        <source>Money green</source>
+        <translation>Светло-зелёный</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/colorbox.cpp" line="44"/>
+        <source>Sky blue</source>
+        <translation>Небесно-голубой</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/colorbox.cpp" line="45"/>
+        <source>Cream</source>
+        <translation>Кремовый</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/colorbox.cpp" line="45"/>
+        <source>Medium gray</source>
+        <translation>Средне-серый</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/colorbox.cpp" line="82"/>
+        <location filename="../src/ui/colorbox.cpp" line="129"/>
+        <source>Custom</source>
+        <translation>Свой</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/colorbox.cpp" line="83"/>
+        <source>Custom...</source>
+        <translation>Выбрать...</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="24"/>
+        <source>Scroll bar</source>
+        <translation>Полоса прокрутки</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="25"/>
+        <source>Desktop background</source>
+        <translation>Фон рабочего стола</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="26"/>
+        <source>Active window caption</source>
+        <translation>Заголовок активного окна</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="29"/>
+        <source>Inactive window caption</source>
+        <translation>Заголовок неактивного окна</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="32"/>
+        <source>Menu background</source>
+        <translation>Фон меню</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="33"/>
+        <source>Window background</source>
+        <translation>Фон окна</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="34"/>
+        <source>Window frame</source>
+        <translation>Рамка окна</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="35"/>
+        <source>Menu text</source>
+        <translation>Текст меню</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="36"/>
+        <source>Window text</source>
+        <translation>Текст окна</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="37"/>
+        <source>Active caption text</source>
+        <translation>Текст активного заголовка</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="40"/>
+        <source>Active window border</source>
+        <translation>Граница активного окна</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="41"/>
+        <source>Inactive window border</source>
+        <translation>Граница неактивного окна</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="44"/>
+        <source>Application workspace</source>
+        <translation>Рабочая область приложения</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="45"/>
+        <source>Highlight background</source>
+        <translation>Фон выделения</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="46"/>
+        <source>Highlight text</source>
+        <translation>Текст выделения</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="49"/>
+        <source>Button face</source>
+        <translation>Поверхность кнопки</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="50"/>
+        <source>Button shadow</source>
+        <translation>Тень кнопки</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="51"/>
+        <source>Gray text</source>
+        <translation>Недоступный текст</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="52"/>
+        <source>Button text</source>
+        <translation>Текст кнопки</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="53"/>
+        <source>Inactive caption text</source>
+        <translation>Текст неактивного заголовка</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="56"/>
+        <source>Button highlight</source>
+        <translation>Подсветка кнопки</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="57"/>
+        <source>3D dark shadow</source>
+        <translation>Тёмная объёмная тень</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="58"/>
+        <source>3D light</source>
+        <translation>Объёмный свет</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="59"/>
+        <source>Tooltip text</source>
+        <translation>Текст подсказки</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="60"/>
+        <source>Tooltip background</source>
+        <translation>Фон подсказки</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="61"/>
+        <source>Hot-tracked item</source>
+        <translation>Элемент под указателем</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="62"/>
+        <source>Active caption gradient</source>
+        <translation>Градиент активного заголовка</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="65"/>
+        <source>Inactive caption gradient</source>
+        <translation>Градиент неактивного заголовка</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="68"/>
+        <source>Menu highlight</source>
+        <translation>Выделение в меню</translation>
+    </message>
+    <message>
+        <location filename="../src/output/syscolors.cpp" line="69"/>
+        <source>Menu bar</source>
+        <translation>Строка меню</translation>
+    </message>
+</context>
+<context>
+    <name>TDeviceTools</name>
+    <message>
+        <location filename="../src/device/devicetools.cpp" line="78"/>
+        <source>Please set the date and time first</source>
+        <translation>Сначала задайте дату и время</translation>
+    </message>
+</context>
+<context>
+    <name>TDownload</name>
+    <message>
+        <location filename="../src/device/download.cpp" line="49"/>
+        <source>the name holds a backslash, which the panel takes as a folder separator</source>
+        <translation>имя содержит обратную косую черту, которую панель принимает за разделитель папок</translation>
+    </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="57"/>
+        <source>the name is empty or holds a zero character</source>
+        <translation>имя пустое или содержит нулевой символ</translation>
+    </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="61"/>
+        <source>the name has characters that the panel&apos;s code page (Windows-1251) lacks</source>
+        <translation>в имени есть символы, которых нет в кодовой странице панели (Windows-1251)</translation>
+    </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="65"/>
+        <source>the name takes %1 bytes, a report holds at most %2</source>
+        <translation>имя занимает %1 байт, а отчёт вмещает не более %2</translation>
+    </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="176"/>
+        <location filename="../src/device/download.cpp" line="196"/>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="220"/>
+        <source>Skipped folder link: %1</source>
+        <translation>Пропущена ссылка на папку: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="228"/>
+        <source>Skipped folder &quot;%1&quot;: %2</source>
+        <translation>Пропущена папка «%1»: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="231"/>
+        <source>Create dir: </source>
+        <translation>Создание папки: </translation>
+    </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="250"/>
+        <source>Skipped file &quot;%1&quot;: %2</source>
+        <translation>Пропущен файл «%1»: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="257"/>
+        <source>Skipped file &quot;%1&quot;: not a regular file</source>
+        <translation>Пропущен файл «%1»: это не обычный файл</translation>
+    </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="265"/>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Не удаётся открыть файл «%1». %2</translation>
+    </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="270"/>
+        <source>Save file: </source>
+        <translation>Запись файла: </translation>
+    </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="302"/>
+        <source>Cannot read file &quot;%1&quot;. %2</source>
+        <translation>Не удаётся прочитать файл «%1». %2</translation>
+    </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="314"/>
+        <source>write error</source>
+        <translation>ошибка записи</translation>
     </message>
 </context>
 <context>
@@ -67,73 +446,73 @@
         <translation>Обновить</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="97"/>
+        <location filename="../src/dialogs/udownload.cpp" line="98"/>
         <source>Name</source>
         <translation>Имя</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="97"/>
+        <location filename="../src/dialogs/udownload.cpp" line="98"/>
         <source>Size</source>
         <translation>Размер</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="97"/>
+        <location filename="../src/dialogs/udownload.cpp" line="98"/>
         <source>Modified</source>
         <translation>Изменён</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="98"/>
+        <location filename="../src/dialogs/udownload.cpp" line="99"/>
         <source>Write all</source>
         <translation>Записать все</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="99"/>
-        <location filename="../src/dialogs/udownload.cpp" line="101"/>
+        <location filename="../src/dialogs/udownload.cpp" line="100"/>
+        <location filename="../src/dialogs/udownload.cpp" line="102"/>
         <source>Start download process</source>
         <translation>Начать загрузку</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="100"/>
+        <location filename="../src/dialogs/udownload.cpp" line="101"/>
         <source>Write selected</source>
         <translation>Записать выбранные</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="102"/>
+        <location filename="../src/dialogs/udownload.cpp" line="103"/>
         <source>Clear</source>
         <translation>Очистить</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="103"/>
+        <location filename="../src/dialogs/udownload.cpp" line="104"/>
         <source>Light interval</source>
         <translation>Интервал подсветки</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="104"/>
+        <location filename="../src/dialogs/udownload.cpp" line="105"/>
         <source>sec</source>
         <translation>с</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="105"/>
+        <location filename="../src/dialogs/udownload.cpp" line="106"/>
         <source>Get interval</source>
         <translation>Прочитать интервал</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="106"/>
+        <location filename="../src/dialogs/udownload.cpp" line="107"/>
         <source>Set interval</source>
         <translation>Задать интервал</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="107"/>
+        <location filename="../src/dialogs/udownload.cpp" line="108"/>
         <source>Date / time</source>
         <translation>Дата / время</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="108"/>
+        <location filename="../src/dialogs/udownload.cpp" line="109"/>
         <source>Now</source>
         <translation>Сейчас</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="109"/>
+        <location filename="../src/dialogs/udownload.cpp" line="110"/>
         <source>Set date/time</source>
         <translation>Задать дату/время</translation>
     </message>
@@ -141,8 +520,414 @@
 <context>
     <name>TMForm</name>
     <message>
+        <location filename="../src/ui/umain.cpp" line="113"/>
+        <location filename="../src/ui/umain.cpp" line="307"/>
+        <source>Open project</source>
+        <translation>Открыть проект</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="114"/>
+        <location filename="../src/ui/umain.cpp" line="118"/>
+        <source>Screen project (*.lcd)</source>
+        <translation>Проект экранов (*.lcd)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="118"/>
+        <location filename="../src/ui/umain.cpp" line="308"/>
+        <source>Save project</source>
+        <translation>Сохранить проект</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="127"/>
+        <source>Picture</source>
+        <translation>Изображение</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="127"/>
+        <source>BMP, JPEG (*.bmp *.jpg *.jpeg)</source>
+        <translation>BMP, JPEG (*.bmp *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="306"/>
+        <source>New project</source>
+        <translation>Новый проект</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="306"/>
+        <source>New</source>
+        <translation>Новый</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="307"/>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="308"/>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="309"/>
+        <source>Generate</source>
+        <translation>Сформировать</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="310"/>
+        <source>Download to MCU</source>
+        <translation>Загрузить в контроллер</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="311"/>
+        <source>Add screen</source>
+        <translation>Добавить экран</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="312"/>
+        <source>Delete screen</source>
+        <translation>Удалить экран</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="313"/>
+        <source>Move left</source>
+        <translation>Влево</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="313"/>
+        <source>Move screen left</source>
+        <translation>Сдвинуть экран влево</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="315"/>
+        <source>Move right</source>
+        <translation>Вправо</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="315"/>
+        <source>Move screen right</source>
+        <translation>Сдвинуть экран вправо</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="317"/>
+        <source>Load background</source>
+        <translation>Загрузить фон</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="318"/>
+        <source>Clear background</source>
+        <translation>Убрать фон</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="319"/>
+        <source>Delete element</source>
+        <translation>Удалить элемент</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="320"/>
+        <location filename="../src/ui/umain.cpp" line="1118"/>
+        <source>To back</source>
+        <translation>На задний план</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="321"/>
+        <location filename="../src/ui/umain.cpp" line="1119"/>
+        <source>To front</source>
+        <translation>На передний план</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="322"/>
+        <source>Element properties</source>
+        <translation>Свойства элемента</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="323"/>
+        <source>Copy properties</source>
+        <translation>Копировать свойства</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="324"/>
+        <source>Get background color</source>
+        <translation>Взять цвет фона</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="326"/>
+        <source>Get foreground color</source>
+        <translation>Взять цвет текста</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="328"/>
+        <source>Zoom in</source>
+        <translation>Увеличить</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="329"/>
+        <source>Zoom out</source>
+        <translation>Уменьшить</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="330"/>
+        <source>100%</source>
+        <translation>Масштаб 100%</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="331"/>
+        <source>Show elements order</source>
+        <translation>Показать порядок элементов</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="332"/>
+        <source>Grid</source>
+        <translation>Сетка</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="333"/>
+        <source>Load splash image</source>
+        <translation>Загрузить заставку</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="335"/>
+        <source>Load animated GIF</source>
+        <translation>Загрузить анимированный GIF</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="336"/>
+        <source>Clear animated GIF</source>
+        <translation>Убрать анимированный GIF</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="337"/>
+        <source>Load power screen image</source>
+        <translation>Загрузить изображение экрана питания</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="338"/>
+        <source>Delete Power fail DRO</source>
+        <translation>Удалить индикатор экрана сбоя питания</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="340"/>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="341"/>
+        <source>RGB calculator</source>
+        <translation>Калькулятор RGB</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="344"/>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="347"/>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="1102"/>
         <source>Screen designer for Tarvolt RU</source>
         <translation>Дизайнер экранов для Tarvolt RU</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="1110"/>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="1111"/>
+        <location filename="../src/ui/umain.cpp" line="1122"/>
+        <source>Work screen</source>
+        <translation>Рабочий экран</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="1112"/>
+        <location filename="../src/ui/umain.cpp" line="1123"/>
+        <source>Splash screen</source>
+        <translation>Заставка</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="1113"/>
+        <source>Power screen</source>
+        <translation>Экран питания</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="1114"/>
+        <source>View</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="1115"/>
+        <location filename="../src/ui/umain.cpp" line="1116"/>
+        <source>Tools</source>
+        <translation>Сервис</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="1117"/>
+        <source>Properties</source>
+        <translation>Свойства</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="1120"/>
+        <location filename="../src/ui/umain.cpp" line="1121"/>
+        <source>Time colors</source>
+        <translation>Цвета часов</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="1124"/>
+        <source>Power fail screen</source>
+        <translation>Экран сбоя питания</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="1125"/>
+        <source>Frames of animated image</source>
+        <translation>Кадры анимации</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="1127"/>
+        <source>Delete item</source>
+        <translation>Удалить кадр</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="1129"/>
+        <source>Generate: %v / %m</source>
+        <translation>Формирование: %v / %m</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain_commands.cpp" line="33"/>
+        <source>Animated GIF</source>
+        <translation>Анимированный GIF</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain_commands.cpp" line="33"/>
+        <source>GIF (*.gif)</source>
+        <translation>GIF (*.gif)</translation>
+    </message>
+</context>
+<context>
+    <name>TPalette</name>
+    <message>
+        <location filename="../src/ui/palette.cpp" line="158"/>
+        <source>DRO</source>
+        <translation>Цифровой индикатор</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/palette.cpp" line="159"/>
+        <source>Progress bar</source>
+        <translation>Шкала</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/palette.cpp" line="160"/>
+        <source>Any text</source>
+        <translation>Произвольный текст</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/palette.cpp" line="161"/>
+        <source>Image</source>
+        <translation>Изображение</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/palette.cpp" line="162"/>
+        <source>Shape</source>
+        <translation>Фигура</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/palette.cpp" line="164"/>
+        <source> DRO </source>
+        <translation> DRO </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/palette.cpp" line="165"/>
+        <source>LED</source>
+        <translation>Светодиод</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/palette.cpp" line="166"/>
+        <source>BAR</source>
+        <translation>Шкала</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/palette.cpp" line="167"/>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/palette.cpp" line="168"/>
+        <source> Status </source>
+        <translation> Статус </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/palette.cpp" line="169"/>
+        <source> Text</source>
+        <translation> Текст</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/palette.cpp" line="170"/>
+        <source>Free:</source>
+        <translation>Свободно:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/palette.cpp" line="171"/>
+        <source>Layout</source>
+        <translation>Ориентация</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/palette.cpp" line="172"/>
+        <source>Portrait</source>
+        <translation>Книжная</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/palette.cpp" line="173"/>
+        <source>Landscape</source>
+        <translation>Альбомная</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/palette.cpp" line="174"/>
+        <source>GIF speed</source>
+        <translation>Скорость GIF</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/palette.cpp" line="175"/>
+        <source>ms</source>
+        <translation>мс</translation>
+    </message>
+</context>
+<context>
+    <name>TPanelLink</name>
+    <message>
+        <location filename="../src/device/panellink.cpp" line="12"/>
+        <source>no device</source>
+        <translation>нет устройства</translation>
+    </message>
+    <message>
+        <location filename="../src/device/panellink.cpp" line="16"/>
+        <source>no answer from the panel</source>
+        <translation>панель не отвечает</translation>
+    </message>
+    <message>
+        <location filename="../src/device/panellink.cpp" line="20"/>
+        <source>no answer from the panel: it was unplugged</source>
+        <translation>панель не отвечает: она отключена</translation>
+    </message>
+    <message>
+        <location filename="../src/device/panellink.cpp" line="24"/>
+        <source>Busy: another command is still running</source>
+        <translation>Занято: ещё выполняется другая команда</translation>
+    </message>
+    <message>
+        <location filename="../src/device/panellink.cpp" line="139"/>
+        <source>There is no panel to send to (%1)</source>
+        <translation>Нет панели для отправки (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/device/panellink.cpp" line="159"/>
+        <source>the command has ended: %1</source>
+        <translation>команда прервана: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/device/panellink.cpp" line="169"/>
+        <source>The panel&apos;s output report of %1 bytes is not supported (%2 to %3 bytes)</source>
+        <translation>Выходной отчёт панели длиной %1 байт не поддерживается (допустимо от %2 до %3 байт)</translation>
     </message>
 </context>
 <context>
@@ -405,6 +1190,14 @@
     </message>
 </context>
 <context>
+    <name>TScreenView</name>
+    <message>
+        <location filename="../src/model/tlcd.cpp" line="101"/>
+        <source>Shift status</source>
+        <translation>Состояние Shift</translation>
+    </message>
+</context>
+<context>
     <name>TSetForm</name>
     <message>
         <location filename="../src/dialogs/usettings.cpp" line="66"/>
@@ -430,6 +1223,34 @@
         <location filename="../src/dialogs/usettings.cpp" line="70"/>
         <source>Lang</source>
         <translation>Язык</translation>
+    </message>
+</context>
+<context>
+    <name>TTimeGroup</name>
+    <message>
+        <location filename="../src/ui/timegroup.cpp" line="45"/>
+        <source> Time </source>
+        <translation> Время </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/timegroup.cpp" line="46"/>
+        <source>Show</source>
+        <translation>Показать</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/timegroup.cpp" line="47"/>
+        <source>Transp.</source>
+        <translation>Прозр.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/timegroup.cpp" line="48"/>
+        <source>W</source>
+        <translation>Ш</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/timegroup.cpp" line="49"/>
+        <source>H</source>
+        <translation>В</translation>
     </message>
 </context>
 </TS>

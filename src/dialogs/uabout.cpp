@@ -1,6 +1,7 @@
 #include "dialogs/uabout.h"
 
 #include <QDesktopServices>
+#include <QEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -33,14 +34,13 @@ void TLinkLine::mouseReleaseEvent(QMouseEvent* event)
 TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutForm"));
-    setWindowTitle(QStringLiteral("About"));
     OpenUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(24, 18, 24, 14);
     column->setSpacing(6);
-    auto title = [this, column](const QString& text, const char* name) {
-        auto* line = new QLabel(text, this);
+    auto title = [this, column](const char* name) {
+        auto* line = new QLabel(this);
         line->setObjectName(QString::fromLatin1(name));
         line->setAlignment(Qt::AlignCenter);
         QFont f = line->font();
@@ -50,19 +50,20 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent)
         pal.setColor(QPalette::WindowText, QColor(0x00, 0x80, 0x00));
         line->setPalette(pal);
         column->addWidget(line);
+        return line;
     };
-    title(QStringLiteral("Programm"), "Label1");
-    title(QStringLiteral("\"Screen designer for Tarvolt RU\""), "Label2");
-    title(QStringLiteral("developed for design LCD CNC control panel"), "Label3");
+    lbProgram_ = title("Label1");
+    lbTitle_ = title("Label2");
+    lbPurpose_ = title("Label3");
     column->addSpacing(10);
 
     lbProduct = new TLinkLine(ProductUrl.toString(), ProductUrl, this);
     lbProduct->setObjectName(QStringLiteral("lbProduct"));
     column->addWidget(lbProduct);
-    auto* credit = new QLabel(QStringLiteral("Thanks to everyone who tried it on a real panel"), this);
-    credit->setObjectName(QStringLiteral("lbCredit"));
-    credit->setAlignment(Qt::AlignCenter);
-    column->addWidget(credit);
+    lbCredit_ = new QLabel(this);
+    lbCredit_->setObjectName(QStringLiteral("lbCredit"));
+    lbCredit_->setAlignment(Qt::AlignCenter);
+    column->addWidget(lbCredit_);
     lbMaker = new TLinkLine(MakerUrl.toString(), MakerUrl, this);
     lbMaker->setObjectName(QStringLiteral("lbMaker"));
     column->addWidget(lbMaker);
@@ -73,9 +74,27 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent)
         });
 
     column->addSpacing(8);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    column->addWidget(ok, 0, Qt::AlignHCenter);
-    setFixedSize(sizeHint());
+    btOK_ = new QPushButton(this);
+    btOK_->setDefault(true);
+    connect(btOK_, &QPushButton::clicked, this, &QDialog::accept);
+    column->addWidget(btOK_, 0, Qt::AlignHCenter);
+    column->setSizeConstraint(QLayout::SetFixedSize);
+    Retranslate();
+}
+
+void TAboutForm::Retranslate()
+{
+    setWindowTitle(tr("About"));
+    lbProgram_->setText(tr("Programm"));
+    lbTitle_->setText(QStringLiteral("\"%1\"").arg(tr("Screen designer for Tarvolt RU")));
+    lbPurpose_->setText(tr("developed for design LCD CNC control panel"));
+    lbCredit_->setText(tr("Thanks to everyone who tried it on a real panel"));
+    btOK_->setText(tr("OK"));
+}
+
+void TAboutForm::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    QDialog::changeEvent(event);
 }

@@ -40,4 +40,13 @@ class TAboutForm : public QDialog
 
     static const QUrl ProductUrl;
     static const QUrl MakerUrl;
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void Retranslate();
+
+    QLabel *lbProgram_, *lbTitle_, *lbPurpose_, *lbCredit_;
+    class QPushButton* btOK_;
 };

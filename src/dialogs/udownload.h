@@ -56,8 +56,8 @@ class TDownloadForm : public QDialog
     void changeEvent(QEvent* event) override;
 
   private:
-    // The window's texts in the active interface language. The device line, the log and the
-    // warnings are the program's own messages and keep the language they were worded in.
+    // The window's texts in the active interface language, the device line included. Log lines and
+    // warnings keep the language they were worded in.
     void Retranslate();
     QWidget* MakeFilesPage();
     QWidget* MakeToolsPage();

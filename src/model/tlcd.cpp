@@ -1,8 +1,8 @@
 #include "model/tlcd.h"
 
-#include <algorithm>
-
 #include "model/tlcdlist.h"
+
+#include <algorithm>
 
 TLCD::TLCD(QObject* owner) : QObject(owner)
 {
@@ -97,7 +97,8 @@ TElement* TLCD::AddElement(quint8 kind, int x, int y)
         e->Width = 15;
         e->Height = 15;
         e->BackColor = 0x80FF80;
-        e->Hint = QStringLiteral("Shift status");
+        // Kept in English; the view shows it translated.
+        e->Hint = QString::fromLatin1(QT_TRANSLATE_NOOP("TScreenView", "Shift status"));
         break;
     case ekStatus:
         e->BackColor = 0x0000FF;

@@ -221,7 +221,7 @@ bool TScreenView::event(QEvent* event)
         auto* help = static_cast<QHelpEvent*>(event);
         TElement* e = ElementAt(*screen_, help->pos());
         if (e && !e->Hint.isEmpty())
-            QToolTip::showText(help->globalPos(), e->Hint, this);
+            QToolTip::showText(help->globalPos(), tr(e->Hint.toUtf8().constData()), this);
         else
             QToolTip::hideText();
         return true;

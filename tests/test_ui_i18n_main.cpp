@@ -1,0 +1,290 @@
+// The main window and the language files: the list of languages, the language at start-up and at the
+// first show, switching from the settings dialog (every window follows, hidden ones too), and the
+// program's own messages in both languages.
+
+#include "dialogs/uabout.h"
+#include "dialogs/udownload.h"
+#include "dialogs/usettings.h"
+#include "i18n_texts.h"
+#include "model/elementkind.h"
+#include "project/codepage.h"
+#include "project/lcdfile.h"
+#include "test_ui_window.h"
+#include "ui/localization.h"
+#include "ui/palette.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+using i18n::Ru;
+
+class WindowLanguage : public WindowTest
+{
+  protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        languageFolders = QStringList{QStringLiteral(TARVOLT_BIN_DIR)};
+    }
+    void TearDown() override
+    {
+        WindowTest::TearDown();
+        TLocalization::Instance().SetActive(BuiltInLanguageId);
+        Deliver();
+    }
+
+    // Qt posts the language change to every window; the test delivers it as the event loop would.
+    static void Deliver()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        Settle();
+    }
+
+    void WriteIni(const QString& key, const QVariant& value)
+    {
+        QSettings ini(dir.filePath(QStringLiteral("designer.ini")), QSettings::IniFormat);
+        ini.setValue(key, value);
+    }
+    QVariant IniValue(const QString& key) const
+    {
+        QSettings ini(dir.filePath(QStringLiteral("designer.ini")), QSettings::IniFormat);
+        return ini.value(key);
+    }
+
+    // The user picks an entry of the settings dialog's "Lang" list.
+    void Choose(int index)
+    {
+        QComboBox* list = form->SetForm()->cbLanguage;
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+        Deliver();
+    }
+
+    QStringList PageCaptions() const
+    {
+        QStringList captions;
+        auto* pages = Find<QTabWidget>("PGscreen");
+        for (int i = 0; i < pages->count(); ++i)
+            captions << pages->tabText(i);
+        return captions;
+    }
+};
+
+TEST_F(WindowLanguage, RussianIsActiveUntilTheFirstShowAppliesTheSavedEntry)
+{
+    TMForm& f = Make();
+    QComboBox* list = f.SetForm()->cbLanguage;
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->itemText(0), QString("English"));
+    EXPECT_EQ(list->itemText(1), QString("Russian"));
+    EXPECT_EQ(list->currentIndex(), 0); // no "Language" yet: entry 0
+
+    // Start-up makes Russian active; nothing is written before the show.
+    EXPECT_EQ(TLocalization::Instance().ActiveId(), RussianLanguageId);
+    EXPECT_EQ(f.windowTitle(), Ru("Дизайнер экранов для Tarvolt RU"));
+    EXPECT_FALSE(IniValue("Settings/Language").isValid());
+
+    f.show();
+    Deliver();
+    EXPECT_EQ(TLocalization::Instance().ActiveId(), BuiltInLanguageId);
+    EXPECT_EQ(f.windowTitle(), QString("Screen designer for Tarvolt RU"));
+    EXPECT_EQ(PageCaptions(), QStringList{"Screen 0"});
+    EXPECT_EQ(IniValue("Settings/Language").toString(), QString("0"));
+}
+
+TEST_F(WindowLanguage, SavedEntriesAtStartUp)
+{
+    struct Case
+    {
+        const char* saved;
+        int selected;    // at start-up
+        quint32 shownId; // after the first show
+        const char* caption;
+        const char* written;
+    };
+    const Case cases[] = {
+        {"1", 1, RussianLanguageId, "Экран 0", "1"},
+        {"7", -1, BuiltInLanguageId, "Screen 0", "0"}, // names no entry: nothing selected, 0 applied
+        {"-3", -1, BuiltInLanguageId, "Screen 0", "0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.saved);
+        WriteIni(QStringLiteral("Settings/Language"), QString::fromLatin1(c.saved));
+        TMForm& f = Make();
+        EXPECT_EQ(f.SetForm()->cbLanguage->currentIndex(), c.selected);
+        f.show();
+        Deliver();
+        EXPECT_EQ(TLocalization::Instance().ActiveId(), c.shownId);
+        EXPECT_EQ(PageCaptions(), QStringList{Ru(c.caption)});
+        EXPECT_EQ(IniValue("Settings/Language").toString(), QString::fromLatin1(c.written));
+        form.reset();
+    }
+}
+
+TEST_F(WindowLanguage, WithoutLanguageFilesOnlyEnglish)
+{
+    QTemporaryDir empty;
+    ASSERT_TRUE(empty.isValid());
+    testutil::WriteAll(empty.filePath("junk.lng"), "not a translation");
+    languageFolders = QStringList{empty.path()};
+    WriteIni(QStringLiteral("Settings/Language"), 1);
+    TMForm& f = Make();
+    EXPECT_EQ(f.SetForm()->cbLanguage->count(), 1);
+    EXPECT_EQ(f.SetForm()->cbLanguage->itemText(0), QString("English"));
+    EXPECT_EQ(f.SetForm()->cbLanguage->currentIndex(), -1);
+    EXPECT_EQ(TLocalization::Instance().ActiveId(), BuiltInLanguageId);
+    EXPECT_EQ(f.windowTitle(), QString("Screen designer for Tarvolt RU"));
+    f.show();
+    Deliver();
+    EXPECT_EQ(f.acGenerate->text(), QString("Generate"));
+    EXPECT_EQ(IniValue("Settings/Language").toString(), QString("0"));
+}
+
+// The window in English and in Russian: a sample of texts from every part of it, and nothing English
+// left anywhere in it or in the windows it owns (shown or not).
+TEST_F(WindowLanguage, SwitchingRetranslatesEveryWindow)
+{
+    TMForm& f = Make();
+    f.show();
+    Deliver();
+    f.AddScreenPage(true);
+    const QStringList english = i18n::Texts(f, i18n::TColourBoxes::Include);
+
+    const std::pair<QString, QString> samples[] = {
+        {"Screen designer for Tarvolt RU", Ru("Дизайнер экранов для Tarvolt RU")},
+        {"File", Ru("Файл")},
+        {"Splash screen", Ru("Заставка")},
+        {"Generate", Ru("Сформировать")},
+        {"Move screen left", Ru("Сдвинуть экран влево")},
+        {"Delete Power fail DRO", Ru("Удалить индикатор экрана сбоя питания")},
+        {"To front", Ru("На передний план")},
+        {"Time colors", Ru("Цвета часов")},
+        {"Free:", Ru("Свободно:")},
+        {"Progress bar", Ru("Шкала")},
+        {"Landscape", Ru("Альбомная")},
+        {" Time ", Ru(" Время ")},
+        {"Transp.", Ru("Прозр.")},
+        {"Olive green", Ru("Оливковый")},
+        {"Button face", Ru("Поверхность кнопки")},
+        {"Custom...", Ru("Выбрать...")},
+        {"Frames of animated image", Ru("Кадры анимации")},
+        {"Delete item", Ru("Удалить кадр")},
+        {"Write selected", Ru("Записать выбранные")},
+        {"developed for design LCD CNC control panel",
+         Ru("разработано для проектирования экранов ЧПУ-пульта")},
+        {"Screen 1", Ru("Экран 1")},
+    };
+    for (const auto& [en, ru] : samples)
+        EXPECT_TRUE(english.contains(en)) << en.toStdString();
+
+    Choose(1);
+    EXPECT_EQ(TLocalization::Instance().ActiveId(), RussianLanguageId);
+    EXPECT_EQ(IniValue("Settings/Language").toString(), QString("1"));
+    EXPECT_EQ(PageCaptions(), (QStringList{Ru("Экран 0"), Ru("Экран 1")}));
+    const QStringList russian = i18n::Texts(f, i18n::TColourBoxes::Include);
+    for (const auto& [en, ru] : samples)
+        EXPECT_TRUE(russian.contains(ru)) << ru.toStdString();
+    // A key's name, the readout's sample, the languages' names and web addresses are the same in
+    // every language.
+    const QStringList same{QStringLiteral("Shift"),           QStringLiteral(" DRO "),
+                           QStringLiteral("English"),         QStringLiteral("Russian"),
+                           TAboutForm::ProductUrl.toString(), TAboutForm::MakerUrl.toString()};
+    for (const QString& text : english)
+        if (!i18n::LanguageNeutral(text) && !same.contains(text)) {
+            EXPECT_FALSE(russian.contains(text)) << "still English: " << text.toStdString();
+        }
+    // The element a page change or a new page captions is captioned in the language too.
+    f.AddScreenPage(true);
+    EXPECT_EQ(PageCaptions().last(), Ru("Экран 2"));
+    f.DeleteScreenPage();
+
+    Choose(0);
+    EXPECT_EQ(IniValue("Settings/Language").toString(), QString("0"));
+    EXPECT_EQ(i18n::Texts(f, i18n::TColourBoxes::Include), english);
+}
+
+// The program's own messages follow the language the user chose.
+TEST_F(WindowLanguage, MessagesFollowTheChosenLanguage)
+{
+    struct Case
+    {
+        int entry;
+        const char* untitledGenerate; // caption: text
+        const char* prepared;
+        const char* outside;
+        const char* missing; // %1 = file
+        const char* noFolder;
+        const char* logDone;
+        const char* notSaved;
+    };
+    const Case cases[] = {
+        {0, "Warning: Save you project before generate", "Files for SD-card prepared. Open folder ?",
+         "Program found a elements outside the screen. Programm set it coordinates to 0;0",
+         "File %1 not found. Fintd it ?", "Please select a directory with downloading files", "Done",
+         "Project not saved. Save ?"},
+        {1, "Внимание: Необходимо сохранить проект", "Файлы для SD-карты подготовлены. Открыть папку?",
+         "Найдены элементы за границами экрана.\r\nЭти элементы получили кординаты 0;0",
+         "Файл %1 не найден. Задать вручную ?", "Выберите папку с загружаемыми файлами", "Готово",
+         "Проект не сохранен. Сохранить?"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entry);
+        QFile::remove(dir.filePath(QStringLiteral("designer.ini"))); // no project reopened
+        questions.clear();
+        warnings.clear();
+        infos.clear();
+        TMForm& f = Make();
+        f.show();
+        Deliver();
+        Choose(c.entry);
+
+        f.acGenerate->trigger();
+        EXPECT_EQ(warnings, QStringList{Ru(c.untitledGenerate)});
+
+        // A project with an element off the screen and a picture that has gone.
+        const QString picture = dir.filePath(QStringLiteral("gone.bmp"));
+        ASSERT_TRUE(testutil::SolidImage(4, 4, qRgb(0, 0, 255)).save(picture, "BMP"));
+        f.ActiveScreen()->AddElement(ekText, 300, 10);
+        f.ActiveScreen()->AddElement(ekImage, 10, 10)->SetText(ToCodePage(picture));
+        const QString project = dir.filePath(QStringLiteral("lang.lcd"));
+        SaveProject(project, f.List(), f.PowerFail(), f.GatherSplash());
+        ASSERT_TRUE(QFile::remove(picture));
+        warnings.clear();
+        ASSERT_TRUE(f.OpenProjectFile(project));
+        EXPECT_EQ(questions, QStringList{Ru(c.missing).arg(QDir::toNativeSeparators(picture))});
+        EXPECT_EQ(warnings, QStringList{Ru(c.outside)});
+
+        f.acGenerate->trigger();
+        EXPECT_EQ(infos, QStringList{Ru(c.prepared)});
+
+        QStringList messages, log;
+        downloadShown = [&](TDownloadForm& w) {
+            w.SetMessageHandler([&](const QString& text) { messages << text; });
+            w.SetDownloadFolder(QString());
+            QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("btStart")), Qt::LeftButton);
+            w.SetDownloadFolder(dir.filePath(QStringLiteral("lang")));
+            QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("btStart")), Qt::LeftButton);
+            auto* lines = w.findChild<QListWidget*>(QStringLiteral("LB"));
+            for (int i = 0; i < lines->count(); ++i)
+                log << lines->item(i)->text();
+        };
+        f.acDownload->trigger();
+        EXPECT_EQ(messages, QStringList{Ru(c.noFolder)});
+        ASSERT_FALSE(log.isEmpty());
+        EXPECT_EQ(log.last(), Ru(c.logDone));
+
+        questions.clear();
+        f.ActiveScreen()->SetModified(true);
+        f.List().SetModified(true);
+        f.Shutdown();
+        EXPECT_EQ(questions, QStringList{Ru(c.notSaved)});
+        form.reset();
+    }
+}
+
+} // namespace
