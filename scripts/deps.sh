@@ -7,6 +7,7 @@ build_pkgs=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
   libjpeg62-turbo-dev libgif-dev libhidapi-dev
+  qt6-translations-l10n
 )
 test_pkgs=(
   libgtest-dev libgmock-dev libbenchmark-dev

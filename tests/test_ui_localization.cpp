@@ -45,8 +45,11 @@ TEST(Localization, TheRussianFileMakesItsIdActive)
     EXPECT_EQ(l.ActiveId(), 1049u);
     EXPECT_EQ(QCoreApplication::translate("TMForm", "Screen designer for Tarvolt RU"),
               QString::fromUtf8("Дизайнер экранов для Tarvolt RU"));
+    // Qt's own texts (message box buttons here) come along.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString::fromUtf8("&Да"));
     l.SetActive(1033);
     EXPECT_EQ(l.ActiveId(), 1033u);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("&Yes"));
     EXPECT_EQ(QCoreApplication::translate("TMForm", "Screen designer for Tarvolt RU"),
               QString("Screen designer for Tarvolt RU"));
     EXPECT_EQ(changed.count(), 2);

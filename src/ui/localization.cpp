@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -66,8 +67,10 @@ TLocalization::TLocalization(QObject* parent) : QObject(parent)
 
 TLocalization::~TLocalization()
 {
-    if (translator_ && QCoreApplication::instance())
-        QCoreApplication::removeTranslator(translator_.get());
+    if (QCoreApplication::instance())
+        for (auto* t : {&translator_, &qtTranslator_})
+            if (*t)
+                QCoreApplication::removeTranslator(t->get());
 }
 
 void TLocalization::Scan(const QStringList& folders)
@@ -94,9 +97,11 @@ void TLocalization::Scan(const QStringList& folders)
 
 void TLocalization::SetActive(quint32 id)
 {
-    if (translator_) {
-        QCoreApplication::removeTranslator(translator_.get());
-        translator_.reset();
+    for (auto* t : {&translator_, &qtTranslator_}) {
+        if (*t) {
+            QCoreApplication::removeTranslator(t->get());
+            t->reset();
+        }
     }
     active_ = BuiltInLanguageId;
     for (const TLanguage& l : languages_) {
@@ -107,6 +112,14 @@ void TLocalization::SetActive(quint32 id)
             QCoreApplication::installTranslator(translator.get());
             translator_ = std::move(translator);
             active_ = id;
+            // Qt's own texts (message box buttons, file and colour dialogs) in the same language,
+            // when the system has them.
+            auto qt = std::make_unique<QTranslator>();
+            if (qt->load(QLocale(LocaleNameForId(id)), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                QCoreApplication::installTranslator(qt.get());
+                qtTranslator_ = std::move(qt);
+            }
             break;
         }
     }

@@ -60,4 +60,5 @@ private:
     QList<TLanguage> languages_;
     quint32 active_ = BuiltInLanguageId;
     std::unique_ptr<QTranslator> translator_;
+    std::unique_ptr<QTranslator> qtTranslator_;
 };
