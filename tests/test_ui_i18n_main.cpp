@@ -221,16 +221,19 @@ TEST_F(WindowLanguage, MessagesFollowTheChosenLanguage)
         const char* noFolder;
         const char* logDone;
         const char* notSaved;
+        const char* damaged; // %1 = file
     };
     const Case cases[] = {
         {0, "Warning: Save you project before generate", "Files for SD-card prepared. Open folder ?",
          "Program found a elements outside the screen. Programm set it coordinates to 0;0",
          "File %1 not found. Fintd it ?", "Please select a directory with downloading files", "Done",
-         "Project not saved. Save ?"},
+         "Project not saved. Save ?",
+         "The project file \"%1\" is damaged: it ends inside the project header."},
         {1, "Внимание: Необходимо сохранить проект", "Файлы для SD-карты подготовлены. Открыть папку?",
          "Найдены элементы за границами экрана.\r\nЭти элементы получили кординаты 0;0",
          "Файл %1 не найден. Задать вручную ?", "Выберите папку с загружаемыми файлами", "Готово",
-         "Проект не сохранен. Сохранить?"},
+         "Проект не сохранен. Сохранить?",
+         "Файл проекта «%1» повреждён: файл обрывается внутри заголовка проекта."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.entry);
@@ -261,6 +264,12 @@ TEST_F(WindowLanguage, MessagesFollowTheChosenLanguage)
 
         f.acGenerate->trigger();
         EXPECT_EQ(infos, QStringList{Ru(c.prepared)});
+
+        const QString damaged = dir.filePath(QStringLiteral("short.lcd"));
+        testutil::WriteAll(damaged, "LCD");
+        errors.clear();
+        EXPECT_FALSE(f.OpenProjectFile(damaged));
+        EXPECT_EQ(errors, QStringList{Ru(c.damaged).arg(QDir::toNativeSeparators(damaged))});
 
         QStringList messages, log;
         downloadShown = [&](TDownloadForm& w) {

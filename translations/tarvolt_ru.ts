@@ -807,87 +807,87 @@
 <context>
     <name>TPalette</name>
     <message>
-        <location filename="../src/ui/palette.cpp" line="158"/>
+        <location filename="../src/ui/palette.cpp" line="160"/>
         <source>DRO</source>
         <translation>Цифровой индикатор</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="159"/>
+        <location filename="../src/ui/palette.cpp" line="161"/>
         <source>Progress bar</source>
         <translation>Шкала</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="160"/>
+        <location filename="../src/ui/palette.cpp" line="162"/>
         <source>Any text</source>
         <translation>Произвольный текст</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="161"/>
+        <location filename="../src/ui/palette.cpp" line="163"/>
         <source>Image</source>
         <translation>Изображение</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="162"/>
+        <location filename="../src/ui/palette.cpp" line="164"/>
         <source>Shape</source>
         <translation>Фигура</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="164"/>
+        <location filename="../src/ui/palette.cpp" line="166"/>
         <source> DRO </source>
         <translation> DRO </translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="165"/>
+        <location filename="../src/ui/palette.cpp" line="167"/>
         <source>LED</source>
         <translation>Светодиод</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="166"/>
+        <location filename="../src/ui/palette.cpp" line="168"/>
         <source>BAR</source>
         <translation>Шкала</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="167"/>
+        <location filename="../src/ui/palette.cpp" line="169"/>
         <source>Shift</source>
         <translation>Shift</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="168"/>
+        <location filename="../src/ui/palette.cpp" line="170"/>
         <source> Status </source>
         <translation> Статус </translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="169"/>
+        <location filename="../src/ui/palette.cpp" line="171"/>
         <source> Text</source>
         <translation> Текст</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="170"/>
+        <location filename="../src/ui/palette.cpp" line="172"/>
         <source>Free:</source>
         <translation>Свободно:</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="171"/>
+        <location filename="../src/ui/palette.cpp" line="173"/>
         <source>Layout</source>
         <translation>Ориентация</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="172"/>
+        <location filename="../src/ui/palette.cpp" line="174"/>
         <source>Portrait</source>
         <translation>Книжная</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="173"/>
+        <location filename="../src/ui/palette.cpp" line="175"/>
         <source>Landscape</source>
         <translation>Альбомная</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="174"/>
+        <location filename="../src/ui/palette.cpp" line="176"/>
         <source>GIF speed</source>
         <translation>Скорость GIF</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="175"/>
+        <location filename="../src/ui/palette.cpp" line="177"/>
         <source>ms</source>
         <translation>мс</translation>
     </message>
@@ -1251,6 +1251,241 @@
         <location filename="../src/ui/timegroup.cpp" line="49"/>
         <source>H</source>
         <translation>В</translation>
+    </message>
+</context>
+<context>
+    <name>lcdfile</name>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="39"/>
+        <source>format</source>
+        <translation>формат</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="40"/>
+        <source>text</source>
+        <translation>текст</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="41"/>
+        <source>red picture file</source>
+        <translation>файл красного изображения</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="42"/>
+        <source>yellow picture file</source>
+        <translation>файл жёлтого изображения</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="43"/>
+        <source>green picture file</source>
+        <translation>файл зелёного изображения</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="44"/>
+        <source>background picture file</source>
+        <translation>файл фонового изображения</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="45"/>
+        <source>font name</source>
+        <translation>имя шрифта</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="54"/>
+        <source>The project file &quot;%1&quot; is damaged: %2.</source>
+        <translation>Файл проекта «%1» повреждён: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="59"/>
+        <source>work screen %1</source>
+        <translation>рабочий экран %1</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="60"/>
+        <source>the power-fail screen</source>
+        <translation>экран сбоя питания</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="68"/>
+        <source>it ends inside the header of %1</source>
+        <translation>файл обрывается внутри заголовка (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="73"/>
+        <source>%1 announces %2 elements but the file holds only %3</source>
+        <translation>%1: объявлено элементов: %2, а в файле только %3</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="83"/>
+        <source>the %1 of element %2 on %3 is longer than its field</source>
+        <translation>%3, элемент %2: %1 длиннее своего поля</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="227"/>
+        <source>A screen holds %1 elements; a project file can keep at most %2.</source>
+        <translation>На экране %1 элементов; файл проекта вмещает не более %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="285"/>
+        <source>Cannot write the project: %1</source>
+        <translation>Не удаётся записать проект: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="297"/>
+        <source>screen block</source>
+        <translation>блок экрана</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="305"/>
+        <source>unexpected bytes after the block</source>
+        <translation>после блока лишние байты</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="312"/>
+        <source>A project needs at least one work screen.</source>
+        <translation>В проекте должен быть хотя бы один рабочий экран.</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="314"/>
+        <source>The project has %1 work screens; a project file can keep at most %2.</source>
+        <translation>В проекте %1 рабочих экранов; файл проекта вмещает не более %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="347"/>
+        <source>Cannot save the project to &quot;%1&quot;: %2</source>
+        <translation>Не удаётся сохранить проект в «%1»: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="357"/>
+        <source>it ends inside the project header</source>
+        <translation>файл обрывается внутри заголовка проекта</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="360"/>
+        <source>it holds no work screen</source>
+        <translation>в нём нет ни одного рабочего экрана</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="366"/>
+        <source>%1 unexpected bytes follow the power-fail screen</source>
+        <translation>после экрана сбоя питания лишние байты: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="437"/>
+        <source>Cannot open the project &quot;%1&quot;: %2</source>
+        <translation>Не удаётся открыть проект «%1»: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="441"/>
+        <source>it is larger than any project can be</source>
+        <translation>он больше, чем может быть любой проект</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="444"/>
+        <source>Cannot read the project &quot;%1&quot;: %2</source>
+        <translation>Не удаётся прочитать проект «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>output</name>
+    <message>
+        <location filename="../src/output/animation.cpp" line="43"/>
+        <source>Cannot decode GIF file &quot;%1&quot;. %2</source>
+        <translation>Не удаётся декодировать GIF-файл «%1». %2</translation>
+    </message>
+    <message>
+        <location filename="../src/output/animation.cpp" line="49"/>
+        <source>GIF error %1</source>
+        <translation>Ошибка GIF %1</translation>
+    </message>
+    <message>
+        <location filename="../src/output/animation.cpp" line="109"/>
+        <source>Its logical screen is empty (%1 x %2).</source>
+        <translation>Его логический экран пуст (%1 x %2).</translation>
+    </message>
+    <message>
+        <location filename="../src/output/animation.cpp" line="112"/>
+        <source>Its logical screen of %1 x %2 is larger than %3 x %3.</source>
+        <translation>Его логический экран %1 x %2 больше, чем %3 x %3.</translation>
+    </message>
+    <message>
+        <location filename="../src/output/animation.cpp" line="147"/>
+        <source>It holds more than %1 frames.</source>
+        <translation>В нём больше %1 кадров.</translation>
+    </message>
+    <message>
+        <location filename="../src/output/animation.cpp" line="153"/>
+        <source>Frame %1 is empty.</source>
+        <translation>Кадр %1 пуст.</translation>
+    </message>
+    <message>
+        <location filename="../src/output/animation.cpp" line="155"/>
+        <source>Frame %1 (%2 x %3 at %4, %5) does not lie within the logical screen of %6 x %7.</source>
+        <translation>Кадр %1 (%2 x %3 в точке %4, %5) выходит за логический экран %6 x %7.</translation>
+    </message>
+    <message>
+        <location filename="../src/output/animation.cpp" line="167"/>
+        <source>Frame %1 has no colour map.</source>
+        <translation>У кадра %1 нет палитры.</translation>
+    </message>
+    <message>
+        <location filename="../src/output/animation.cpp" line="181"/>
+        <source>Frame %1 uses colour %2, beyond its colour map of %3 colours.</source>
+        <translation>Кадр %1 использует цвет %2 за пределами своей палитры из %3 цветов.</translation>
+    </message>
+    <message>
+        <location filename="../src/output/animation.cpp" line="196"/>
+        <source>It holds no frame.</source>
+        <translation>В нём нет ни одного кадра.</translation>
+    </message>
+    <message>
+        <location filename="../src/output/animation.cpp" line="369"/>
+        <source>The animation (%1 x %2 at %3, %4) does not lie within the splash screen of %5 x %6.</source>
+        <translation>Анимация (%1 x %2 в точке %3, %4) выходит за экран заставки %5 x %6.</translation>
+    </message>
+    <message>
+        <location filename="../src/output/animation.cpp" line="392"/>
+        <location filename="../src/output/screenfiles.cpp" line="25"/>
+        <location filename="../src/output/splash.cpp" line="313"/>
+        <location filename="../src/output/urgb.cpp" line="342"/>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Не удаётся создать файл «%1». %2</translation>
+    </message>
+    <message>
+        <location filename="../src/output/generate.cpp" line="68"/>
+        <source>The project has no work screen.</source>
+        <translation>В проекте нет ни одного рабочего экрана.</translation>
+    </message>
+    <message>
+        <location filename="../src/output/urgb.cpp" line="30"/>
+        <source>Picture is too large: %1 x %2 pixels (at most %3 pixels)</source>
+        <translation>Изображение слишком велико: %1 x %2 пикселей (не более %3 пикселей)</translation>
+    </message>
+    <message>
+        <location filename="../src/output/urgb.cpp" line="152"/>
+        <source>Not enough memory for a %1 x %2 picture</source>
+        <translation>Недостаточно памяти для изображения %1 x %2</translation>
+    </message>
+    <message>
+        <location filename="../src/output/urgb.cpp" line="161"/>
+        <source>JPEG file &quot;%1&quot; is too large</source>
+        <translation>JPEG-файл «%1» слишком велик</translation>
+    </message>
+    <message>
+        <location filename="../src/output/urgb.cpp" line="164"/>
+        <location filename="../src/output/urgb.cpp" line="275"/>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Не удаётся открыть файл «%1». %2</translation>
+    </message>
+    <message>
+        <location filename="../src/output/urgb.cpp" line="219"/>
+        <source>JPEG image has an unsupported colour layout</source>
+        <translation>Цветовая схема JPEG-изображения не поддерживается</translation>
+    </message>
+    <message>
+        <location filename="../src/output/urgb.cpp" line="272"/>
+        <source>Bitmap image is not valid</source>
+        <translation>Недопустимое растровое изображение</translation>
     </message>
 </context>
 </TS>

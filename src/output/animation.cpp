@@ -1,5 +1,10 @@
 #include "output/animation.h"
 
+#include "model/terror.h"
+#include "output/splash.h"
+#include "output/urgb.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,10 +13,6 @@
 #include <algorithm>
 #include <gif_lib.h>
 #include <memory>
-
-#include "model/terror.h"
-#include "output/splash.h"
-#include "output/urgb.h"
 
 namespace {
 
@@ -38,13 +39,14 @@ int ReadFromFile(GifFileType* gif, GifByteType* buffer, int length)
 
 [[noreturn]] void Refuse(const QString& file, const QString& reason)
 {
-    throw TError(QStringLiteral("Cannot decode GIF file \"%1\". %2").arg(file, reason));
+    throw TError(
+        QCoreApplication::translate("output", "Cannot decode GIF file \"%1\". %2").arg(file, reason));
 }
 
 QString GifMessage(int code)
 {
     const char* text = GifErrorString(code);
-    return text ? QString::fromLatin1(text) : QStringLiteral("GIF error %1").arg(code);
+    return text ? QString::fromLatin1(text) : QCoreApplication::translate("output", "GIF error %1").arg(code);
 }
 
 struct DecodedGif
@@ -102,12 +104,15 @@ DecodedGif DecodeGif(const QString& file)
     const int sw = gif->SWidth;
     const int sh = gif->SHeight;
     if (sw <= 0 || sh <= 0)
-        Refuse(file, QStringLiteral("Its logical screen is empty (%1 x %2).").arg(sw).arg(sh));
+        Refuse(
+            file,
+            QCoreApplication::translate("output", "Its logical screen is empty (%1 x %2).").arg(sw).arg(sh));
     if (sw > MaxAnimationSide || sh > MaxAnimationSide)
-        Refuse(file, QStringLiteral("Its logical screen of %1 x %2 is larger than %3 x %3.")
-                         .arg(sw)
-                         .arg(sh)
-                         .arg(MaxAnimationSide));
+        Refuse(file,
+               QCoreApplication::translate("output", "Its logical screen of %1 x %2 is larger than %3 x %3.")
+                   .arg(sw)
+                   .arg(sh)
+                   .arg(MaxAnimationSide));
 
     DecodedGif out;
     out.Screen = QSize(sw, sh);
@@ -139,15 +144,17 @@ DecodedGif DecodeGif(const QString& file)
 
         const int index = int(out.Frames.size());
         if (index >= MaxAnimationFrames)
-            Refuse(file, QStringLiteral("It holds more than %1 frames.").arg(MaxAnimationFrames));
+            Refuse(file, QCoreApplication::translate("output", "It holds more than %1 frames.")
+                             .arg(MaxAnimationFrames));
         if (DGifGetImageDesc(gif.get()) == GIF_ERROR)
             Refuse(file, GifMessage(gif->Error));
         const GifImageDesc& d = gif->Image;
         if (d.Width <= 0 || d.Height <= 0)
-            Refuse(file, QStringLiteral("Frame %1 is empty.").arg(index));
+            Refuse(file, QCoreApplication::translate("output", "Frame %1 is empty.").arg(index));
         if (d.Left < 0 || d.Top < 0 || qint64(d.Left) + d.Width > sw || qint64(d.Top) + d.Height > sh)
-            Refuse(file, QStringLiteral("Frame %1 (%2 x %3 at %4, %5) does not lie within the logical "
-                                        "screen of %6 x %7.")
+            Refuse(file, QCoreApplication::translate(
+                             "output", "Frame %1 (%2 x %3 at %4, %5) does not lie within the logical "
+                                       "screen of %6 x %7.")
                              .arg(index)
                              .arg(d.Width)
                              .arg(d.Height)
@@ -157,7 +164,7 @@ DecodedGif DecodeGif(const QString& file)
                              .arg(sh));
         const ColorMapObject* map = d.ColorMap ? d.ColorMap : gif->SColorMap;
         if (!map || !map->Colors || map->ColorCount <= 0)
-            Refuse(file, QStringLiteral("Frame %1 has no colour map.").arg(index));
+            Refuse(file, QCoreApplication::translate("output", "Frame %1 has no colour map.").arg(index));
 
         ReadRaster(gif.get(), file, raster);
 
@@ -170,10 +177,12 @@ DecodedGif DecodeGif(const QString& file)
                 if (c == transparent) {
                     line[x] = qRgb(255, 255, 255);
                 } else if (c >= map->ColorCount) {
-                    Refuse(file, QStringLiteral("Frame %1 uses colour %2, beyond its colour map of %3 colours.")
-                                     .arg(index)
-                                     .arg(c)
-                                     .arg(map->ColorCount));
+                    Refuse(file,
+                           QCoreApplication::translate(
+                               "output", "Frame %1 uses colour %2, beyond its colour map of %3 colours.")
+                               .arg(index)
+                               .arg(c)
+                               .arg(map->ColorCount));
                 } else {
                     const GifColorType& rgb = map->Colors[c];
                     line[x] = qRgb(rgb.Red, rgb.Green, rgb.Blue);
@@ -184,7 +193,7 @@ DecodedGif DecodeGif(const QString& file)
         transparent = NO_TRANSPARENT_COLOR;
     }
     if (out.Frames.empty())
-        Refuse(file, QStringLiteral("It holds no frame."));
+        Refuse(file, QCoreApplication::translate("output", "It holds no frame."));
     return out;
 }
 
@@ -318,7 +327,10 @@ bool TAnimation::DeleteFrame(int index)
     return true;
 }
 
-void TAnimation::SetSpeed(int milliseconds) { speed_ = std::clamp(milliseconds, 0, MaxAnimationSpeed); }
+void TAnimation::SetSpeed(int milliseconds)
+{
+    speed_ = std::clamp(milliseconds, 0, MaxAnimationSpeed);
+}
 
 const QImage& TAnimation::PreviewPicture() const
 {
@@ -341,17 +353,22 @@ void TAnimation::Drag(QPoint pressPoint, QPoint mousePoint, QSize screen)
     position_ = DragPosition(position_, pressPoint, mousePoint, PreviewSize(), screen);
 }
 
-void TAnimation::EndDrag() { markModified(); }
+void TAnimation::EndDrag()
+{
+    markModified();
+}
 
 void TAnimation::WriteAnimationFiles(const QString& outputFolder, const TSplash& splash) const
 {
     if (frames_.empty())
         return;
     const QSize screen = splash.ScreenSize();
-    if (position_.x() < 0 || position_.y() < 0 || qint64(position_.x()) + frameSize_.width() > screen.width() ||
+    if (position_.x() < 0 || position_.y() < 0 ||
+        qint64(position_.x()) + frameSize_.width() > screen.width() ||
         qint64(position_.y()) + frameSize_.height() > screen.height())
-        throw TError(QStringLiteral("The animation (%1 x %2 at %3, %4) does not lie within the splash "
-                                    "screen of %5 x %6.")
+        throw TError(QCoreApplication::translate(
+                         "output", "The animation (%1 x %2 at %3, %4) does not lie within the splash "
+                                   "screen of %5 x %6.")
                          .arg(frameSize_.width())
                          .arg(frameSize_.height())
                          .arg(position_.x())
@@ -372,5 +389,6 @@ void TAnimation::WriteAnimationFiles(const QString& outputFolder, const TSplash&
     const QByteArray header = AnimationHeader(FrameCount(), speed_, position_, frameSize_);
     QFile f(headerName);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(header) != header.size() || !f.flush())
-        throw TError(QStringLiteral("Cannot create file \"%1\". %2").arg(headerName, f.errorString()));
+        throw TError(QCoreApplication::translate("output", "Cannot create file \"%1\". %2")
+                         .arg(headerName, f.errorString()));
 }

@@ -1,10 +1,5 @@
 #include "output/generate.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
 #include "model/cformat.h"
 #include "model/terror.h"
 #include "model/tlcdlist.h"
@@ -15,6 +10,11 @@
 #include "output/splash.h"
 #include "output/urgb.h"
 #include "project/bytes.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace {
 

@@ -1,17 +1,17 @@
 #include "output/screenfiles.h"
 
-#include <QBuffer>
-#include <QCoreApplication>
-#include <QDir>
-#include <QImageWriter>
-#include <QSaveFile>
-
 #include "model/cformat.h"
 #include "model/render.h"
 #include "model/terror.h"
 #include "model/tlcd.h"
 #include "output/urgb.h"
 #include "project/bytes.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QImageWriter>
+#include <QSaveFile>
 
 namespace {
 
@@ -22,7 +22,8 @@ constexpr qsizetype rKind = 0, rOrder = 1, rX = 2, rY = 4, rW = 6, rH = 8, rMaxV
 
 QString FileError(const QString& fileName, const QString& reason)
 {
-    return QCoreApplication::translate("output", "Cannot create file \"%1\". %2").arg(QDir::toNativeSeparators(fileName), reason);
+    return QCoreApplication::translate("output", "Cannot create file \"%1\". %2")
+        .arg(QDir::toNativeSeparators(fileName), reason);
 }
 
 void SavePicture16(const QImage& picture, const QString& fileName)

@@ -1,14 +1,15 @@
 #include "output/splash.h"
 
+#include "model/terror.h"
+#include "output/animation.h"
+#include "output/syscolors.h"
+
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPolygon>
 #include <algorithm>
-
-#include "model/terror.h"
-#include "output/animation.h"
-#include "output/syscolors.h"
 
 // --- placement -----------------------------------------------------------------------------------
 
@@ -131,10 +132,9 @@ TColor PixelColor(const QImage& picture, int x, int y)
 // --- TSplash -------------------------------------------------------------------------------------
 
 TSplash::TSplash()
-    : picture_(BuiltInSplashPicture()),
-      fieldPic_{ClockSamplePicture(ClockField::Hours), ClockSamplePicture(ClockField::Minutes)}
-{
-}
+    : picture_(BuiltInSplashPicture()), fieldPic_{ClockSamplePicture(ClockField::Hours),
+                                                  ClockSamplePicture(ClockField::Minutes)}
+{}
 
 void TSplash::markModified()
 {
@@ -199,9 +199,15 @@ void TSplash::SetClockTransparent(bool on)
     }
 }
 
-void TSplash::SetDigitWidth(int width) { digitWidth_ = std::clamp(width, MinDigitSize, MaxDigitWidth); }
+void TSplash::SetDigitWidth(int width)
+{
+    digitWidth_ = std::clamp(width, MinDigitSize, MaxDigitWidth);
+}
 
-void TSplash::SetDigitHeight(int height) { digitHeight_ = std::clamp(height, MinDigitSize, MaxDigitHeight); }
+void TSplash::SetDigitHeight(int height)
+{
+    digitHeight_ = std::clamp(height, MinDigitSize, MaxDigitHeight);
+}
 
 void TSplash::SetClockDigitColor(TColor color)
 {
@@ -222,7 +228,10 @@ QRect TSplash::FieldRect(ClockField field) const
     return {FieldPosition(field), QSize(2 * digitWidth_, digitHeight_)};
 }
 
-void TSplash::PlaceField(ClockField field, QPoint topLeft) { fieldPos_[index(field)] = topLeft; }
+void TSplash::PlaceField(ClockField field, QPoint topLeft)
+{
+    fieldPos_[index(field)] = topLeft;
+}
 
 QImage TSplash::FieldPicture(ClockField field) const
 {
@@ -301,7 +310,8 @@ void WriteClockSettings(const TSplash& splash, const QString& fileName)
     const QByteArray record = ClockSettingsRecord(splash);
     QFile f(fileName);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(record) != record.size() || !f.flush())
-        throw TError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, f.errorString()));
+        throw TError(QCoreApplication::translate("output", "Cannot create file \"%1\". %2")
+                         .arg(fileName, f.errorString()));
 }
 
 // --- splash settings -----------------------------------------------------------------------------
@@ -346,7 +356,7 @@ void ApplySplashSettings(const SplashSettings& settings, TSplash& splash, TAnima
 
     if (settings.GifLoaded && !settings.GifFile.isEmpty() && QFileInfo::exists(settings.GifFile)) {
         animation.LoadAnimation(settings.GifFile);
-        animation.SetPosition(KeepOnPicture({settings.GifLeft, settings.GifTop}, animation.PreviewSize(),
-                                            splash.ScreenSize()));
+        animation.SetPosition(
+            KeepOnPicture({settings.GifLeft, settings.GifTop}, animation.PreviewSize(), splash.ScreenSize()));
     }
 }

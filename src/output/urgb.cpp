@@ -3,6 +3,7 @@
 #include "model/terror.h"
 #include "output/syscolors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,7 +27,7 @@ constexpr qint64 MaxJpegFileBytes = 1LL << 30;
 
 QString TooLargeMessage(qint64 width, qint64 height)
 {
-    return QStringLiteral("Picture is too large: %1 x %2 pixels (at most %3 pixels)")
+    return QCoreApplication::translate("output", "Picture is too large: %1 x %2 pixels (at most %3 pixels)")
         .arg(width)
         .arg(height)
         .arg(MaxPicturePixels);
@@ -148,16 +149,19 @@ void DecodeJpeg(TJpegJob* job)
 
 [[noreturn]] void NoMemory(qint64 width, qint64 height)
 {
-    throw TError(QStringLiteral("Not enough memory for a %1 x %2 picture").arg(width).arg(height));
+    throw TError(QCoreApplication::translate("output", "Not enough memory for a %1 x %2 picture")
+                     .arg(width)
+                     .arg(height));
 }
 
 QImage LoadJpeg(const QString& fileName)
 {
     QFile file(fileName);
     if (file.size() > MaxJpegFileBytes)
-        throw TError(QStringLiteral("JPEG file \"%1\" is too large").arg(QDir::toNativeSeparators(fileName)));
+        throw TError(QCoreApplication::translate("output", "JPEG file \"%1\" is too large")
+                         .arg(QDir::toNativeSeparators(fileName)));
     if (!file.open(QIODevice::ReadOnly))
-        throw TError(QStringLiteral("Cannot open file \"%1\". %2")
+        throw TError(QCoreApplication::translate("output", "Cannot open file \"%1\". %2")
                          .arg(QDir::toNativeSeparators(fileName), file.errorString()));
     const QByteArray data = file.readAll();
 
@@ -211,7 +215,8 @@ QImage LoadJpeg(const QString& fileName)
             }
             break;
         default: // the colour spaces asked for above give 1, 3 or 4 components
-            throw TError(QStringLiteral("JPEG image has an unsupported colour layout"));
+            throw TError(
+                QCoreApplication::translate("output", "JPEG image has an unsupported colour layout"));
         }
     }
     return picture;
@@ -264,10 +269,10 @@ bool ReadBmpHeader(QFile& file, TBmpHeader& header)
 
 QImage LoadBmp(const QString& fileName)
 {
-    const QString invalid = QStringLiteral("Bitmap image is not valid");
+    const QString invalid = QCoreApplication::translate("output", "Bitmap image is not valid");
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw TError(QStringLiteral("Cannot open file \"%1\". %2")
+        throw TError(QCoreApplication::translate("output", "Cannot open file \"%1\". %2")
                          .arg(QDir::toNativeSeparators(fileName), file.errorString()));
     TBmpHeader header;
     if (!ReadBmpHeader(file, header))
@@ -334,8 +339,8 @@ bool Save16bitArray(const T16bitArray& array, const QString& fileName)
     const auto fail = [&] {
         const QString reason = file.errorString();
         file.cancelWriting();
-        throw TError(
-            QStringLiteral("Cannot create file \"%1\". %2").arg(QDir::toNativeSeparators(fileName), reason));
+        throw TError(QCoreApplication::translate("output", "Cannot create file \"%1\". %2")
+                         .arg(QDir::toNativeSeparators(fileName), reason));
     };
     if (!file.open(QIODevice::WriteOnly))
         fail();

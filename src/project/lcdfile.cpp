@@ -1,5 +1,9 @@
 #include "project/lcdfile.h"
 
+#include "model/terror.h"
+#include "project/bytes.h"
+#include "project/codepage.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
@@ -7,16 +11,13 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "model/terror.h"
-#include "project/bytes.h"
-#include "project/codepage.h"
-
 namespace {
 
 // Project header.
 constexpr qsizetype hScreens = 0, hGifLoaded = 1, hGifLeft = 2, hGifTop = 6, hGifFile = 10, hClockShown = 266,
                     hClockTransparent = 267, hHoursLeft = 268, hMinutesLeft = 272, hHoursTop = 276,
-                    hMinutesTop = 280, hDigitWidth = 284, hDigitHeight = 288, hDigitColor = 292, hBackColor = 296;
+                    hMinutesTop = 280, hDigitWidth = 284, hDigitHeight = 288, hDigitColor = 292,
+                    hBackColor = 296;
 
 // Screen header.
 constexpr qsizetype sLandscape = 0, sWidth = 1, sHeight = 5, sCount = 9, sBackColor = 10, sBackFile = 14;
@@ -35,13 +36,13 @@ struct TextField
     const char* what;
 };
 constexpr TextField RecordTexts[] = {
-    {eFormat, 10, "format"},
-    {eText, 254, "text"},
-    {eRedFile, 250, "red picture file"},
-    {eYellowFile, 250, "yellow picture file"},
-    {eGreenFile, 250, "green picture file"},
-    {eBkgFile, 250, "background picture file"},
-    {eFontName, 30, "font name"},
+    {eFormat, 10, QT_TRANSLATE_NOOP("lcdfile", "format")},
+    {eText, 254, QT_TRANSLATE_NOOP("lcdfile", "text")},
+    {eRedFile, 250, QT_TRANSLATE_NOOP("lcdfile", "red picture file")},
+    {eYellowFile, 250, QT_TRANSLATE_NOOP("lcdfile", "yellow picture file")},
+    {eGreenFile, 250, QT_TRANSLATE_NOOP("lcdfile", "green picture file")},
+    {eBkgFile, 250, QT_TRANSLATE_NOOP("lcdfile", "background picture file")},
+    {eFontName, 30, QT_TRANSLATE_NOOP("lcdfile", "font name")},
 };
 
 // The largest file the format can describe: 255 work screens of 255 elements and the power-fail screen.
@@ -55,19 +56,22 @@ QString Damaged(const QString& name, const QString& what)
 
 QString ScreenName(int index, int workScreens)
 {
-    return index < workScreens ? QStringLiteral("work screen %1").arg(index) : QStringLiteral("the power-fail screen");
+    return index < workScreens ? QCoreApplication::translate("lcdfile", "work screen %1").arg(index)
+                               : QCoreApplication::translate("lcdfile", "the power-fail screen");
 }
 
 // Checks one screen block starting at `pos`; returns the offset after it.
 qsizetype CheckScreenBlock(QByteArrayView bytes, qsizetype pos, const QString& name, const QString& which)
 {
     if (bytes.size() - pos < ScreenHeaderSize)
-        throw TError(Damaged(name, QStringLiteral("it ends inside the header of %1").arg(which)));
+        throw TError(Damaged(
+            name, QCoreApplication::translate("lcdfile", "it ends inside the header of %1").arg(which)));
     const int count = TRecordReader(bytes.sliced(pos, ScreenHeaderSize)).U8(sCount);
     pos += ScreenHeaderSize;
     const qsizetype present = (bytes.size() - pos) / ElementRecordSize;
     if (present < count)
-        throw TError(Damaged(name, QStringLiteral("%1 announces %2 elements but the file holds only %3")
+        throw TError(Damaged(name, QCoreApplication::translate(
+                                       "lcdfile", "%1 announces %2 elements but the file holds only %3")
                                        .arg(which)
                                        .arg(count)
                                        .arg(present)));
@@ -75,10 +79,12 @@ qsizetype CheckScreenBlock(QByteArrayView bytes, qsizetype pos, const QString& n
         const TRecordReader r(bytes.sliced(pos, ElementRecordSize));
         for (const TextField& f : RecordTexts)
             if (r.ShortTextLength(f.offset) > f.capacity)
-                throw TError(Damaged(name, QStringLiteral("the %1 of element %2 on %3 is longer than its field")
-                                               .arg(QLatin1String(f.what))
-                                               .arg(i)
-                                               .arg(which)));
+                throw TError(
+                    Damaged(name, QCoreApplication::translate(
+                                      "lcdfile", "the %1 of element %2 on %3 is longer than its field")
+                                      .arg(QCoreApplication::translate("lcdfile", f.what))
+                                      .arg(i)
+                                      .arg(which)));
     }
     return pos;
 }
@@ -218,8 +224,8 @@ void ApplyScreenBlock(TLCD& screen, QByteArrayView block, QStringList* warnings,
 QByteArray ScreenBytes(const TLCD& screen)
 {
     if (screen.Count() > MaxElementsPerScreen)
-        throw TError(QCoreApplication::translate("lcdfile",
-                                                 "A screen holds %1 elements; a project file can keep at most %2.")
+        throw TError(QCoreApplication::translate(
+                         "lcdfile", "A screen holds %1 elements; a project file can keep at most %2.")
                          .arg(screen.Count())
                          .arg(MaxElementsPerScreen));
     const int z = qMax(1, int(screen.Zoom));
@@ -275,7 +281,8 @@ QByteArray ScreenBytes(const TLCD& screen)
 void WriteAll(QIODevice& stream, const QByteArray& bytes)
 {
     if (stream.write(bytes) != bytes.size())
-        throw TError(QCoreApplication::translate("lcdfile", "Cannot write the project: %1").arg(stream.errorString()));
+        throw TError(
+            QCoreApplication::translate("lcdfile", "Cannot write the project: %1").arg(stream.errorString()));
 }
 
 } // namespace
@@ -287,14 +294,15 @@ void SaveToStream(const TLCD& screen, QIODevice& stream)
 
 void LoadFromStream(TLCD& screen, QIODevice& stream, QStringList* warnings)
 {
-    const QString name = QStringLiteral("screen block");
+    const QString name = QCoreApplication::translate("lcdfile", "screen block");
     QByteArray block = stream.read(ScreenHeaderSize);
     if (block.size() == ScreenHeaderSize) {
         const qsizetype records = qsizetype(quint8(block[sCount])) * ElementRecordSize;
         block += stream.read(records);
     }
     if (CheckScreenBlock(block, 0, name, name) != block.size())
-        throw TError(Damaged(name, QStringLiteral("unexpected bytes after the block")));
+        throw TError(
+            Damaged(name, QCoreApplication::translate("lcdfile", "unexpected bytes after the block")));
     ApplyScreenBlock(screen, block, warnings);
 }
 
@@ -303,7 +311,8 @@ QByteArray ProjectBytes(const TLCDList& list, const TLCD& powerFail, const Splas
     if (list.Count() == 0)
         throw TError(QCoreApplication::translate("lcdfile", "A project needs at least one work screen."));
     if (list.Count() > MaxScreens)
-        throw TError(QCoreApplication::translate("lcdfile", "The project has %1 work screens; a project file can keep at most %2.")
+        throw TError(QCoreApplication::translate(
+                         "lcdfile", "The project has %1 work screens; a project file can keep at most %2.")
                          .arg(list.Count())
                          .arg(MaxScreens));
     TRecordWriter h(ProjectHeaderSize);
@@ -344,15 +353,18 @@ void SaveProject(const QString& fileName, TLCDList& list, TLCD& powerFail, const
 void CheckProjectBytes(const QByteArray& bytes, const QString& name)
 {
     if (bytes.size() < ProjectHeaderSize)
-        throw TError(Damaged(name, QStringLiteral("it ends inside the project header")));
+        throw TError(
+            Damaged(name, QCoreApplication::translate("lcdfile", "it ends inside the project header")));
     const int screens = quint8(bytes[hScreens]);
     if (screens == 0)
-        throw TError(Damaged(name, QStringLiteral("it holds no work screen")));
+        throw TError(Damaged(name, QCoreApplication::translate("lcdfile", "it holds no work screen")));
     qsizetype pos = ProjectHeaderSize;
     for (int i = 0; i <= screens; ++i)
         pos = CheckScreenBlock(bytes, pos, name, ScreenName(i, screens));
     if (pos != bytes.size())
-        throw TError(Damaged(name, QStringLiteral("%1 unexpected bytes follow the power-fail screen").arg(bytes.size() - pos)));
+        throw TError(Damaged(
+            name, QCoreApplication::translate("lcdfile", "%1 unexpected bytes follow the power-fail screen")
+                      .arg(bytes.size() - pos)));
 }
 
 TLoadResult LoadProjectBytes(const QByteArray& bytes, const QString& name, TLCDList& list, TLCD& powerFail,
@@ -406,7 +418,8 @@ TLoadResult LoadProjectBytes(const QByteArray& bytes, const QString& name, TLCDL
     for (int i = 0; i <= screens; ++i) {
         const qsizetype count = quint8(bytes[pos + sCount]);
         const qsizetype size = ScreenHeaderSize + count * ElementRecordSize;
-        TLCD* screen = i < screens ? (steps.NewScreen ? steps.NewScreen() : list.AddScreen(240, 320)) : &powerFail;
+        TLCD* screen =
+            i < screens ? (steps.NewScreen ? steps.NewScreen() : list.AddScreen(240, 320)) : &powerFail;
         ApplyScreenBlock(*screen, QByteArrayView(bytes).sliced(pos, size), &result.Warnings, pictureFolder);
         pos += size;
     }
@@ -421,11 +434,14 @@ TLoadResult LoadProject(const QString& fileName, TLCDList& list, TLCD& powerFail
     QFile file(fileName);
     const QString shown = QFileInfo(fileName).absoluteFilePath();
     if (!file.open(QIODevice::ReadOnly))
-        throw TError(QCoreApplication::translate("lcdfile", "Cannot open the project \"%1\": %2").arg(shown, file.errorString()));
+        throw TError(QCoreApplication::translate("lcdfile", "Cannot open the project \"%1\": %2")
+                         .arg(shown, file.errorString()));
     if (file.size() > MaxProjectSize)
-        throw TError(Damaged(shown, QStringLiteral("it is larger than any project can be")));
+        throw TError(
+            Damaged(shown, QCoreApplication::translate("lcdfile", "it is larger than any project can be")));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw TError(QCoreApplication::translate("lcdfile", "Cannot read the project \"%1\": %2").arg(shown, file.errorString()));
+        throw TError(QCoreApplication::translate("lcdfile", "Cannot read the project \"%1\": %2")
+                         .arg(shown, file.errorString()));
     return LoadProjectBytes(bytes, shown, list, powerFail, steps, QFileInfo(fileName).absolutePath());
 }

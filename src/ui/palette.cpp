@@ -59,7 +59,9 @@ TPalette::TPalette(QWidget* parent) : QFrame(parent)
     QWidget* column = this;
     setObjectName(QStringLiteral("PalettePanel"));
     setFrameShape(QFrame::StyledPanel);
-    setFixedWidth(118);
+    // As wide as its design, or wider where a language's captions need it.
+    setMinimumWidth(118);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(6);
