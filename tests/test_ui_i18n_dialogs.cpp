@@ -3,6 +3,7 @@
 // once; switching back restores the English texts exactly, and item lists keep their chosen entry.
 
 #include "device/virtualpanel.h"
+#include "dialogs/propmessages.h"
 #include "dialogs/ucalc.h"
 #include "dialogs/udownload.h"
 #include "dialogs/upropbar.h"
@@ -250,12 +251,15 @@ TEST_F(DialogLanguage, TheFormatComplaintFollowsTheLanguage)
     Switch(RussianLanguageId);
     EXPECT_EQ(dro.lbFormat->text(), Ru("Формат %5 неверен !!"));
     EXPECT_FALSE(dro.Button1->isEnabled());
+    EXPECT_EQ(propmsg::NotAFloat("1,5"), Ru("«1,5» — недопустимое число с плавающей точкой"));
+    EXPECT_EQ(propmsg::NoPicture("a.txt"), Ru("«a.txt» — не изображение BMP или JPEG"));
 
     dro.cxText->setText(QStringLiteral("%5.3f"));
     SetActiveLanguage(LangEnglish);
     Switch(BuiltInLanguageId);
     EXPECT_TRUE(dro.lbFormat->isHidden()); // a hidden complaint is not brought back
     EXPECT_TRUE(dro.Button1->isEnabled());
+    EXPECT_EQ(propmsg::NotAFloat("1,5"), QString("'1,5' is not a valid floating point value"));
 }
 
 } // namespace

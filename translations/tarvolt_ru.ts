@@ -1488,4 +1488,17 @@
         <translation>Недопустимое растровое изображение</translation>
     </message>
 </context>
+<context>
+    <name>propmsg</name>
+    <message>
+        <location filename="../src/dialogs/propmessages.cpp" line="19"/>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>«%1» — недопустимое число с плавающей точкой</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/propmessages.cpp" line="24"/>
+        <source>&quot;%1&quot; is not a BMP or JPEG picture</source>
+        <translation>«%1» — не изображение BMP или JPEG</translation>
+    </message>
+</context>
 </TS>

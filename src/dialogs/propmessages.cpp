@@ -2,6 +2,8 @@
 
 #include "ui/messages.h"
 
+#include <QCoreApplication>
+
 namespace propmsg {
 
 QString BadFormat(const QString& format)
@@ -14,12 +16,12 @@ QString BadFormat(const QString& format)
 QString NotAFloat(const QString& text)
 {
     // The wording of the platform's own conversion error, which the general error handler shows.
-    return QStringLiteral("'%1' is not a valid floating point value").arg(text);
+    return QCoreApplication::translate("propmsg", "'%1' is not a valid floating point value").arg(text);
 }
 
 QString NoPicture(const QString& fileName)
 {
-    return QStringLiteral("\"%1\" is not a BMP or JPEG picture").arg(fileName);
+    return QCoreApplication::translate("propmsg", "\"%1\" is not a BMP or JPEG picture").arg(fileName);
 }
 
 } // namespace propmsg

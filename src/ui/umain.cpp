@@ -139,7 +139,7 @@ TMForm::TMForm(TFormOptions options, QWidget* parent)
             form.exec();
         };
 
-    StartUp(options.LanguageFolders.value_or(DefaultLanguageFolders()));
+    StartUp(options.LanguageFolders);
     CreatePropDialogs();
     StartUpWindowSide(options.HIDLayer);
     Retranslate();
@@ -1082,7 +1082,7 @@ void TMForm::ApplyLanguage(int index)
     Retranslate();
 }
 
-QStringList TMForm::DefaultLanguageFolders()
+QStringList DefaultLanguageFolders()
 {
     QStringList folders{QCoreApplication::applicationDirPath()};
     for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::AppDataLocation))

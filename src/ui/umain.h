@@ -12,7 +12,6 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
 class QAction;
@@ -69,15 +68,18 @@ struct TFormHooks
     std::function<void()> Beep;
 };
 
+// The folders searched for language files, in order: the program folder, then the installed data
+// folders.
+QStringList DefaultLanguageFolders();
+
 struct TFormOptions
 {
     QString IniPath; // empty: TSettingsFile::DefaultPath()
     TFormHooks Hooks;
     // The HID layer the download window finds the panel through; not owned. Null: the hidapi one.
     THIDLayer* HIDLayer = nullptr;
-    // The folders searched for language files, in order. Unset: the program folder, then the
-    // installed data folders.
-    std::optional<QStringList> LanguageFolders;
+    // The folders searched for language files, in order.
+    QStringList LanguageFolders = DefaultLanguageFolders();
 };
 
 // The designer's main window. It owns, for the whole run, the screen list with one page per work
@@ -163,8 +165,6 @@ class TMForm : public QMainWindow
   private:
     // Sets every text of the window in the active language.
     void Retranslate();
-    // The folders language files are looked for in when none are given.
-    static QStringList DefaultLanguageFolders();
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();
