@@ -1,13 +1,14 @@
 #include "model/telement.h"
 
-#include <QFileInfo>
-#include <QFontMetrics>
-#include <algorithm>
-#include <array>
-
 #include "model/tlcd.h"
 #include "model/tlcdlist.h"
 #include "project/codepage.h"
+
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <array>
 
 namespace {
 
@@ -38,6 +39,24 @@ QImage DefaultBarPicture(BarSegment segment)
     for (int x = 0; x < int(row.size()); ++x)
         picture.setPixel(x, 0, qRgb((row[x] >> 16) & 0xFF, (row[x] >> 8) & 0xFF, row[x] & 0xFF));
     return picture;
+}
+
+QImage ImagePlaceholder()
+{
+    QImage image(50, 50, QImage::Format_RGB888);
+    image.fill(QColor(0xE0, 0xE0, 0xE0));
+    QPainter p(&image);
+    p.setPen(QColor(0x60, 0x60, 0x60));
+    p.drawRect(0, 0, 49, 49);
+    // A little landscape: sun and two hills.
+    p.setBrush(QColor(0xF0, 0xC0, 0x20));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QRect(30, 8, 11, 11));
+    QPolygon hills;
+    hills << QPoint(2, 47) << QPoint(17, 22) << QPoint(27, 36) << QPoint(34, 28) << QPoint(47, 47);
+    p.setBrush(QColor(0x30, 0x90, 0x40));
+    p.drawPolygon(hills);
+    return image;
 }
 
 TElement::TElement(TLCD* screen) : Screen(screen) {}

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "model/elementkind.h"
+#include "output/urgb.h"
+
 #include <QByteArray>
 #include <QFont>
 #include <QImage>
 #include <QString>
-
-#include "model/elementkind.h"
-#include "output/urgb.h"
 
 class TLCD;
 
@@ -21,6 +21,9 @@ enum class BarSegment { Green, Yellow, Red, Bkg };
 // empty.
 QImage DefaultBarPicture(BarSegment segment);
 
+// The picture a dropped image element shows until a file is chosen: 50 x 50, 24 bits per pixel.
+QImage ImagePlaceholder();
+
 // One item placed on a screen. Created only by TLCD::AddElement, owned and destroyed by its screen.
 //
 // Two geometries are kept: Left/Top/Width/Height in window pixels of the magnified screen, and
@@ -29,7 +32,7 @@ QImage DefaultBarPicture(BarSegment segment);
 // length is their length in cells.
 class TElement
 {
-public:
+  public:
     explicit TElement(TLCD* screen);
     TElement(const TElement&) = delete;
     TElement& operator=(const TElement&) = delete;

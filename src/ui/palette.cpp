@@ -2,6 +2,7 @@
 
 #include "model/elementkind.h"
 #include "model/render.h"
+#include "model/telement.h"
 #include "output/animation.h"
 #include "output/urgb.h"
 #include "ui/builtinpictures.h"
