@@ -198,7 +198,12 @@ TEST_F(WindowLanguage, SwitchingRetranslatesEveryWindow)
         if (!i18n::LanguageNeutral(text) && !same.contains(text)) {
             EXPECT_FALSE(russian.contains(text)) << "still English: " << text.toStdString();
         }
-    // The element a page change or a new page captions is captioned in the language too.
+    // The screens' captions have room for their longer texts.
+    for (const char* name : {"lbWork", "lbSplash", "lbPWR"}) {
+        const QLabel* label = Find<QLabel>(name);
+        EXPECT_GE(label->width(), label->sizeHint().width()) << name;
+    }
+    // A page added later is captioned in the language too.
     f.AddScreenPage(true);
     EXPECT_EQ(PageCaptions().last(), Ru("Экран 2"));
     f.DeleteScreenPage();

@@ -1128,6 +1128,8 @@ void TMForm::Retranslate()
     if (pbGenerate_)
         pbGenerate_->setFormat(tr("Generate: %v / %m"));
     CaptionPages();
+    // The screens' captions changed length.
+    ArrangeDesignArea();
 }
 
 void TMForm::UpdateActions()
