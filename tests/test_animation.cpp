@@ -2,6 +2,7 @@
 #include <functional>
 #include <QFile>
 #include <QTemporaryDir>
+#include <limits>
 #include <gtest/gtest.h>
 
 #include "gifwriter.h"
@@ -479,6 +480,11 @@ TEST_F(AnimationTest, SplashIsComposedAsDisplayedStretchedToTheScreen)
     const QImage area = ComposeAnimationFrame(splash, frame, QPoint(200, 300));
     EXPECT_EQ(area.pixel(0, 0), kGreen);
     EXPECT_EQ(area.pixel(15, 15), kGreen);
+
+    // Off the screen there is nothing of the splash, however far.
+    constexpr int kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+    for (QPoint far : {QPoint(240, 0), QPoint(kMin, 5), QPoint(3, kMax)})
+        EXPECT_EQ(ComposeAnimationFrame(splash, frame, far).pixel(0, 0), kBlack) << far.x() << "," << far.y();
 }
 
 TEST_F(AnimationTest, AnimationOffTheSplashScreenIsRefusedBeforeWriting)

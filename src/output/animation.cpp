@@ -246,7 +246,7 @@ QImage ComposeAnimationFrame(const TSplash& splash, const QImage& frame, QPoint 
     // Positions far off the screen would overflow the painter's coordinates; nothing of the splash
     // screen lies there anyway.
     constexpr int kFar = 1 << 20;
-    if (std::abs(position.x()) < kFar && std::abs(position.y()) < kFar) {
+    if (position.x() > -kFar && position.x() < kFar && position.y() > -kFar && position.y() < kFar) {
         QPainter p(&out);
         p.drawImage(-position, splash.DisplayedPicture());
         if (splash.ClockShown()) {
