@@ -68,9 +68,17 @@ TLocalization::TLocalization(QObject* parent) : QObject(parent)
 TLocalization::~TLocalization()
 {
     if (QCoreApplication::instance())
-        for (auto* t : {&translator_, &qtTranslator_})
-            if (*t)
-                QCoreApplication::removeTranslator(t->get());
+        RemoveTranslators();
+}
+
+void TLocalization::RemoveTranslators()
+{
+    for (auto* t : {&translator_, &qtTranslator_}) {
+        if (*t) {
+            QCoreApplication::removeTranslator(t->get());
+            t->reset();
+        }
+    }
 }
 
 void TLocalization::Scan(const QStringList& folders)
@@ -97,12 +105,7 @@ void TLocalization::Scan(const QStringList& folders)
 
 void TLocalization::SetActive(quint32 id)
 {
-    for (auto* t : {&translator_, &qtTranslator_}) {
-        if (*t) {
-            QCoreApplication::removeTranslator(t->get());
-            t->reset();
-        }
-    }
+    RemoveTranslators();
     active_ = BuiltInLanguageId;
     for (const TLanguage& l : languages_) {
         if (l.Id != id || l.File.isEmpty())

@@ -57,6 +57,8 @@ signals:
     void LanguageChanged(quint32 id);
 
 private:
+    void RemoveTranslators();
+
     QList<TLanguage> languages_;
     quint32 active_ = BuiltInLanguageId;
     std::unique_ptr<QTranslator> translator_;

@@ -1077,8 +1077,8 @@ void TMForm::ApplyLanguage(int index)
     settings_.WriteInteger(SecSettings, QStringLiteral("Language"), index);
     if (downloadForm_)
         downloadForm_->SetLanguageId(ActiveLanguage());
-    CaptionPages();
-    // Qt delivers the language change to the windows later; this window shows its texts at once.
+    // Qt delivers the language change to the windows later; this window shows its texts, page
+    // captions included, at once.
     Retranslate();
 }
 
