@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -7,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "model/render.h"
+#include "output/digits.h"
 #include "project/lcdfile.h"
 #include "testutil.h"
 
@@ -136,4 +140,46 @@ TEST_F(CliProject, RefusedInputGivesStatusOneAndAReason)
         EXPECT_TRUE(r.out.isEmpty());
     }
     EXPECT_FALSE(QFile::exists(dir.filePath("x.png")));
+}
+
+// An installed tool (<prefix>/bin with its data in <prefix>/share/tarvolt-designer) and a copy with
+// "res" beside the executable both find the clock's digit files without --res.
+TEST_F(CliProject, GenerateFindsTheDigitFilesOfAnInstalledOrCopiedProgram)
+{
+    struct Case
+    {
+        const char* program; // the executable's folder, relative to the test's folder
+        const char* res;     // where its digit files lie
+    };
+    const Case cases[] = {
+        {"usr/bin", "usr/share/tarvolt-designer/res"},
+        {"copy", "copy/res"},
+    };
+    const QDir built(QStringLiteral(TARVOLT_BIN_DIR "/res"));
+    const QStringList digits = DigitFileNames();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.program);
+        const QString program = dir.filePath(QLatin1String(c.program));
+        const QString res = dir.filePath(QLatin1String(c.res));
+        ASSERT_TRUE(QDir().mkpath(program) && QDir().mkpath(res));
+        const QString cli = program + QStringLiteral("/tarvolt-cli");
+        ASSERT_TRUE(QFile::copy(QStringLiteral(TARVOLT_BIN_DIR "/tarvolt-cli"), cli));
+        for (const QString& name : digits)
+            ASSERT_TRUE(QFile::copy(built.filePath(name), QDir(res).filePath(name))) << name.toStdString();
+
+        const QString out = dir.filePath(QStringLiteral("out-") + QFileInfo(program).fileName());
+        QProcess p;
+        // Only the program's own folders: no data installed on this machine can stand in for them.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("none")));
+        env.insert(QStringLiteral("XDG_DATA_DIRS"), dir.filePath(QStringLiteral("none")));
+        p.setProcessEnvironment(env);
+        p.start(cli, {QStringLiteral("generate"), file, QStringLiteral("--output"), out});
+        ASSERT_TRUE(p.waitForFinished(60000));
+        ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+        for (const QString& name : digits) {
+            EXPECT_EQ(testutil::ReadAll(QDir(out).filePath(name)), testutil::ReadAll(built.filePath(name)))
+                << name.toStdString();
+        }
+    }
 }

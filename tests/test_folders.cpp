@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 
+#include "output/datafolders.h"
 #include "output/digits.h"
 #include "output/folders.h"
 #include "testutil.h"
@@ -56,4 +57,46 @@ TEST(DigitFiles, ElevenPicturesOfTheClockCharacters)
     const QImage one = DigitPicture('1');
     EXPECT_EQ(one.size(), QSize(DigitFileWidth, DigitFileHeight));
     EXPECT_EQ(one.pixel(0, DigitFileHeight / 2), qRgb(255, 255, 255));
+}
+
+TEST(ProgramDataFolders, OwnFolderFirstThenTheInstallationsShareFolder)
+{
+    QTemporaryDir dir;
+    const QString bin = dir.filePath(QStringLiteral("usr/bin"));
+    const QString share = dir.filePath(QStringLiteral("usr/share/tarvolt-designer"));
+    const QString build = dir.filePath(QStringLiteral("build"));
+    ASSERT_TRUE(QDir().mkpath(bin) && QDir().mkpath(build));
+
+    const QStringList installed = ProgramDataFolders(bin);
+    ASSERT_GE(installed.size(), 2);
+    EXPECT_EQ(installed[0], bin);
+    EXPECT_EQ(installed[1], share);
+    EXPECT_EQ(installed.count(share), 1);
+    const QStringList own = ProgramDataFolders(build);
+    EXPECT_EQ(own[0], build);
+    EXPECT_FALSE(own.contains(dir.filePath(QStringLiteral("share/tarvolt-designer"))));
+
+    // A program in bin/ counts as installed only when the data folder is there.
+    EXPECT_FALSE(IsInstalledProgramFolder(bin));
+    ASSERT_TRUE(QDir().mkpath(share));
+    EXPECT_TRUE(IsInstalledProgramFolder(bin));
+    EXPECT_FALSE(IsInstalledProgramFolder(build));
+}
+
+TEST(ProgramDataFolders, ResFolderIsTheFirstThatExists)
+{
+    QTemporaryDir dir;
+    const QString bin = dir.filePath(QStringLiteral("usr/bin"));
+    const QString shared = dir.filePath(QStringLiteral("usr/share/tarvolt-designer/res"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("none")).toLocal8Bit());
+    qputenv("XDG_DATA_DIRS", dir.filePath(QStringLiteral("none")).toLocal8Bit());
+    // None: the program's own, so that a message can name it.
+    EXPECT_EQ(ProgramResFolder(bin), bin + QStringLiteral("/res"));
+    ASSERT_TRUE(QDir().mkpath(shared));
+    EXPECT_EQ(ProgramResFolder(bin), shared);
+    ASSERT_TRUE(QDir().mkpath(bin + QStringLiteral("/res")));
+    EXPECT_EQ(ProgramResFolder(bin), bin + QStringLiteral("/res"));
+    qunsetenv("XDG_DATA_HOME");
+    qunsetenv("XDG_DATA_DIRS");
 }

@@ -1,11 +1,11 @@
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 #include "commands.h"
 #include "model/terror.h"
 #include "output/animation.h"
+#include "output/datafolders.h"
 #include "output/generate.h"
 #include "output/splash.h"
 #include "projectload.h"
@@ -58,8 +58,7 @@ int RunGenerate(const QStringList& args)
     TGenerateJob job;
     job.ProjectFile = projectFile;
     job.OutputFolder = parser.value(outOpt);
-    job.ResFolder = parser.isSet(resOpt) ? parser.value(resOpt)
-                                         : QDir(QCoreApplication::applicationDirPath()).filePath("res");
+    job.ResFolder = parser.isSet(resOpt) ? parser.value(resOpt) : ProgramResFolder();
     job.Screens = &p->List;
     job.PowerFail = &p->PowerFail;
     job.Splash = &splash;

@@ -1,5 +1,7 @@
 #include "ui/settingsfile.h"
 
+#include "output/datafolders.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -66,14 +68,21 @@ void TSettingsFile::WriteString(const QString& section, const QString& key, cons
     ini.setValue(FullKey(section, key), value);
 }
 
-QString TSettingsFile::DefaultPath()
+QString TSettingsFile::PathFor(const QString& executable, const QString& configFolder)
 {
-    const QFileInfo exe(QCoreApplication::applicationFilePath());
+    const QFileInfo exe(executable);
     const QString name = exe.completeBaseName() + QStringLiteral(".ini");
     const QFileInfo folder(exe.absolutePath());
-    if (folder.isDir() && folder.isWritable())
+    if (folder.isDir() && folder.isWritable() && !IsInstalledProgramFolder(exe.absolutePath()))
         return QDir(exe.absolutePath()).filePath(name);
+    return QDir(configFolder).filePath(name);
+}
+
+QString TSettingsFile::DefaultPath()
+{
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QDir().mkpath(config);
-    return QDir(config).filePath(name);
+    const QString path = PathFor(QCoreApplication::applicationFilePath(), config);
+    if (path.startsWith(config + QLatin1Char('/')))
+        QDir().mkpath(config);
+    return path;
 }

@@ -23,8 +23,12 @@ class TSettingsFile
     // Parses an INI integer: decimal, or hexadecimal after "0x"/"0X". False when it is not a number.
     static bool ParseInteger(const QString& text, qint64& value);
 
-    // The executable's name with ".ini", beside it when that folder is writable, else in the
-    // platform's configuration folder (created when missing).
+    // The executable's name with ".ini": beside the executable when it runs from a build or a copy
+    // in a folder the user can write; in configFolder for an installed program (<prefix>/bin, which
+    // is shared by every user even when it is writable) and for a folder the user cannot write.
+    static QString PathFor(const QString& executable, const QString& configFolder);
+    // PathFor the running executable and the platform's configuration folder, which is created when
+    // the file goes there.
     static QString DefaultPath();
 
   private:

@@ -5,6 +5,7 @@
 #include "dialogs/usettings.h"
 #include "model/render.h"
 #include "model/terror.h"
+#include "output/datafolders.h"
 #include "project/lcdfile.h"
 #include "ui/builtinpictures.h"
 #include "ui/colorbox.h"
@@ -38,7 +39,6 @@
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -1084,10 +1084,7 @@ void TMForm::ApplyLanguage(int index)
 
 QStringList DefaultLanguageFolders()
 {
-    QStringList folders{QCoreApplication::applicationDirPath()};
-    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::AppDataLocation))
-        folders << data;
-    return folders;
+    return ProgramDataFolders();
 }
 
 void TMForm::changeEvent(QEvent* event)

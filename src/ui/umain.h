@@ -69,7 +69,7 @@ struct TFormHooks
 };
 
 // The folders searched for language files, in order: the program folder, then the installed data
-// folders.
+// folders (ProgramDataFolders).
 QStringList DefaultLanguageFolders();
 
 struct TFormOptions

@@ -6,6 +6,7 @@
 #include "dialogs/udownload.h"
 #include "model/elementcommands.h"
 #include "model/terror.h"
+#include "output/datafolders.h"
 #include "output/generate.h"
 #include "ui/colorbox.h"
 #include "ui/messages.h"
@@ -228,7 +229,7 @@ void TMForm::GenerateCommand()
 
     TGenerateJob job;
     job.ProjectFile = currentFile_;
-    job.ResFolder = QDir(programFolder_).filePath(QStringLiteral("res"));
+    job.ResFolder = ProgramResFolder();
     job.Screens = &list_;
     job.PowerFail = &powerFail_;
     job.Splash = &splash_;
