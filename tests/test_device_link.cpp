@@ -1,8 +1,15 @@
 #include "device/devicetools.h"
+#include "device/hidapilayer.h"
 #include "test_device_support.h"
+#include "testutil.h"
 
 #include <QTimer>
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <linux/capability.h>
+#include <pwd.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 using devtest::Settle;
 using devtest::TPanelRig;
@@ -194,6 +201,144 @@ TEST(DeviceLink, OnlyOneCommandAtATime)
     rig.link.EndCommand();
     EXPECT_TRUE(rig.link.BeginCommand(&why));
     rig.link.EndCommand();
+}
+
+TEST(DeviceLink, AMatchingPanelThatCannotBeOpenedIsNotClaimed)
+{
+    struct Case
+    {
+        bool noPermission;
+        const char* vid; // the panel's and the link's
+        const char* device;
+        int adviceLines;
+        const char* advice; // in the first line
+    };
+    const Case cases[] = {
+        {true, "20A0", "Panel: no permission to open it", 2, "this user may not open it: EACCES."},
+        {true, "20A1", "Panel: no permission to open it", 3, "this user may not open it: EACCES."},
+        {false, "20A0", "Panel: cannot be opened", 1, "cannot be opened: EACCES."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.device);
+        TPanelRig rig({}, false);
+        QTemporaryDir sd;
+        const auto vid = quint16(panel::ParseHexIdentity(QString::fromLatin1(c.vid)));
+        TVirtualPanel* panel = rig.layer.Plug(sd.path(), Ids(vid, 0x4122, "Panel"));
+        panel->SetOpenFailure({QStringLiteral("EACCES"), c.noPermission});
+        rig.link.SetIdentity(QString::fromLatin1(c.vid), QStringLiteral("4122"));
+        std::vector<bool> done;
+        QStringList texts;
+        QObject::connect(&rig.link, &TPanelLink::DiscoveryDone, [&](bool has) { done.push_back(has); });
+        QObject::connect(&rig.link, &TPanelLink::DeviceTextChanged, [&](const QString& t) { texts << t; });
+        Settle();
+
+        ASSERT_EQ(done, std::vector<bool>{false});
+        EXPECT_EQ(rig.link.CurrentDevice(), nullptr);
+        EXPECT_FALSE(panel->IsOpen());
+        EXPECT_FALSE(rig.link.HasReportBuffer());
+        EXPECT_EQ(rig.link.DeviceText(), QString::fromLatin1(c.device));
+        EXPECT_EQ(texts.last(), QString::fromLatin1(c.device));
+        ASSERT_TRUE(rig.link.LastClaimFailure().has_value());
+        EXPECT_EQ(rig.link.LastClaimFailure()->Device.Path, panel->Info().Path);
+        const QStringList advice = rig.link.ClaimAdvice();
+        ASSERT_EQ(advice.size(), c.adviceLines);
+        EXPECT_TRUE(advice[0].endsWith(QLatin1String(c.advice))) << advice[0].toStdString();
+        if (c.noPermission) {
+            EXPECT_TRUE(advice[1].contains(QLatin1String(linktext::UdevRuleName)));
+        }
+        QString why;
+        EXPECT_FALSE(rig.link.BeginCommand(&why));
+
+        // Once the user may open it, the next pass claims it.
+        panel->SetOpenFailure({});
+        EXPECT_TRUE(rig.link.Refresh());
+        EXPECT_EQ(rig.link.CurrentDevice(), panel);
+        EXPECT_EQ(rig.link.DeviceText(), QStringLiteral("Panel"));
+        EXPECT_TRUE(rig.link.ClaimAdvice().isEmpty());
+        EXPECT_FALSE(rig.link.LastClaimFailure().has_value());
+    }
+}
+
+TEST(DeviceLink, APanelThatOpensStaysCurrentBesideOneThatDoesNot)
+{
+    TPanelRig rig(Ids(0x20A0, 0x4122, "good"));
+    QTemporaryDir sd;
+    TVirtualPanel* locked = rig.layer.Plug(sd.path(), Ids(0x20A0, 0x4122, "locked"));
+    locked->SetOpenFailure({QStringLiteral("no permission"), true});
+    Settle();
+    EXPECT_EQ(rig.link.CurrentDevice(), rig.panel);
+    EXPECT_EQ(rig.link.DeviceText(), QStringLiteral("good"));
+    EXPECT_TRUE(rig.link.LastClaimFailure().has_value());
+    EXPECT_TRUE(rig.link.ClaimAdvice().isEmpty());
+}
+
+// ---- why a hidraw node does not open ----
+
+namespace {
+
+// Takes the calling thread's power to pass over file permissions away while it lives, so that the
+// test sees what a user without rights sees, even when it runs as root.
+class TNoPermissionOverride
+{
+  public:
+    TNoPermissionOverride()
+    {
+        header_.version = _LINUX_CAPABILITY_VERSION_3;
+        if (syscall(SYS_capget, &header_, saved_) != 0)
+            return;
+        __user_cap_data_struct reduced[2] = {saved_[0], saved_[1]};
+        reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        ok_ = syscall(SYS_capset, &header_, reduced) == 0;
+    }
+    ~TNoPermissionOverride()
+    {
+        if (ok_)
+            syscall(SYS_capset, &header_, saved_);
+    }
+    bool Ok() const { return ok_; }
+
+  private:
+    __user_cap_header_struct header_{};
+    __user_cap_data_struct saved_[2]{};
+    bool ok_ = false;
+};
+
+} // namespace
+
+TEST(HidrawAccess, LackOfPermissionIsToldApartFromOtherFailures)
+{
+    QTemporaryDir dir;
+    const QString node = dir.filePath(QStringLiteral("hidraw0"));
+    testutil::WriteAll(node, "x");
+    const TNoPermissionOverride asUser;
+    ASSERT_TRUE(asUser.Ok());
+
+    ASSERT_TRUE(QFile::setPermissions(node, QFile::ReadOwner));
+    THIDOpenError e = HidrawOpenError(node, QStringLiteral("Permission denied"));
+    EXPECT_TRUE(e.NoPermission);
+    EXPECT_TRUE(e.Text.startsWith(QStringLiteral("no permission to read and write ") + node))
+        << e.Text.toStdString();
+    EXPECT_TRUE(e.Text.contains(QStringLiteral("mode 0400"))) << e.Text.toStdString();
+
+    // A node that opens now failed for another reason: hidapi's text stands.
+    ASSERT_TRUE(QFile::setPermissions(node, QFile::ReadOwner | QFile::WriteOwner));
+    e = HidrawOpenError(node, QStringLiteral("Device or resource busy"));
+    EXPECT_FALSE(e.NoPermission);
+    EXPECT_EQ(e.Text, QStringLiteral("cannot open %1: Device or resource busy").arg(node));
+    e = HidrawOpenError(dir.filePath(QStringLiteral("gone")), QStringLiteral("No such file or directory"));
+    EXPECT_FALSE(e.NoPermission);
+}
+
+TEST(HidrawAccess, DescribesOwnerGroupAndMode)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("node"));
+    testutil::WriteAll(file, "x");
+    ASSERT_TRUE(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    const QString owner = QString::fromLocal8Bit(getpwuid(geteuid())->pw_name);
+    const QString group = QString::fromLocal8Bit(getgrgid(getegid())->gr_name);
+    EXPECT_EQ(DescribeFileAccess(file), QStringLiteral("owner %1, group %2, mode 0640").arg(owner, group));
+    EXPECT_TRUE(DescribeFileAccess(dir.filePath(QStringLiteral("gone"))).isEmpty());
 }
 
 // ---- device tools ----

@@ -26,8 +26,10 @@ struct TFormRig
     TDownloadForm form{&layer};
     QStringList messages;
 
-    TFormRig()
+    // failure: what claiming the panel fails with, when its text is not empty.
+    explicit TFormRig(THIDOpenError failure = {})
     {
+        panel->SetOpenFailure(std::move(failure));
         form.SetMessageHandler([this](const QString& text) { messages.append(text); });
         form.Link().SetReplyTimeout(300);
         layer.Start();
@@ -95,6 +97,39 @@ TEST(DialogsDownload, WindowAndDiscovery)
     ASSERT_EQ(rig.messages.size(), 1);
     EXPECT_TRUE(rig.messages.first().contains(QStringLiteral("no device")));
     EXPECT_TRUE(rig.panel->Reports().isEmpty());
+}
+
+TEST(DialogsDownload, APanelThisUserMayNotOpenIsNamedWithWhatToDo)
+{
+    TFormRig rig({QStringLiteral("no permission to read and write /dev/hidraw3"), true});
+    const QString product = rig.panel->Info().ProductString;
+    auto* dev = rig.Find<QLineEdit>("eDev");
+    EXPECT_EQ(dev->text(), product + QStringLiteral(": no permission to open it"));
+    EXPECT_FALSE(rig.Find<QPushButton>("btStart")->isEnabled());
+    EXPECT_FALSE(rig.Find<QPushButton>("btStartSelected")->isEnabled());
+    const QStringList advice = rig.form.Link().ClaimAdvice();
+    ASSERT_EQ(advice.size(), 2);
+    EXPECT_TRUE(advice[0].contains(QStringLiteral("/dev/hidraw3")));
+    EXPECT_EQ(rig.Log(), advice);
+    EXPECT_EQ(dev->toolTip(), advice.join('\n'));
+
+    // Another notice meets the panel again: the log says it once.
+    QTemporaryDir sd2;
+    TVirtualPanel::Options other;
+    other.VendorId = 0x1234;
+    rig.layer.Plug(sd2.path(), other);
+    Settle();
+    EXPECT_EQ(rig.Log(), advice);
+    rig.Click("btRefresh");
+    EXPECT_EQ(rig.Log(), advice);
+
+    // The rule installed: Refresh claims the panel.
+    rig.panel->SetOpenFailure({});
+    rig.Click("btRefresh");
+    EXPECT_EQ(dev->text(), product);
+    EXPECT_TRUE(dev->toolTip().isEmpty());
+    EXPECT_TRUE(rig.Log().isEmpty());
+    EXPECT_TRUE(rig.Find<QPushButton>("btStart")->isEnabled());
 }
 
 TEST(DialogsDownload, WriteAllAndWriteSelected)

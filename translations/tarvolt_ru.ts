@@ -929,6 +929,41 @@
         <source>The panel&apos;s output report of %1 bytes is not supported (%2 to %3 bytes)</source>
         <translation>Выходной отчёт панели длиной %1 байт не поддерживается (допустимо от %2 до %3 байт)</translation>
     </message>
+    <message>
+        <location filename="../src/device/panellink.cpp" line="28"/>
+        <source>%1: no permission to open it</source>
+        <translation>%1: нет прав на её открытие</translation>
+    </message>
+    <message>
+        <location filename="../src/device/panellink.cpp" line="32"/>
+        <source>%1: cannot be opened</source>
+        <translation>%1: не удаётся открыть</translation>
+    </message>
+    <message>
+        <location filename="../src/device/panellink.cpp" line="78"/>
+        <source>The panel</source>
+        <translation>Панель</translation>
+    </message>
+    <message>
+        <location filename="../src/device/panellink.cpp" line="91"/>
+        <source>The panel is attached but cannot be opened: %1.</source>
+        <translation>Панель подключена, но открыть её не удаётся: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/device/panellink.cpp" line="93"/>
+        <source>The panel is attached, but this user may not open it: %1.</source>
+        <translation>Панель подключена, но у этого пользователя нет прав открыть её: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/device/panellink.cpp" line="94"/>
+        <source>Install the udev rule %1 (the package puts it in /usr/lib/udev/rules.d; from a build, copy packaging/%1 to /etc/udev/rules.d), then unplug the panel and plug it in again.</source>
+        <translation>Установите правило udev %1 (пакет кладёт его в /usr/lib/udev/rules.d; при работе из сборки скопируйте packaging/%1 в /etc/udev/rules.d), затем отключите панель и подключите её снова.</translation>
+    </message>
+    <message>
+        <location filename="../src/device/panellink.cpp" line="98"/>
+        <source>The rule names vendor id 20A0 and product id 4122; for these ids add a line as its comment shows.</source>
+        <translation>Правило называет код производителя 20A0 и код изделия 4122; для этих кодов добавьте строку, как показано в его комментарии.</translation>
+    </message>
 </context>
 <context>
     <name>TPropBarForm</name>

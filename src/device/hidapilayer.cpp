@@ -8,9 +8,13 @@
 #include <hidapi/hidapi.h>
 
 #ifdef __linux__
+#include <cerrno>
 #include <fcntl.h>
+#include <grp.h>
 #include <linux/hidraw.h>
+#include <pwd.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -60,6 +64,41 @@ TReportLengths ReadHidrawReportLengths(const QString& path)
 #endif
 }
 
+QString DescribeFileAccess(const QString& path)
+{
+#ifdef __linux__
+    struct stat st = {};
+    if (::stat(path.toLocal8Bit().constData(), &st) != 0)
+        return {};
+    const passwd* user = ::getpwuid(st.st_uid);
+    const group* grp = ::getgrgid(st.st_gid);
+    const QString owner = user ? QString::fromLocal8Bit(user->pw_name) : QString::number(st.st_uid);
+    const QString groupName = grp ? QString::fromLocal8Bit(grp->gr_name) : QString::number(st.st_gid);
+    return QStringLiteral("owner %1, group %2, mode %3")
+        .arg(owner, groupName, QStringLiteral("%1").arg(st.st_mode & 07777, 4, 8, QLatin1Char('0')));
+#else
+    Q_UNUSED(path);
+    return {};
+#endif
+}
+
+THIDOpenError HidrawOpenError(const QString& path, const QString& hidapiText)
+{
+#ifdef __linux__
+    const int fd = ::open(path.toLocal8Bit().constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0) {
+        ::close(fd);
+    } else if (errno == EACCES || errno == EPERM) {
+        const QString access = DescribeFileAccess(path);
+        return {access.isEmpty()
+                    ? QStringLiteral("no permission to read and write %1").arg(path)
+                    : QStringLiteral("no permission to read and write %1 (%2)").arg(path, access),
+                true};
+    }
+#endif
+    return {QStringLiteral("cannot open %1: %2").arg(path, hidapiText)};
+}
+
 THidapiDevice::THidapiDevice(THIDDeviceInfo info, int inputLength, int outputLength, QObject* parent)
     : THIDDevice(parent), info_(std::move(info)), inputLength_(inputLength), outputLength_(outputLength)
 {}
@@ -69,10 +108,10 @@ THidapiDevice::~THidapiDevice()
     Close();
 }
 
-bool THidapiDevice::Open(QString* error)
+bool THidapiDevice::Open(THIDOpenError* error)
 {
     if (removed_) {
-        *error = QStringLiteral("the device has been removed");
+        *error = {QStringLiteral("the device has been removed")};
         return false;
     }
     if (writeHandle_)
@@ -80,8 +119,15 @@ bool THidapiDevice::Open(QString* error)
     const QByteArray path = info_.Path.toLocal8Bit();
     writeHandle_ = hid_open_path(path.constData());
     if (!writeHandle_) {
-        *error = QStringLiteral("cannot open %1: %2").arg(info_.Path, HidError(nullptr));
+        *error = HidrawOpenError(info_.Path, HidError(nullptr));
         return false;
+    }
+    // A node that the user could not read when it arrived (no permission yet) gave no lengths;
+    // now that it opens, its descriptor can be read.
+    if (inputLength_ == 0 && outputLength_ == 0) {
+        const TReportLengths lengths = ReadHidrawReportLengths(info_.Path);
+        inputLength_ = lengths.Input;
+        outputLength_ = lengths.Output;
     }
     // A second handle for the reader, so that writes on this thread and reads on the reader never
     // share one handle.

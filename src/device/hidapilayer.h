@@ -23,7 +23,7 @@ class THidapiDevice : public THIDDevice
     THIDDeviceInfo Info() const override { return info_; }
     int OutputReportLength() const override { return outputLength_; }
     int InputReportLength() const override { return inputLength_; }
-    bool Open(QString* error) override;
+    bool Open(THIDOpenError* error) override;
     bool IsOpen() const override { return writeHandle_ != nullptr; }
     bool Write(const QByteArray& report, QString* error) override;
     bool IsRemoved() const override { return removed_; }
@@ -66,3 +66,10 @@ class THidapiLayer : public THIDLayer
 // Reads the report descriptor of a hidraw node (HIDIOCGRDESC) and returns the lengths of report 1.
 // Zero lengths when the node cannot be opened or the platform has no hidraw.
 TReportLengths ReadHidrawReportLengths(const QString& path);
+
+// Why a hidraw node that hidapi could not open fails, found by trying it again: the user's lack of
+// permission (hidapi says only the system's text, which depends on the locale), or else hidapiText.
+THIDOpenError HidrawOpenError(const QString& path, const QString& hidapiText);
+
+// "owner root, group plugdev, mode 0660" for a file; empty when it cannot be looked at.
+QString DescribeFileAccess(const QString& path);

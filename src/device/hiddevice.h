@@ -18,6 +18,13 @@ struct THIDDeviceInfo
     QString ProductString;
 };
 
+// Why a device could not be claimed.
+struct THIDOpenError
+{
+    QString Text;              // what the system said, with the device's path
+    bool NoPermission = false; // the device is there, but this user may not read and write it
+};
+
 class THIDDevice : public QObject
 {
     Q_OBJECT
@@ -33,7 +40,7 @@ class THIDDevice : public QObject
 
     // Claims the device: opens it for reading and writing and starts delivering input reports.
     // Claiming a claimed device changes nothing. On failure returns false and sets *error.
-    virtual bool Open(QString* error) = 0;
+    virtual bool Open(THIDOpenError* error) = 0;
     virtual bool IsOpen() const = 0;
 
     // Writes one whole output report synchronously. On failure returns false and sets *error to the

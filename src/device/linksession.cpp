@@ -74,11 +74,13 @@ TLinkSession::TLinkSession(const TLinkOptions& options)
     link_->SetReplyTimeout(options.TimeoutMs);
     layer_->Start();
     link_->DeviceChange();
-    if (!link_->CurrentDevice())
+    if (!link_->CurrentDevice()) {
+        const QStringList advice = link_->ClaimAdvice();
+        if (!advice.isEmpty())
+            throw TError(advice.join(QLatin1Char('\n')));
         throw TError(QStringLiteral("no device matches vendor id %1 and product id %2")
                          .arg(options.VendorText.toUpper(), options.ProductText.toUpper()));
-    if (!link_->LastClaimError().isEmpty())
-        throw TError(QStringLiteral("cannot open the panel: %1").arg(link_->LastClaimError()));
+    }
 }
 
 TLinkSession::~TLinkSession()

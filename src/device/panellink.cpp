@@ -23,6 +23,14 @@ QString Busy()
 {
     return QCoreApplication::translate("TPanelLink", "Busy: another command is still running");
 }
+QString NoPermission(const QString& product)
+{
+    return QCoreApplication::translate("TPanelLink", "%1: no permission to open it").arg(product);
+}
+QString CannotOpen(const QString& product)
+{
+    return QCoreApplication::translate("TPanelLink", "%1: cannot be opened").arg(product);
+}
 } // namespace linktext
 
 TPanelLink::TPanelLink(THIDLayer* layer, QObject* parent)
@@ -62,7 +70,34 @@ int TPanelLink::OutputLength() const
 
 QString TPanelLink::DeviceText() const
 {
-    return deviceText_ ? *deviceText_ : linktext::NoDevice();
+    if (deviceText_)
+        return *deviceText_;
+    if (claimFailure_) {
+        QString product = claimFailure_->Device.ProductString;
+        if (product.isEmpty())
+            product = tr("The panel");
+        return claimFailure_->Error.NoPermission ? linktext::NoPermission(product)
+                                                 : linktext::CannotOpen(product);
+    }
+    return linktext::NoDevice();
+}
+
+QStringList TPanelLink::ClaimAdvice() const
+{
+    if (deviceText_ || !claimFailure_)
+        return {};
+    const THIDOpenError& e = claimFailure_->Error;
+    if (!e.NoPermission)
+        return {tr("The panel is attached but cannot be opened: %1.").arg(e.Text)};
+    QStringList lines{
+        tr("The panel is attached, but this user may not open it: %1.").arg(e.Text),
+        tr("Install the udev rule %1 (the package puts it in /usr/lib/udev/rules.d; from a build, copy "
+           "packaging/%1 to /etc/udev/rules.d), then unplug the panel and plug it in again.")
+            .arg(QLatin1String(linktext::UdevRuleName))};
+    if (vendorId_ != panel::kDefaultVendorId || productId_ != panel::kDefaultProductId)
+        lines << tr("The rule names vendor id 20A0 and product id 4122; for these ids add a line as its "
+                    "comment shows.");
+    return lines;
 }
 
 void TPanelLink::SetDeviceText(const std::optional<QString>& text)
@@ -94,31 +129,35 @@ void TPanelLink::Enumerate()
     }
     vendorId_ = panel::ParseHexIdentity(vendorText_);
     productId_ = panel::ParseHexIdentity(productText_);
+    claimFailure_.reset();
     SetDeviceText(std::nullopt);
     for (THIDDevice* device : layer_->Devices()) {
         if (device->IsRemoved())
             continue;
         const THIDDeviceInfo info = device->Info();
-        if (info.VendorId == vendorId_ && info.ProductId == productId_) {
+        if (info.VendorId == vendorId_ && info.ProductId == productId_ && Claim(device)) {
             current_ = device;
             SetDeviceText(info.ProductString);
-            Claim(device);
             if (reportBuffer_.isEmpty()) {
                 reportBuffer_ = QByteArray(panel::kReportBufferSize, '\0');
                 valueReport_ = QByteArray(panel::kReportBufferSize, '\0');
             }
         }
     }
+    if (!deviceText_ && claimFailure_)
+        emit DeviceTextChanged(DeviceText());
     emit DiscoveryDone(CurrentDevice() != nullptr);
 }
 
-void TPanelLink::Claim(THIDDevice* device)
+bool TPanelLink::Claim(THIDDevice* device)
 {
+    THIDOpenError error;
+    if (!device->Open(&error)) {
+        claimFailure_ = TClaimFailure{device->Info(), error};
+        return false;
+    }
     connect(device, &THIDDevice::ReportReceived, this, &TPanelLink::OnReport, Qt::UniqueConnection);
-    QString error;
-    claimError_.clear();
-    if (!device->Open(&error))
-        claimError_ = error;
+    return true;
 }
 
 void TPanelLink::ClearReportBuffer()

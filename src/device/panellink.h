@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -29,18 +30,31 @@ class TPanelLink : public QObject
     void SetIdentitySource(std::function<std::pair<QString, QString>()> source);
 
     // Discovery pass after a device-change notice: forgets the current device, then makes the last
-    // matching present device current and claims it. Connected to the layer's DevicesChanged.
+    // matching present device that can be claimed current. Connected to the layer's DevicesChanged.
+    // A matching device that cannot be claimed (opened for reading and writing) is not made current:
+    // every command would fail on it.
     void DeviceChange();
     // Enumerates again with the ids as they are now, without forgetting the current device first.
     // Refused (returns false) while a command runs.
     bool Refresh();
 
     THIDDevice* CurrentDevice() const;
-    // The product string of the device found last, or "no device" (in the language active now).
+    // The product string of the device found last; when the last pass claimed none, what kept it
+    // from the matching device it met, or else "no device" (in the language active now).
     QString DeviceText() const;
     quint32 VendorId() const { return vendorId_; }
     quint32 ProductId() const { return productId_; }
-    QString LastClaimError() const { return claimError_; }
+
+    // A matching device of the last pass that could not be claimed, and why.
+    struct TClaimFailure
+    {
+        THIDDeviceInfo Device;
+        THIDOpenError Error;
+    };
+    const std::optional<TClaimFailure>& LastClaimFailure() const { return claimFailure_; }
+    // What the user can do when the last pass met a matching device it could not claim and claimed
+    // none: a few lines for the log, in the language active now. Empty otherwise.
+    QStringList ClaimAdvice() const;
 
     // The 251-byte report buffer; exists (all zero) from the first matching device on.
     bool HasReportBuffer() const { return !reportBuffer_.isEmpty(); }
@@ -88,7 +102,7 @@ class TPanelLink : public QObject
 
   private:
     void Enumerate();
-    void Claim(THIDDevice* device);
+    bool Claim(THIDDevice* device);
     void OnReport(const QByteArray& report);
     THIDDevice* TargetDevice() const;
     // Null: "no device".
@@ -103,7 +117,7 @@ class TPanelLink : public QObject
     QPointer<THIDDevice> current_;
     QPointer<THIDDevice> commandDevice_;
     std::optional<QString> deviceText_;
-    QString claimError_;
+    std::optional<TClaimFailure> claimFailure_;
     QByteArray reportBuffer_;
     QByteArray valueReport_;
     QByteArray replyArea_;
@@ -120,4 +134,9 @@ QString NoDevice();
 QString NoAnswer();
 QString NoAnswerRemoved();
 QString Busy();
+// eDev's text for a matching device that could not be claimed.
+QString NoPermission(const QString& product);
+QString CannotOpen(const QString& product);
+// The name of the udev rule that lets the user at the seat open the panel.
+inline constexpr char UdevRuleName[] = "70-tarvolt-panel.rules";
 } // namespace linktext

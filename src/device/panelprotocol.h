@@ -11,6 +11,10 @@ namespace panel {
 
 constexpr char kReportId = 0x01;
 
+// The panel's USB identity unless the user names another (the udev rule in packaging/ names it too).
+constexpr quint32 kDefaultVendorId = 0x20A0;
+constexpr quint32 kDefaultProductId = 0x4122;
+
 enum Command : quint8 {
     cmdBeginTransfer = 0x80,
     cmdMakeDir = 0x81,

@@ -19,10 +19,16 @@ THIDDeviceInfo TVirtualPanel::Info() const
             options_.ProductString};
 }
 
-bool TVirtualPanel::Open(QString* error)
+bool TVirtualPanel::Open(THIDOpenError* error)
 {
     if (removed_) {
-        *error = QStringLiteral("the device has been removed");
+        *error = {QStringLiteral("the device has been removed")};
+        return false;
+    }
+    if (open_)
+        return true;
+    if (!openFailure_.Text.isEmpty()) {
+        *error = openFailure_;
         return false;
     }
     open_ = true;

@@ -34,7 +34,7 @@ class TVirtualPanel : public THIDDevice
     THIDDeviceInfo Info() const override;
     int OutputReportLength() const override { return options_.OutputLength; }
     int InputReportLength() const override { return options_.InputLength; }
-    bool Open(QString* error) override;
+    bool Open(THIDOpenError* error) override;
     bool IsOpen() const override { return open_; }
     bool Write(const QByteArray& report, QString* error) override;
     bool IsRemoved() const override { return removed_; }
@@ -44,6 +44,9 @@ class TVirtualPanel : public THIDDevice
     void SetFailWrites(bool on) { failWrites_ = on; }
     void SetAnswerStatusZero(bool on) { statusZero_ = on; }
     void SetSilent(bool on) { silent_ = on; }
+    // While its text is not empty, claiming the panel fails with this error (a panel that this user
+    // may not open, say).
+    void SetOpenFailure(THIDOpenError error) { openFailure_ = std::move(error); }
     // Called with each report the panel accepted, after it acted on it (tests unplug from here).
     void SetOnReport(std::function<void(const QByteArray&)> hook) { onReport_ = std::move(hook); }
 
@@ -70,6 +73,7 @@ class TVirtualPanel : public THIDDevice
     bool failWrites_ = false;
     bool statusZero_ = false;
     bool silent_ = false;
+    THIDOpenError openFailure_;
     bool open_ = false;
     bool removed_ = false;
     std::function<void(const QByteArray&)> onReport_;

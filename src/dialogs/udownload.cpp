@@ -68,6 +68,7 @@ TDownloadForm::TDownloadForm(THIDLayer* layer, QWidget* parent)
     connect(link_, &TPanelLink::DiscoveryDone, this, [this](bool has) {
         btStart_->setEnabled(has);
         btStartSelected_->setEnabled(has);
+        ShowClaimAdvice();
     });
     connect(download_, &TDownload::LogLine, this, &TDownloadForm::AddLog);
     connect(download_, &TDownload::Warning, this, &TDownloadForm::Warn);
@@ -95,6 +96,7 @@ void TDownloadForm::Retranslate()
     lbHex_->setText(tr("<-- hexadecimal string"));
     btRefresh_->setText(tr("Refresh"));
     eDev_->setText(link_->DeviceText());
+    eDev_->setToolTip(link_->ClaimAdvice().join(QLatin1Char('\n')));
     FileList_->setHeaderLabels({tr("Name"), tr("Size"), tr("Modified")});
     btStart_->setText(tr("Write all"));
     btStart_->setToolTip(tr("Start download process"));
@@ -313,6 +315,20 @@ void TDownloadForm::Warn(const QString& text)
 {
     if (showMessage_)
         showMessage_(text);
+}
+
+void TDownloadForm::ShowClaimAdvice()
+{
+    const QStringList advice = link_->ClaimAdvice();
+    eDev_->setToolTip(advice.join(QLatin1Char('\n')));
+    // Every pass that meets the panel says it again; the log needs it once.
+    bool shown = LB_->count() >= advice.size();
+    for (qsizetype i = 0; shown && i < advice.size(); ++i)
+        shown = LB_->item(LB_->count() - int(advice.size() - i))->text() == advice[i];
+    if (shown)
+        return;
+    for (const QString& line : advice)
+        AddLog(line, true);
 }
 
 bool TDownloadForm::RefuseWhileBusy()

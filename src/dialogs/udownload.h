@@ -65,6 +65,8 @@ class TDownloadForm : public QDialog
     void AddLog(const QString& line, bool select);
     void Warn(const QString& text);
     bool RefuseWhileBusy();
+    // When the panel is attached but cannot be opened: what to do, in the log and as eDev's hint.
+    void ShowClaimAdvice();
 
     void OnFoldersLoaded(const QString& path);
     void OnRefresh();
