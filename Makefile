@@ -3,13 +3,16 @@
 
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-release test-asan fuzz build deps-build deps-test clean
+.PHONY: run test test-release test-asan fuzz build package deps-build deps-test deps-package clean
 
 deps-build:
 	@scripts/deps.sh build
 
 deps-test:
 	@scripts/deps.sh test
+
+deps-package:
+	@scripts/deps.sh package
 
 build: deps-build
 	cmake --preset release
@@ -32,6 +35,11 @@ test-asan: deps-test
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+# Builds the Release programs and makes the Debian package build/release/tarvolt-designer_*.deb,
+# checked as CI checks it (scripts/package.sh).
+package: deps-package
+	JOBS=$(JOBS) scripts/package.sh
 
 # Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS; fails on any finding.
 FUZZ_SECONDS ?= 60

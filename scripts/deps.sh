@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, and only those that are missing.
-# Usage: scripts/deps.sh [build|test]
+# Installs the Debian packages the build, the tests and the Debian package need, and only those that
+# are missing. Usage: scripts/deps.sh [build|test|package]
 set -euo pipefail
 
 build_pkgs=(
@@ -8,6 +8,7 @@ build_pkgs=(
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
   libjpeg62-turbo-dev libgif-dev libhidapi-dev
   qt6-translations-l10n
+  libqt6svg6
 )
 test_pkgs=(
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -15,11 +16,23 @@ test_pkgs=(
   xvfb xauth
   locales
 )
+# The Release build configures its tests and benchmarks too, so packaging needs their libraries.
+package_pkgs=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  dpkg-dev desktop-file-utils appstream shared-mime-info
+)
 
+mode=${1:-test}
 pkgs=("${build_pkgs[@]}")
-if [ "${1:-test}" = "test" ]; then
-  pkgs+=("${test_pkgs[@]}")
-fi
+case "$mode" in
+  build) ;;
+  test) pkgs+=("${test_pkgs[@]}" "${package_pkgs[@]}") ;; # CI packages after the tests
+  package) pkgs+=("${package_pkgs[@]}") ;;
+  *)
+    echo "usage: scripts/deps.sh [build|test|package]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${pkgs[@]}"; do
@@ -40,7 +53,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # The number-formatting tests run under a locale with a decimal comma (about a second to make).
-if [ "${1:-test}" = "test" ] && ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+if [ "$mode" = "test" ] && ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
   echo "Making locale de_DE.UTF-8"
   "${sudo_cmd[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi

@@ -33,6 +33,24 @@ TEST(Localization, WithoutLanguageFilesOnlyTheBuiltInLanguage)
     EXPECT_EQ(l.ActiveId(), 1033u);
 }
 
+TEST(Localization, ALanguageOfAnEarlierFolderIsNotTakenAgainFromALaterOne)
+{
+    QTemporaryDir own, installed;
+    const QByteArray russian = testutil::ReadAll(QStringLiteral(TARVOLT_BIN_DIR "/tarvolt_ru.lng"));
+    testutil::WriteAll(own.filePath("tarvolt_ru.lng"), russian);
+    testutil::WriteAll(installed.filePath("tarvolt_ru.lng"), russian);
+    TLocalization l;
+    l.Scan({own.path(), installed.path()});
+    ASSERT_EQ(l.Count(), 2);
+    EXPECT_EQ(l.Languages()[1].File, own.filePath("tarvolt_ru.lng"));
+
+    // Within one folder every file counts, as the list has always shown them.
+    testutil::WriteAll(own.filePath("tarvolt_ru2.lng"), russian);
+    l.Scan({own.path(), installed.path()});
+    ASSERT_EQ(l.Count(), 3);
+    EXPECT_EQ(l.Languages()[2].File, own.filePath("tarvolt_ru2.lng"));
+}
+
 TEST(Localization, TheRussianFileMakesItsIdActive)
 {
     TLocalization l;

@@ -7,6 +7,7 @@
 #include "project/lcdfile.h"
 #include "testutil.h"
 #include "uitest_drop.h"
+#include "ui/appicon.h"
 #include "ui/colorbox.h"
 #include "ui/messages.h"
 #include "ui/paletteitem.h"
@@ -18,7 +19,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
@@ -826,6 +829,49 @@ TEST(SettingsFile, LivesBesideTheProgramWhenThatFolderIsWritable)
     ASSERT_TRUE(QFileInfo(exe.absolutePath()).isWritable());
     EXPECT_EQ(TSettingsFile::DefaultPath(),
               exe.absolutePath() + QLatin1Char('/') + exe.completeBaseName() + QStringLiteral(".ini"));
+}
+
+TEST(ApplicationIcon, IsThePanelPictureCompiledIntoTheProgram)
+{
+    const QIcon icon = ApplicationIcon();
+    ASSERT_FALSE(icon.isNull());
+    const QImage image = icon.pixmap(QSize(64, 64)).toImage();
+    ASSERT_EQ(image.size(), QSize(64, 64));
+    // The panel's rounded body stands on a transparent ground; its screen is blue.
+    EXPECT_EQ(qAlpha(image.pixel(1, 1)), 0);
+    const QColor screen = image.pixelColor(45, 35);
+    EXPECT_EQ(screen.alpha(), 255);
+    EXPECT_GT(screen.blue(), screen.red() + 40);
+}
+
+TEST(SettingsFile, AnInstalledProgramKeepsItInTheConfigurationFolder)
+{
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("config"));
+    struct Case
+    {
+        const char* program;      // the executable, relative to the test's folder
+        const char* dataFolder;   // made beside it; null for none
+        const char* settingsFile; // relative to the test's folder
+    };
+    const Case cases[] = {
+        {"build/bin/tarvolt-designer", nullptr, "build/bin/tarvolt-designer.ini"},
+        {"copy/tarvolt-designer", "copy/share/tarvolt-designer", "copy/tarvolt-designer.ini"},
+        // Writable by this user (the administrator, say) and still no place for one user's settings.
+        {"usr/bin/tarvolt-designer", "usr/share/tarvolt-designer", "config/tarvolt-designer.ini"},
+        {"gone/tarvolt-designer", nullptr, "config/tarvolt-designer.ini"},
+    };
+    for (const Case& c : cases) {
+        const QString exe = dir.filePath(QLatin1String(c.program));
+        if (!QString::fromLatin1(c.program).startsWith(QLatin1String("gone/"))) {
+            ASSERT_TRUE(QDir().mkpath(QFileInfo(exe).path()));
+        }
+        if (c.dataFolder) {
+            ASSERT_TRUE(QDir().mkpath(dir.filePath(QLatin1String(c.dataFolder))));
+        }
+        EXPECT_EQ(TSettingsFile::PathFor(exe, config), dir.filePath(QLatin1String(c.settingsFile)))
+            << c.program;
+    }
 }
 
 TEST(SettingsFile, UnknownKeysSurviveWrites)

@@ -2,6 +2,7 @@
 
 #include "model/terror.h"
 #include "output/urgb.h"
+#include "ui/appicon.h"
 #include "ui/umain.h"
 
 #include <QApplication>
@@ -13,6 +14,9 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tarvolt-designer"));
+    // The desktop entry's name: the desktop matches the running window to it (and to its icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral("tarvolt-designer"));
+    QApplication::setWindowIcon(ApplicationIcon());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Screen designer for Tarvolt RU"));

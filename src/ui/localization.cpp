@@ -86,6 +86,9 @@ void TLocalization::Scan(const QStringList& folders)
     languages_.erase(languages_.begin() + 1, languages_.end());
     QStringList seen;
     for (const QString& folder : folders) {
+        QList<quint32> earlier;
+        for (qsizetype i = 1; i < languages_.size(); ++i)
+            earlier << languages_[i].Id;
         const QDir dir(folder);
         for (const QString& name : dir.entryList({QStringLiteral("*.lng")}, QDir::Files, QDir::Name)) {
             const QString path = QDir::cleanPath(dir.absoluteFilePath(name));
@@ -96,7 +99,7 @@ void TLocalization::Scan(const QStringList& folders)
             if (!probe.load(path))
                 continue;
             const quint32 id = LanguageIdFor(probe.language());
-            if (id == 0)
+            if (id == 0 || earlier.contains(id))
                 continue;
             languages_.append({id, LanguageDisplayName(id), path});
         }

@@ -39,7 +39,9 @@ public:
     ~TLocalization() override;
 
     // Finds the language files in the folders, in order; a file that is no translation, or whose
-    // language has no id, is skipped. The list starts with the built-in language.
+    // language has no id, is skipped, and so is a language that an earlier folder supplied (a build
+    // or a copy of the program keeps its own files when the package is installed too). The list
+    // starts with the built-in language.
     void Scan(const QStringList& folders);
 
     const QList<TLanguage>& Languages() const { return languages_; }

@@ -1,0 +1,6 @@
+#include "ui/appicon.h"
+
+QIcon ApplicationIcon()
+{
+    return QIcon(QStringLiteral(":/icons/tarvolt-designer.svg"));
+}
