@@ -1,7 +1,7 @@
 // Conversion of one panel screen (240 x 320) to RGB565, and the picture loading and stretching
 // that precede it.
 
-#include "output/urgb.h"
+#include "base/urgb.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

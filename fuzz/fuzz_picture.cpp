@@ -2,8 +2,8 @@
 // refusal; a picture that comes back must be what the loader promises.
 
 #include "fuzzcommon.h"
-#include "model/terror.h"
-#include "output/urgb.h"
+#include "base/terror.h"
+#include "base/urgb.h"
 
 #include <QFile>
 #include <cstddef>

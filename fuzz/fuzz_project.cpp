@@ -4,7 +4,7 @@
 // again to the same bytes.
 
 #include "fuzzcommon.h"
-#include "model/terror.h"
+#include "base/terror.h"
 #include "model/tlcdlist.h"
 #include "project/lcdfile.h"
 

@@ -1,12 +1,13 @@
 // Writes the fuzz targets' starting corpora with the project's own writers:
 //   OUT/project/*.lcd  small project files from ProjectBytes
 //   OUT/bmp/*.bmp, OUT/jpeg/*.jpg  tiny pictures from QImage::save
+//   OUT/gif/*.gif  small animations from giflib's encoder
 // Usage: make_seeds OUT. Exits 1 with a message when a file cannot be written.
 
 #include "fuzzcommon.h"
-#include "model/terror.h"
+#include "base/terror.h"
 #include "model/tlcdlist.h"
-#include "project/codepage.h"
+#include "base/codepage.h"
 #include "project/lcdfile.h"
 
 #include <QDir>
@@ -15,6 +16,8 @@
 #include <QImageWriter>
 #include <cstdio>
 #include <functional>
+#include <gif_lib.h>
+#include <vector>
 
 namespace {
 
@@ -67,6 +70,42 @@ void WritePicture(const QString& path, const QImage& image, const char* format, 
 
 } // namespace
 
+// A GIF of `frames` frames of w x h on a logical screen of the same size, four colours, each frame
+// filled with a pattern of its own; optionally interlaced and with a transparent index.
+void WriteGif(const QString& path, int w, int h, int frames, bool interlace, bool transparent)
+{
+    int error = 0;
+    GifFileType* gif = EGifOpenFileName(QFile::encodeName(path).constData(), false, &error);
+    if (!gif) {
+        Fail(QStringLiteral("cannot write %1: %2").arg(path, QString::fromLatin1(GifErrorString(error))));
+        return;
+    }
+    const GifColorType colours[4] = {{0, 0, 0}, {255, 0, 0}, {0, 255, 0}, {255, 255, 255}};
+    ColorMapObject* map = GifMakeMapObject(4, colours);
+    bool ok = EGifPutScreenDesc(gif, w, h, 2, 0, map) == GIF_OK;
+    std::vector<GifPixelType> row(size_t(w), 0);
+    for (int f = 0; ok && f < frames; ++f) {
+        if (transparent) {
+            GraphicsControlBlock gcb{};
+            gcb.DelayTime = 10;
+            gcb.TransparentColor = 3;
+            GifByteType ext[4];
+            EGifGCBToExtension(&gcb, ext);
+            ok = EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, ext) == GIF_OK;
+        }
+        ok = ok && EGifPutImageDesc(gif, 0, 0, w, h, interlace, nullptr) == GIF_OK;
+        // giflib takes an interlaced image's rows in the order they are stored.
+        for (int y = 0; ok && y < h; ++y) {
+            for (int x = 0; x < w; ++x)
+                row[size_t(x)] = GifPixelType((x + y + f) % 4);
+            ok = EGifPutLine(gif, row.data(), w) == GIF_OK;
+        }
+    }
+    GifFreeMapObject(map);
+    if (EGifCloseFile(gif, &error) != GIF_OK || !ok)
+        Fail(QStringLiteral("cannot write %1").arg(path));
+}
+
 int main(int argc, char** argv)
 {
     if (argc != 2) {
@@ -75,7 +114,7 @@ int main(int argc, char** argv)
     }
     StartFuzzApplication();
     const QDir out(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
-    for (const char* sub : {"project", "bmp", "jpeg"})
+    for (const char* sub : {"project", "bmp", "jpeg", "gif"})
         if (!out.mkpath(QString::fromLatin1(sub)))
             Fail(QStringLiteral("cannot make %1/%2").arg(out.path(), QLatin1String(sub)));
 
@@ -88,6 +127,8 @@ int main(int argc, char** argv)
     WritePicture(out.filePath(QStringLiteral("jpeg/grey.jpg")),
                  Sample(8, 8).convertToFormat(QImage::Format_Grayscale8), "jpeg");
     WritePicture(out.filePath(QStringLiteral("jpeg/progressive.jpg")), Sample(16, 16), "jpeg", true);
+    WriteGif(out.filePath(QStringLiteral("gif/two.gif")), 6, 4, 2, false, false);
+    WriteGif(out.filePath(QStringLiteral("gif/interlaced.gif")), 5, 9, 1, true, true);
 
     WriteProject(out.filePath(QStringLiteral("project/empty.lcd")), [](TLCDList&, TLCD&, SplashSettings&) {});
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (preset "fuzz"), writes the seed corpora with the project's own
-# writers and runs each target in turn for SECONDS (default 60). Exits 1 when any target crashes,
+# writers and runs each target in turn for SECONDS (default 45). Exits 1 when any target crashes,
 # trips ASan or UBSan, leaks, hangs, runs out of memory or breaks a promise its harness checks, and
 # prints the saved input's path. The corpora grow in build/fuzz/corpus from run to run.
 # Usage: scripts/fuzz.sh [SECONDS]      (JOBS sets the build's parallelism, default 2)
@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 
-seconds=${1:-60}
+seconds=${1:-45}
 if ! [[ $seconds =~ ^[1-9][0-9]*$ ]]; then
   echo "usage: scripts/fuzz.sh [SECONDS]" >&2
   exit 2
@@ -36,7 +36,7 @@ rm -rf "$out/seeds"
 "$out/bin/make_seeds" "$out/seeds"
 
 status=0
-for target in project bmp jpeg; do
+for target in project bmp jpeg gif; do
   corpus=$out/corpus/$target
   log=$out/fuzz_$target.log
   mkdir -p "$corpus"

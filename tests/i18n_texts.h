@@ -2,7 +2,7 @@
 
 // What the language tests read off a window: every text it shows of its own.
 
-#include "ui/colorbox.h"
+#include "widgets/colorbox.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "gifwriter.h"
-#include "model/terror.h"
+#include "base/terror.h"
 #include "output/animation.h"
 #include "output/splash.h"
 #include "testutil.h"
@@ -39,8 +39,7 @@ Gif Wheel()
 
 quint16 PixelAt(const QByteArray& file, int width, int x, int y)
 {
-    const qsizetype i = 2 * (qsizetype(y) * width + x);
-    return quint16(quint8(file[i]) | (quint8(file[i + 1]) << 8));
+    return testutil::U16(file, 2 * (qsizetype(y) * width + x));
 }
 
 class AnimationTest : public ::testing::Test

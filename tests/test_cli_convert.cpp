@@ -1,4 +1,4 @@
-#include "output/urgb.h"
+#include "base/urgb.h"
 #include "testutil.h"
 
 #include <QDir>

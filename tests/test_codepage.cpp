@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "project/codepage.h"
+#include "base/codepage.h"
 
 TEST(CodePage, EncodesCyrillicAndReplacesWhatItCannotHold)
 {

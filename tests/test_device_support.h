@@ -6,7 +6,7 @@
 #include "device/panellink.h"
 #include "device/panelprotocol.h"
 #include "device/virtualpanel.h"
-#include "project/codepage.h"
+#include "base/codepage.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,9 +2,9 @@
 // main window.
 
 #include "dialogs/ucalc.h"
-#include "output/syscolors.h"
+#include "base/syscolors.h"
 #include "test_dialogs_support.h"
-#include "ui/colorbox.h"
+#include "widgets/colorbox.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -3,7 +3,7 @@
 
 #include "dialogs/upropled.h"
 #include "test_dialogs_support.h"
-#include "ui/colorbox.h"
+#include "widgets/colorbox.h"
 
 #include <QComboBox>
 #include <QLabel>

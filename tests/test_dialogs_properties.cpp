@@ -9,11 +9,11 @@
 #include "dialogs/upropshp.h"
 #include "dialogs/uproptime.h"
 #include "dialogs/uproptxt.h"
-#include "project/codepage.h"
+#include "base/codepage.h"
 #include "test_dialogs_support.h"
 #include "testutil.h"
-#include "ui/colorbox.h"
-#include "ui/radiogroup.h"
+#include "widgets/colorbox.h"
+#include "widgets/radiogroup.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -6,7 +6,7 @@
 
 #include "dialogs/uproperties.h"
 #include "model/tlcd.h"
-#include "ui/messages.h"
+#include "widgets/messages.h"
 #include "ui/scrtab.h"
 #include "ui/umain.h"
 

@@ -5,7 +5,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 
-#include "output/datafolders.h"
+#include "base/datafolders.h"
 #include "output/digits.h"
 #include "output/folders.h"
 #include "testutil.h"

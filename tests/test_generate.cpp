@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 #include "gifwriter.h"
-#include "model/terror.h"
+#include "base/terror.h"
 #include "model/tlcdlist.h"
 #include "output/animation.h"
 #include "output/generate.h"
@@ -16,7 +16,7 @@
 
 namespace {
 
-quint16 U16(const QByteArray& b, qsizetype at) { return quint16(quint8(b.at(at)) | quint8(b.at(at + 1)) << 8); }
+using testutil::U16;
 
 class GenerateTest : public testing::Test
 {

@@ -6,16 +6,16 @@
 #include <QTemporaryDir>
 #include <cstring>
 
-#include "model/terror.h"
-#include "project/codepage.h"
+#include "base/terror.h"
+#include "base/codepage.h"
 #include "project/lcdfile.h"
 #include "testutil.h"
 
 namespace {
 
-quint8 U8(const QByteArray& b, qsizetype at) { return quint8(b.at(at)); }
-quint16 U16(const QByteArray& b, qsizetype at) { return quint16(U8(b, at) | U8(b, at + 1) << 8); }
-quint32 U32(const QByteArray& b, qsizetype at) { return U16(b, at) | quint32(U16(b, at + 2)) << 16; }
+using testutil::U16;
+using testutil::U32;
+using testutil::U8;
 
 constexpr qsizetype FirstRecord = ProjectHeaderSize + ScreenHeaderSize;
 

@@ -5,14 +5,14 @@
 #include <QTemporaryDir>
 
 #include "model/render.h"
-#include "model/terror.h"
+#include "base/terror.h"
 #include "model/tlcd.h"
 #include "output/screenfiles.h"
 #include "testutil.h"
 
 namespace {
 
-quint16 U16(const QByteArray& b, qsizetype at) { return quint16(quint8(b.at(at)) | quint8(b.at(at + 1)) << 8); }
+using testutil::U16;
 
 // Runs with the working folder in a temporary folder, where the listing lands.
 class ScreenFiles : public testing::Test

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "gifwriter.h"
-#include "model/terror.h"
+#include "base/terror.h"
 #include "output/animation.h"
 #include "output/splash.h"
 #include "testutil.h"
@@ -260,7 +260,7 @@ TEST_F(SplashTest, DefaultBackgroundIsTheDesktopButtonFace)
     const QColor face = QGuiApplication::palette().color(QPalette::Button);
     const quint16 want = Rgb565(quint8(face.red()), quint8(face.green()), quint8(face.blue()));
     const QByteArray r = ClockSettingsRecord(splash);
-    EXPECT_EQ(quint16(quint8(r[13]) | (quint8(r[14]) << 8)), want);
+    EXPECT_EQ(testutil::U16(r, 13), want);
 }
 
 // --- pictures ------------------------------------------------------------------------------------

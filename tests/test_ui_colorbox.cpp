@@ -1,7 +1,7 @@
 // The colour box: named colours, system colours, the custom entry.
 
-#include "output/syscolors.h"
-#include "ui/colorbox.h"
+#include "base/syscolors.h"
+#include "widgets/colorbox.h"
 
 #include <gtest/gtest.h>
 

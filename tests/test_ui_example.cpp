@@ -3,7 +3,7 @@
 
 #include "gifwriter.h"
 #include "model/tlcdlist.h"
-#include "project/codepage.h"
+#include "base/codepage.h"
 #include "project/lcdfile.h"
 #include "testutil.h"
 #include "ui/scrtab.h"

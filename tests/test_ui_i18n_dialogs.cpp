@@ -17,11 +17,11 @@
 #include "i18n_texts.h"
 #include "model/elementkind.h"
 #include "model/telement.h"
-#include "project/codepage.h"
-#include "ui/colorbox.h"
+#include "base/codepage.h"
+#include "widgets/colorbox.h"
 #include "ui/localization.h"
-#include "ui/messages.h"
-#include "ui/radiogroup.h"
+#include "widgets/messages.h"
+#include "widgets/radiogroup.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

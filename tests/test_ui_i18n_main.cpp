@@ -7,7 +7,7 @@
 #include "dialogs/usettings.h"
 #include "i18n_texts.h"
 #include "model/elementkind.h"
-#include "project/codepage.h"
+#include "base/codepage.h"
 #include "project/lcdfile.h"
 #include "test_ui_window.h"
 #include "ui/localization.h"

@@ -3,7 +3,7 @@
 #include "dialogs/udownload.h"
 #include "gifwriter.h"
 #include "test_ui_window.h"
-#include "ui/radiogroup.h"
+#include "widgets/radiogroup.h"
 #include "ui/timegroup.h"
 
 #include <QCheckBox>

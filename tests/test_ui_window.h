@@ -7,7 +7,7 @@
 #include "model/telement.h"
 #include "testutil.h"
 #include "uitest_drop.h"
-#include "ui/messages.h"
+#include "widgets/messages.h"
 #include "ui/paletteitem.h"
 #include "ui/scrtab.h"
 #include "ui/umain.h"

@@ -1,6 +1,6 @@
-#include "model/terror.h"
-#include "output/syscolors.h"
-#include "output/urgb.h"
+#include "base/terror.h"
+#include "base/syscolors.h"
+#include "base/urgb.h"
 #include "testutil.h"
 
 #include <QDir>

@@ -16,6 +16,12 @@ QByteArray ReadAll(const QString& path);
 // Writes bytes to a file, creating it; fails the current test when it cannot be written.
 void WriteAll(const QString& path, const QByteArray& bytes);
 
+// Little-endian values at a byte offset of a file's bytes. A read past the end fails the current
+// test and gives 0, so a short file shows up as a failure, not as a crash.
+quint8 U8(const QByteArray& bytes, qsizetype at);
+quint16 U16(const QByteArray& bytes, qsizetype at);
+quint32 U32(const QByteArray& bytes, qsizetype at);
+
 // A 24-bit picture of the given size filled with one colour (0xRRGGBB as QColor takes it).
 QImage SolidImage(int w, int h, QRgb rgb);
 

@@ -2,7 +2,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "model/terror.h"
+#include "base/terror.h"
 #include "output/digits.h"
 
 int main(int argc, char** argv)

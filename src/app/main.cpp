@@ -1,7 +1,7 @@
 // The designer: tarvolt-designer [--splash IMAGE] [PROJECT.lcd]
 
-#include "model/terror.h"
-#include "output/urgb.h"
+#include "base/terror.h"
+#include "base/urgb.h"
 #include "ui/appicon.h"
 #include "ui/umain.h"
 

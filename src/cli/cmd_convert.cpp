@@ -1,8 +1,8 @@
 // tarvolt-cli convert: a BMP or JPEG picture to the panel's 16-bit image file.
 
 #include "commands.h"
-#include "model/terror.h"
-#include "output/urgb.h"
+#include "base/terror.h"
+#include "base/urgb.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -84,12 +84,10 @@ int RunConvert(const QStringList& args)
     if (parsed.Size.isValid())
         picture = ScaledCopy(picture, parsed.Size.width(), parsed.Size.height());
 
-    T16bitArray pixels;
-    BitmapTo16bitArray(To24bit(picture), pixels);
-    // Save16bitArray replaces the file in one step: a failure leaves no partial file behind.
-    Save16bitArray(pixels, parsed.Output);
+    // The file is replaced in one step: a failure leaves no partial file behind.
+    SavePicture16(picture, parsed.Output);
     Out() << Quoted(parsed.Output) << ": " << picture.width() << " x " << picture.height() << " pixels, "
-          << pixels.size() * 2 << " bytes\n";
+          << qint64(picture.width()) * picture.height() * 2 << " bytes\n";
     return 0;
 }
 

@@ -1,7 +1,7 @@
 #include "commands.h"
 #include "device/download.h"
 #include "device/linksession.h"
-#include "model/terror.h"
+#include "base/terror.h"
 
 #include <QFileInfo>
 

@@ -3,9 +3,9 @@
 #include <QFileInfo>
 
 #include "commands.h"
-#include "model/terror.h"
+#include "base/terror.h"
 #include "output/animation.h"
-#include "output/datafolders.h"
+#include "base/datafolders.h"
 #include "output/generate.h"
 #include "output/splash.h"
 #include "projectload.h"
@@ -36,33 +36,29 @@ int RunGenerate(const QStringList& args)
         return Fail(QString("--gif-speed takes a whole number from 0 to %1").arg(MaxAnimationSpeed));
 
     const QString projectFile = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
-    const auto p = LoadCliProject(projectFile);
-
-    TSplash splash;
-    TAnimation animation;
-    animation.SetSpeed(speed);
-    splash.SetScreenSize(p->List.Items(0)->Landscape ? QSize(320, 240) : QSize(240, 320));
+    QImage splashPicture;
+    QString splashFile;
     if (parser.isSet(splashOpt)) {
-        const QString file = parser.value(splashOpt);
-        if (!QFileInfo::exists(file))
-            return Fail(QString("\"%1\": no such file").arg(file));
-        const QImage picture = LoadPictureFile(file);
-        if (picture.isNull())
-            return Fail(QString("\"%1\": not a BMP or JPEG picture").arg(file));
-        splash.SetPicture(picture, file);
+        splashFile = parser.value(splashOpt);
+        if (!QFileInfo::exists(splashFile))
+            return Fail(QString("\"%1\": no such file").arg(splashFile));
+        splashPicture = LoadPictureFile(splashFile);
+        if (splashPicture.isNull())
+            return Fail(QString("\"%1\": not a BMP or JPEG picture").arg(splashFile));
     }
-    ApplySplashSettings(p->Result.Splash, splash, animation);
-    if (p->PowerFail.Background.isNull())
-        p->PowerFail.Background = BuiltInPowerFailPicture();
+    // The splash picture and the speed are program settings: in place before the project's splash
+    // settings are applied, as in the designer.
+    const auto p = LoadCliProject(projectFile, [&](TProject& project) {
+        project.Animation().SetSpeed(speed);
+        if (!splashPicture.isNull())
+            project.Splash().SetPicture(splashPicture, splashFile);
+    });
+    if (!p->Result.AnimationError.isEmpty())
+        return Fail(p->Result.AnimationError);
 
-    TGenerateJob job;
-    job.ProjectFile = projectFile;
-    job.OutputFolder = parser.value(outOpt);
-    job.ResFolder = parser.isSet(resOpt) ? parser.value(resOpt) : ProgramResFolder();
-    job.Screens = &p->List;
-    job.PowerFail = &p->PowerFail;
-    job.Splash = &splash;
-    job.Animation = &animation;
+    const TGenerateJob job = p->Project.GenerateJob(
+        parser.isSet(resOpt) ? parser.value(resOpt) : ProgramResFolder(),
+        parser.value(outOpt));
     const QString out = Generate(job);
     for (const QString& w : p->Result.Warnings)
         Err() << "warning: " << w << '\n';

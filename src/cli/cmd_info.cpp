@@ -4,7 +4,7 @@
 #include <QJsonObject>
 
 #include "commands.h"
-#include "project/codepage.h"
+#include "base/codepage.h"
 #include "projectload.h"
 
 namespace {
@@ -89,14 +89,17 @@ int RunInfo(const QStringList& args)
     }
     const auto p = LoadCliProject(parser.positionalArguments().first());
     QJsonArray screens;
-    for (int i = 0; i < p->List.Count(); ++i)
-        screens.append(ScreenJson(*p->List.Items(i)));
+    const TLCDList& list = p->Project.Screens();
+    for (int i = 0; i < list.Count(); ++i)
+        screens.append(ScreenJson(*list.Items(i)));
     const QJsonObject root{{"screens", screens},
-                           {"powerFail", ScreenJson(p->PowerFail)},
+                           {"powerFail", ScreenJson(p->Project.PowerFail())},
                            {"splash", SplashJson(p->Result.Splash)}};
     Out() << QJsonDocument(root).toJson(QJsonDocument::Indented);
     for (const QString& w : p->Result.Warnings)
         Err() << "warning: " << w << '\n';
+    if (!p->Result.AnimationError.isEmpty())
+        Err() << "warning: " << p->Result.AnimationError << '\n';
     return 0;
 }
 

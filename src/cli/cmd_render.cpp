@@ -3,7 +3,7 @@
 
 #include "commands.h"
 #include "model/render.h"
-#include "model/terror.h"
+#include "base/terror.h"
 #include "projectload.h"
 
 namespace {
@@ -44,12 +44,13 @@ int RunRender(const QStringList& args)
     }
 
     const auto p = LoadCliProject(parser.positionalArguments().first());
-    TLCD* screen = &p->PowerFail;
+    const TLCDList& list = p->Project.Screens();
+    TLCD* screen = &p->Project.PowerFail();
     if (!parser.isSet(powerFailOpt)) {
         const int index = parser.value(screenOpt).toInt(&ok);
-        if (!ok || index < 0 || index >= p->List.Count())
-            return Fail(QString("the project has no work screen %1 (it has %2)").arg(parser.value(screenOpt)).arg(p->List.Count()));
-        screen = p->List.Items(index);
+        if (!ok || index < 0 || index >= list.Count())
+            return Fail(QString("the project has no work screen %1 (it has %2)").arg(parser.value(screenOpt)).arg(list.Count()));
+        screen = list.Items(index);
     }
     screen->SetZoom(quint8(zoom));
     screen->ShowGrid = grid > 0;

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "model/terror.h"
+#include "base/terror.h"
 
 namespace {
 

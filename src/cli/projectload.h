@@ -3,16 +3,16 @@
 #include <QString>
 #include <memory>
 
-#include "model/tlcdlist.h"
-#include "project/lcdfile.h"
+#include "document/tproject.h"
 
-// A project loaded for a headless command: no questions are asked for missing pictures.
+// A project opened for a headless command: no questions are asked for missing pictures.
 struct TCliProject
 {
-    TLCDList List;
-    TLCD PowerFail;
-    TLoadResult Result;
+    TProject Project;
+    TProject::TOpenResult Result;
 };
 
-// Loads `fileName`, throwing TError with the reason when the file is refused.
-std::unique_ptr<TCliProject> LoadCliProject(const QString& fileName);
+// Opens `fileName` into a new project, throwing TError with the reason when the file is refused.
+// `prepare` runs on the empty project first (the splash picture and speed that are program settings).
+std::unique_ptr<TCliProject> LoadCliProject(const QString& fileName,
+                                            const std::function<void(TProject&)>& prepare = {});

@@ -2,7 +2,7 @@
 
 #include "device/panellink.h"
 #include "device/panelprotocol.h"
-#include "project/codepage.h"
+#include "base/codepage.h"
 
 #include <QCoreApplication>
 #include <QDir>

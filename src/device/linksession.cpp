@@ -3,7 +3,7 @@
 #include "device/hidapilayer.h"
 #include "device/panelprotocol.h"
 #include "device/virtualpanel.h"
-#include "model/terror.h"
+#include "base/terror.h"
 
 #include <QDir>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "virtualpanel.h"
 
 #include "device/panelprotocol.h"
-#include "project/codepage.h"
+#include "base/codepage.h"
 
 #include <QMetaObject>
 #include <QTimer>

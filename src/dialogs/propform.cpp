@@ -1,6 +1,6 @@
 #include "dialogs/propform.h"
 
-#include "ui/colorbox.h"
+#include "widgets/colorbox.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "dialogs/propmessages.h"
 
-#include "ui/messages.h"
+#include "widgets/messages.h"
 
 #include <QCoreApplication>
 

@@ -1,8 +1,8 @@
 #include "dialogs/ucalc.h"
 
 #include "model/render.h"
-#include "output/syscolors.h"
-#include "ui/colorbox.h"
+#include "base/syscolors.h"
+#include "widgets/colorbox.h"
 
 #include <QEvent>
 #include <QFrame>

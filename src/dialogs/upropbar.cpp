@@ -3,9 +3,9 @@
 #include "dialogs/barswatch.h"
 #include "model/elementkind.h"
 #include "model/render.h"
-#include "model/terror.h"
+#include "base/terror.h"
 #include "model/tlcd.h"
-#include "output/urgb.h"
+#include "base/urgb.h"
 
 #include <QEvent>
 #include <QGridLayout>

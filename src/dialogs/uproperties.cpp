@@ -10,11 +10,11 @@
 #include "dialogs/uproptime.h"
 #include "dialogs/uproptxt.h"
 #include "model/render.h"
-#include "model/terror.h"
+#include "base/terror.h"
 #include "model/tlcdlist.h"
-#include "project/codepage.h"
-#include "ui/colorbox.h"
-#include "ui/messages.h"
+#include "base/codepage.h"
+#include "widgets/colorbox.h"
+#include "widgets/messages.h"
 
 #include <QColorDialog>
 #include <QDialog>

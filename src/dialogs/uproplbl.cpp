@@ -1,8 +1,8 @@
 #include "dialogs/uproplbl.h"
 
 #include "model/telement.h"
-#include "project/codepage.h"
-#include "ui/colorbox.h"
+#include "base/codepage.h"
+#include "widgets/colorbox.h"
 
 #include <QCheckBox>
 #include <QEvent>

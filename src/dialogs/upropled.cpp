@@ -2,7 +2,7 @@
 
 #include "model/blink.h"
 #include "model/tlcd.h"
-#include "ui/colorbox.h"
+#include "widgets/colorbox.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,8 +1,8 @@
 #include "dialogs/upropshp.h"
 
 #include "model/telement.h"
-#include "ui/colorbox.h"
-#include "ui/radiogroup.h"
+#include "widgets/colorbox.h"
+#include "widgets/radiogroup.h"
 
 #include <QEvent>
 #include <QGridLayout>

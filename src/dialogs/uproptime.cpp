@@ -2,7 +2,7 @@
 
 #include "model/elementkind.h"
 #include "model/telement.h"
-#include "ui/colorbox.h"
+#include "widgets/colorbox.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -4,9 +4,9 @@
 #include "model/cformat.h"
 #include "model/elementkind.h"
 #include "model/telement.h"
-#include "model/terror.h"
-#include "project/codepage.h"
-#include "ui/colorbox.h"
+#include "base/terror.h"
+#include "base/codepage.h"
+#include "widgets/colorbox.h"
 
 #include <QCheckBox>
 #include <QComboBox>

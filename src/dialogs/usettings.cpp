@@ -1,6 +1,6 @@
 #include "dialogs/usettings.h"
 
-#include "ui/colorbox.h"
+#include "widgets/colorbox.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -7,8 +7,8 @@
 #include "model/cformat.h"
 #include "model/tlcd.h"
 #include "model/ufonts.h"
-#include "output/syscolors.h"
-#include "project/codepage.h"
+#include "base/syscolors.h"
+#include "base/codepage.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "model/tlcd.h"
 #include "model/tlcdlist.h"
-#include "project/codepage.h"
+#include "base/codepage.h"
 
 #include <QFileInfo>
 #include <QFontMetrics>

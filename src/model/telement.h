@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/elementkind.h"
-#include "output/urgb.h"
+#include "base/urgb.h"
 
 #include <QByteArray>
 #include <QFont>

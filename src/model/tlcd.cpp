@@ -43,11 +43,19 @@ void TLCD::SetLandscape(bool on)
     Invalidate();
 }
 
+void TLCD::SetModified(bool flag)
+{
+    if (Modified == flag)
+        return;
+    Modified = flag;
+    emit ModifiedChanged(flag);
+}
+
 void TLCD::MarkModified()
 {
-    Modified = true;
+    SetModified(true);
     if (ScreenList)
-        ScreenList->Modified = Modified;
+        ScreenList->SetModified(true);
 }
 
 void TLCD::SelectElement(TElement* element)

@@ -74,7 +74,8 @@ public:
     void SetZoom(quint8 z);
     // 320 x 240 when on, 240 x 320 when off; elements are neither moved nor checked. Marks modified.
     void SetLandscape(bool on);
-    void SetModified(bool flag) { Modified = flag; }
+    // Sends ModifiedChanged when the flag changes.
+    void SetModified(bool flag);
     // Marks this screen modified and copies the flag to its list.
     void MarkModified();
     // Selects one element (or none); every element's Selected follows. Does not raise OnSelect.
@@ -116,6 +117,8 @@ signals:
     void CursorChanged();
     // Sent just before an element is destroyed, so that whoever remembers it can let go.
     void ElementDestroying(TElement* element);
+    // The modified flag changed through SetModified or MarkModified.
+    void ModifiedChanged(bool modified);
 
 private:
     void DestroyElement(std::unique_ptr<TElement> element);

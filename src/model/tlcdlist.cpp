@@ -85,3 +85,11 @@ void TLCDList::SetCursor(Qt::CursorShape cursor)
         emit s->CursorChanged();
     }
 }
+
+void TLCDList::SetModified(bool flag)
+{
+    if (Modified == flag)
+        return;
+    Modified = flag;
+    emit ModifiedChanged(flag);
+}

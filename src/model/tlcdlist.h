@@ -45,12 +45,15 @@ public:
     void SetShowGrid(bool on);
     void SetShowOrder(bool on);
     void SetLandscape(bool on) { Landscape = on; }
-    void SetModified(bool flag) { Modified = flag; }
+    // Sends ModifiedChanged when the flag changes.
+    void SetModified(bool flag);
     void SetCursor(Qt::CursorShape cursor);
 
 signals:
     // Sent just before a screen is destroyed.
     void ScreenDestroying(TLCD* screen);
+    // The modified flag changed through SetModified (or a screen's MarkModified).
+    void ModifiedChanged(bool modified);
 
 private:
     std::vector<std::unique_ptr<TLCD>> screens_;

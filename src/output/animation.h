@@ -12,13 +12,10 @@
 #include <functional>
 #include <vector>
 
+#include "base/gifdecode.h"
+
 class TSplash;
 
-// The frame count is one byte in "anime.bin".
-inline constexpr int MaxAnimationFrames = 255;
-// Neither side of a GIF's logical screen may exceed the panel's longer side: no larger frame can be
-// shown, and the limit bounds what a hostile file can make us allocate.
-inline constexpr int MaxAnimationSide = 320;
 // The speed is two bytes in "anime.bin".
 inline constexpr int MaxAnimationSpeed = 0xFFFF;
 inline constexpr int DefaultAnimationSpeed = 100;

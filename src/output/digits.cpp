@@ -4,7 +4,7 @@
 #include <QStringList>
 
 #include "model/ufonts.h"
-#include "output/urgb.h"
+#include "base/urgb.h"
 
 QImage DigitPicture(char c)
 {
@@ -34,8 +34,6 @@ void WriteDigitFiles(const QString& folder)
     const QString chars = QStringLiteral(":0123456789");
     const QStringList names = DigitFileNames();
     for (int i = 0; i < names.size(); ++i) {
-        T16bitArray pixels;
-        BitmapTo16bitArray(To24bit(DigitPicture(chars[i].toLatin1())), pixels);
-        Save16bitArray(pixels, dir.filePath(names[i]));
+        SavePicture16(DigitPicture(chars[i].toLatin1()), dir.filePath(names[i]));
     }
 }

@@ -1,15 +1,15 @@
 #include "output/generate.h"
 
 #include "model/cformat.h"
-#include "model/terror.h"
+#include "base/terror.h"
 #include "model/tlcdlist.h"
 #include "output/animation.h"
 #include "output/digits.h"
 #include "output/folders.h"
 #include "output/screenfiles.h"
 #include "output/splash.h"
-#include "output/urgb.h"
-#include "project/bytes.h"
+#include "base/urgb.h"
+#include "base/bytes.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,9 +20,7 @@ namespace {
 
 void SaveStretched(const QImage& picture, QSize size, const QString& fileName)
 {
-    T16bitArray pixels;
-    BitmapTo16bitArray(To24bit(ScaledCopy(picture, size.width(), size.height())), pixels);
-    Save16bitArray(pixels, fileName);
+    SavePicture16(ScaledCopy(picture, size.width(), size.height()), fileName);
 }
 
 // Puts the grid back however the generation ends.

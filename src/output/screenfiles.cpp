@@ -2,10 +2,10 @@
 
 #include "model/cformat.h"
 #include "model/render.h"
-#include "model/terror.h"
+#include "base/terror.h"
 #include "model/tlcd.h"
-#include "output/urgb.h"
-#include "project/bytes.h"
+#include "base/urgb.h"
+#include "base/bytes.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -24,13 +24,6 @@ QString FileError(const QString& fileName, const QString& reason)
 {
     return QCoreApplication::translate("output", "Cannot create file \"%1\". %2")
         .arg(QDir::toNativeSeparators(fileName), reason);
-}
-
-void SavePicture16(const QImage& picture, const QString& fileName)
-{
-    T16bitArray pixels;
-    BitmapTo16bitArray(To24bit(picture), pixels);
-    Save16bitArray(pixels, fileName);
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 #include "output/splash.h"
 
-#include "model/terror.h"
+#include "base/bytes.h"
+#include "base/terror.h"
 #include "output/animation.h"
-#include "output/syscolors.h"
+#include "base/syscolors.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -102,13 +103,6 @@ QRgb ToQRgb(TColor color)
 {
     const TColor c = ResolveColor(color);
     return qRgb(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
-}
-
-void PutLE16(QByteArray& out, qint64 value)
-{
-    const auto v = quint16(std::clamp<qint64>(value, 0, 0xFFFF));
-    out.append(char(v & 0xFF));
-    out.append(char(v >> 8));
 }
 
 } // namespace
@@ -289,20 +283,19 @@ void TSplash::EndFieldDrag(ClockField field)
 
 QByteArray ClockSettingsRecord(const TSplash& splash)
 {
-    QByteArray out;
-    out.reserve(17);
+    TRecordWriter out(17);
     const QPoint h = splash.FieldPosition(ClockField::Hours);
     const QPoint m = splash.FieldPosition(ClockField::Minutes);
-    PutLE16(out, h.x());
-    PutLE16(out, h.y());
-    PutLE16(out, m.x());
-    PutLE16(out, m.y());
-    PutLE16(out, splash.DigitWidth());
-    PutLE16(out, splash.DigitHeight());
-    out.append(char(splash.ClockTransparent() ? 1 : 0));
-    PutLE16(out, ColorTo16bit(splash.ClockBackColor()));
-    PutLE16(out, ColorTo16bit(splash.ClockDigitColor()));
-    return out;
+    out.U16(0, ClampU16(h.x()));
+    out.U16(2, ClampU16(h.y()));
+    out.U16(4, ClampU16(m.x()));
+    out.U16(6, ClampU16(m.y()));
+    out.U16(8, ClampU16(splash.DigitWidth()));
+    out.U16(10, ClampU16(splash.DigitHeight()));
+    out.U8(12, splash.ClockTransparent() ? 1 : 0);
+    out.U16(13, ColorTo16bit(splash.ClockBackColor()));
+    out.U16(15, ColorTo16bit(splash.ClockDigitColor()));
+    return out.Bytes();
 }
 
 void WriteClockSettings(const TSplash& splash, const QString& fileName)

@@ -13,7 +13,7 @@
 #include <array>
 #include <functional>
 
-#include "output/urgb.h"
+#include "base/urgb.h"
 #include "project/splashsettings.h"
 
 class TAnimation;

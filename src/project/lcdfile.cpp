@@ -1,8 +1,8 @@
 #include "project/lcdfile.h"
 
-#include "model/terror.h"
-#include "project/bytes.h"
-#include "project/codepage.h"
+#include "base/terror.h"
+#include "base/bytes.h"
+#include "base/codepage.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QtGlobal>
 
-#include "output/syscolors.h"
+#include "base/syscolors.h"
 
 // System colour index of the desktop's button face, the clock background until one is picked.
 inline constexpr quint8 ButtonFaceColorIndex = 15;

@@ -1,6 +1,6 @@
 #include "ui/localization.h"
 
-#include "ui/messages.h"
+#include "widgets/messages.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,10 +4,10 @@
 #include "model/render.h"
 #include "model/telement.h"
 #include "output/animation.h"
-#include "output/urgb.h"
+#include "base/urgb.h"
 #include "ui/builtinpictures.h"
 #include "ui/paletteitem.h"
-#include "ui/radiogroup.h"
+#include "widgets/radiogroup.h"
 #include "ui/timegroup.h"
 
 #include <QEvent>

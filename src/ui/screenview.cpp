@@ -3,8 +3,8 @@
 #include "model/editing.h"
 #include "model/render.h"
 #include "model/tlcd.h"
-#include "output/syscolors.h"
-#include "ui/colorbox.h"
+#include "base/syscolors.h"
+#include "widgets/colorbox.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

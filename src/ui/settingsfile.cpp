@@ -1,6 +1,6 @@
 #include "ui/settingsfile.h"
 
-#include "output/datafolders.h"
+#include "base/datafolders.h"
 
 #include <QCoreApplication>
 #include <QDir>

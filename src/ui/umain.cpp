@@ -3,16 +3,17 @@
 #include "dialogs/udownload.h"
 #include "dialogs/uproperties.h"
 #include "dialogs/usettings.h"
+#include "model/placement.h"
 #include "model/render.h"
-#include "model/terror.h"
-#include "output/datafolders.h"
+#include "base/terror.h"
+#include "base/datafolders.h"
 #include "project/lcdfile.h"
 #include "ui/builtinpictures.h"
-#include "ui/colorbox.h"
+#include "widgets/colorbox.h"
 #include "ui/localization.h"
-#include "ui/messages.h"
+#include "widgets/messages.h"
 #include "ui/palette.h"
-#include "ui/radiogroup.h"
+#include "widgets/radiogroup.h"
 #include "ui/screenview.h"
 #include "ui/scrtab.h"
 
@@ -203,16 +204,16 @@ void TMForm::StartUp(const QStringList& languageFolders)
     setCentralWidget(central);
 
     // 6. The screen list.
-    list_.OnFileNotFound = [this](TElement* e, QString& file) { FileNotFound(e, file); };
-    list_.GridColor = setForm_->cxColor->Color();
+    project_.Screens().OnFileNotFound = [this](TElement* e, QString& file) { FileNotFound(e, file); };
+    project_.Screens().GridColor = setForm_->cxColor->Color();
     connect(setForm_, &TSetForm::GridChanged, this, [this](int step) {
-        list_.SetGridStep(quint8(step));
-        powerFail_.GridStep = quint8(step);
-        powerFail_.Invalidate();
+        project_.Screens().SetGridStep(quint8(step));
+        project_.PowerFail().GridStep = quint8(step);
+        project_.PowerFail().Invalidate();
     });
     connect(setForm_, &TSetForm::ShowGridClicked, this, [this](bool on) { SetGridShown(on); });
     connect(setForm_, &TSetForm::ColorPicked, this, [this](TColor color) {
-        list_.GridColor = color;
+        project_.Screens().GridColor = color;
         if (TLCD* s = ActiveScreen())
             s->Invalidate();
     });
@@ -222,19 +223,19 @@ void TMForm::StartUp(const QStringList& languageFolders)
     AddScreenPage(false);
 
     // 8. The power-fail screen: 240 x 320 at zoom 1, outside the list, one DRO at most.
-    powerFail_.OnDragOver = [this](TElement*, const QObject* source, QPoint) {
+    project_.PowerFail().OnDragOver = [this](TElement*, const QObject* source, QPoint) {
         return AcceptOnPowerFail(DragKind(source));
     };
-    powerFail_.OnDragDrop = [this](TElement*, const QObject* source, QPoint point) {
+    project_.PowerFail().OnDragDrop = [this](TElement*, const QObject* source, QPoint point) {
         DropOnPowerFail(DragKind(source), point);
     };
-    powerFail_.OnDblClick = [this](TElement* e) {
+    project_.PowerFail().OnDblClick = [this](TElement* e) {
         if (e && propDialogs_)
-            propDialogs_->PowerFailProperties(powerFail_, *e);
+            propDialogs_->PowerFailProperties(project_.PowerFail(), *e);
     };
-    powerFailView_ = new TScreenView(&powerFail_, canvas_);
+    powerFailView_ = new TScreenView(&project_.PowerFail(), canvas_);
     powerFailView_->setObjectName(QStringLiteral("PowerFail"));
-    powerFail_.SetModified(false); // creating a screen sets its layout, which is no change of the design
+    project_.PowerFail().SetModified(false); // creating a screen sets its layout, which is no change of the design
     ArrangeDesignArea();
 
     // 9. The window's place and size.
@@ -258,20 +259,19 @@ void TMForm::StartUp(const QStringList& languageFolders)
         qBound(qint64(0), settings_.ReadInteger(SecWindow, QStringLiteral("LVHeight"), 145), qint64(10000)));
     splitter_->setSizes({qMax(100, height - lvHeight_), lvHeight_});
     // 15. The last project and the language entry (an index naming no entry selects none).
-    currentFile_ = settings_.ReadString(SecSettings, QStringLiteral("LasFile"), QString());
+    project_.SetFileName(settings_.ReadString(SecSettings, QStringLiteral("LasFile"), QString()));
     const qint64 language = settings_.ReadInteger(SecSettings, QStringLiteral("Language"), 0);
     setForm_->cbLanguage->setCurrentIndex(
         language >= 0 && language < qint64(localization.Count()) ? int(language) : -1);
     // 16. The budget.
-    budget_ = MaxElements;
     ShowBudget();
     // 17. The last project, when it still exists; the out-of-screen notice waits for the first show.
-    if (!currentFile_.isEmpty() && !QFileInfo(currentFile_).isFile())
-        currentFile_.clear();
-    if (!currentFile_.isEmpty()) {
-        const QString file = currentFile_;
+    if (!project_.FileName().isEmpty() && !QFileInfo(project_.FileName()).isFile())
+        project_.SetFileName(QString());
+    if (!project_.FileName().isEmpty()) {
+        const QString file = project_.FileName();
         if (!LoadIntoWindow(file))
-            currentFile_.clear();
+            project_.SetFileName(QString());
         ShowFileName();
     }
     // 18. The splash picture.
@@ -284,11 +284,11 @@ void TMForm::StartUp(const QStringList& languageFolders)
         });
     }
     // 19. The grid on every screen.
-    list_.SetGridStep(quint8(setForm_->GridStep()));
-    list_.SetShowGrid(setForm_->ShowGrid());
-    powerFail_.GridStep = quint8(setForm_->GridStep());
-    powerFail_.ShowGrid = setForm_->ShowGrid();
-    powerFail_.Invalidate();
+    project_.Screens().SetGridStep(quint8(setForm_->GridStep()));
+    project_.Screens().SetShowGrid(setForm_->ShowGrid());
+    project_.PowerFail().GridStep = quint8(setForm_->GridStep());
+    project_.PowerFail().ShowGrid = setForm_->ShowGrid();
+    project_.PowerFail().Invalidate();
     // 20. File dialogs start in the program folder.
     dialogFolder_ = programFolder_;
 }
@@ -368,10 +368,7 @@ void TMForm::CreateActions()
         TLCD* s = ActiveScreen();
         if (!s || !s->SelectedElement)
             return;
-        const bool budgeted = IsBudgeted(s->SelectedElement->Kind);
         s->DeleteElement(s->SelectedElement);
-        if (budgeted)
-            ++budget_;
         ShowBudget();
     });
     connect(acToBack, &QAction::triggered, this, [this] {
@@ -382,21 +379,21 @@ void TMForm::CreateActions()
         if (TLCD* s = ActiveScreen(); s && s->SelectedElement)
             s->MoveToTop(s->SelectedElement);
     });
-    connect(acZoomIn, &QAction::triggered, this, [this] { SetZoom(list_.Zoom + 1); });
+    connect(acZoomIn, &QAction::triggered, this, [this] { SetZoom(project_.Screens().Zoom + 1); });
     connect(acZoomOut, &QAction::triggered, this, [this] {
-        if (list_.Zoom > 1)
-            SetZoom(list_.Zoom - 1);
+        if (project_.Screens().Zoom > 1)
+            SetZoom(project_.Screens().Zoom - 1);
     });
     connect(acZoomOne, &QAction::triggered, this, [this] { SetZoom(1); });
     connect(acShowOrder, &QAction::toggled, this, [this](bool on) {
-        list_.SetShowOrder(on);
-        powerFail_.SetShowOrder(on);
+        project_.Screens().SetShowOrder(on);
+        project_.PowerFail().SetShowOrder(on);
     });
     connect(acGrid, &QAction::triggered, this, [this](bool on) { SetGridShown(on); });
     connect(acDelPWRelement, &QAction::triggered, this, [this] {
-        if (powerFail_.SelectedElement) {
-            powerFail_.DeleteElement(powerFail_.SelectedElement);
-            powerFail_.SelectElement(nullptr);
+        if (project_.PowerFail().SelectedElement) {
+            project_.PowerFail().DeleteElement(project_.PowerFail().SelectedElement);
+            project_.PowerFail().SelectElement(nullptr);
         }
     });
     connect(acSettings, &QAction::triggered, this, [this] {
@@ -489,7 +486,7 @@ QWidget* TMForm::CreatePalette()
     cxTimer = palette->cxTimer;
     connect(rgSize, &TRadioGroup::Clicked, this, &TMForm::LayoutClick);
     connect(cxTimer, &QSpinBox::valueChanged, this, [this](int ms) {
-        animation_.SetSpeed(ms);
+        project_.Animation().SetSpeed(ms);
         RefreshSplashPanel();
     });
     return palette;
@@ -543,13 +540,11 @@ QWidget* TMForm::CreateDesignArea()
     Anime->setObjectName(QStringLiteral("Anime"));
     // 21. The animation preview stands in front of the other controls of the splash panel.
     Anime->raise();
-    splash_.OnModified = [this] { list_.SetModified(true); };
-    animation_.OnModified = [this] { list_.SetModified(true); };
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &QTimer::timeout, this, [this] {
-        if (animation_.Tick() >= 0)
-            Anime->setPixmap(KeyedPixmap(animation_.PreviewPicture()));
+        if (project_.Animation().Tick() >= 0)
+            Anime->setPixmap(KeyedPixmap(project_.Animation().PreviewPicture()));
     });
     lbPWR = new QLabel(canvas_);
     lbPWR->setObjectName(QStringLiteral("lbPWR"));
@@ -607,9 +602,15 @@ void TMForm::CaptionPages()
         PGscreen->setTabText(i, msg::ScreenCaption(i));
 }
 
+int TMForm::Budget() const
+{
+    const TLCD* s = ActiveScreen();
+    return s ? ::Budget(*s) : MaxElements;
+}
+
 void TMForm::ShowBudget()
 {
-    lbFreeElement->setText(QString::number(budget_));
+    lbFreeElement->setText(QString::number(Budget()));
 }
 
 void TMForm::WireWorkScreen(TLCD* screen)
@@ -634,15 +635,15 @@ void TMForm::WireWorkScreen(TLCD* screen)
 
 TSCRTab* TMForm::AddScreenPage(bool markModified)
 {
-    const bool listModified = list_.Modified;
-    TLCD* screen = list_.AddScreen(240, 320);
+    const bool listModified = project_.Screens().Modified;
+    TLCD* screen = project_.Screens().AddScreen(240, 320);
     screen->SetLandscape(rgSize->ItemIndex() == 1);
-    screen->SetZoom(list_.Zoom);
+    screen->SetZoom(project_.Screens().Zoom);
     screen->GridStep = quint8(setForm_->GridStep());
     screen->ShowGrid = acGrid->isChecked();
-    screen->SetShowOrder(list_.ShowOrder);
+    screen->SetShowOrder(project_.Screens().ShowOrder);
     screen->SetModified(false);
-    list_.SetModified(listModified);
+    project_.Screens().SetModified(listModified);
     WireWorkScreen(screen);
     WireCommands(screen);
 
@@ -656,11 +657,10 @@ TSCRTab* TMForm::AddScreenPage(bool markModified)
     PGscreen->setCurrentWidget(page);
     programSwitch_ = was;
 
-    budget_ = MaxElements - screen->BudgetCount();
     ShowBudget();
     ArrangeDesignArea();
     if (markModified)
-        list_.SetModified(true);
+        project_.MarkModified();
     return page;
 }
 
@@ -682,7 +682,7 @@ void TMForm::DeleteScreenPage()
         return;
     const int index = ActivePageIndex();
     TSCRTab* page = Page(index);
-    list_.DeleteScreen(page->SCR);
+    project_.Screens().DeleteScreen(page->SCR);
     const bool was = programSwitch_;
     programSwitch_ = true;
     PGscreen->removeTab(index);
@@ -690,7 +690,7 @@ void TMForm::DeleteScreenPage()
     PGscreen->setCurrentIndex(index < PGscreen->count() ? index : 0);
     programSwitch_ = was;
     CaptionPages();
-    list_.SetModified(true);
+    project_.MarkModified();
     PageSwitch(ActivePageIndex());
 }
 
@@ -706,9 +706,9 @@ void TMForm::MoveScreenPage(int step)
     PGscreen->tabBar()->moveTab(from, to);
     PGscreen->setCurrentIndex(to);
     programSwitch_ = was;
-    list_.SetModified(true);
-    if (list_.IndexOf(screen) == from)
-        list_.MoveScreen(from, to);
+    project_.MarkModified();
+    if (project_.Screens().IndexOf(screen) == from)
+        project_.Screens().MoveScreen(from, to);
     CaptionPages();
 }
 
@@ -718,10 +718,9 @@ void TMForm::PageSwitch(int index)
     if (!page)
         return;
     TLCD* screen = page->SCR;
-    budget_ = MaxElements - screen->BudgetCount();
     ShowBudget();
-    list_.SetLandscape(screen->Landscape);
-    savedListModified_ = list_.Modified;
+    project_.Screens().SetLandscape(screen->Landscape);
+    savedListModified_ = project_.Screens().Modified;
     savedScreenModified_ = screen->Modified;
     pageSwitching_ = true;
     rgSize->SetItemIndex(screen->Landscape ? 1 : 0);
@@ -734,11 +733,11 @@ void TMForm::LayoutClick(int index)
     if (!screen)
         return;
     screen->SetLandscape(index == 1);
-    list_.SetLandscape(index == 1);
+    project_.Screens().SetLandscape(index == 1);
     ArrangeDesignArea();
     if (pageSwitching_) {
         // A page switch never changes whether the project counts as modified.
-        list_.SetModified(savedListModified_);
+        project_.Screens().SetModified(savedListModified_);
         screen->SetModified(savedScreenModified_);
     }
 }
@@ -761,19 +760,19 @@ void TMForm::ArrangeDesignArea()
     const QSize panel(first->PanelWidth, first->PanelHeight);
     SplashPanel->setGeometry(pg.right() + 1 + 10, pg.top() + 27, panel.width(), panel.height());
     ImgSplash->setGeometry(0, 0, panel.width(), panel.height());
-    splash_.SetScreenSize(panel);
+    project_.Splash().SetScreenSize(panel);
     RefreshSplashPanel();
     lbSplash->adjustSize();
     lbSplash->move(SplashPanel->x(), SplashPanel->y() - 3 - lbSplash->height());
 
     if (powerFailView_) {
-        powerFail_.DisplayWidth = panel.width();
-        powerFail_.DisplayHeight = panel.height();
-        if (powerFail_.BackgroundFile.isEmpty())
-            powerFail_.Background = BuiltInPowerFailPicture();
+        project_.PowerFail().DisplayWidth = panel.width();
+        project_.PowerFail().DisplayHeight = panel.height();
+        if (project_.PowerFail().BackgroundFile.isEmpty())
+            project_.PowerFail().Background = BuiltInPowerFailPicture();
         powerFailView_->move(SplashPanel->geometry().right() + 1 + 10, SplashPanel->y());
         powerFailView_->SyncSize();
-        powerFail_.Invalidate();
+        project_.PowerFail().Invalidate();
         lbPWR->adjustSize();
         lbPWR->move(powerFailView_->x(), powerFailView_->y() - 3 - lbPWR->height());
     }
@@ -796,58 +795,26 @@ int TMForm::DragKind(const QObject* source)
 
 bool TMForm::AcceptOnWorkScreen(TLCD* screen, int kind) const
 {
-    TLCD* s = ActiveScreen() ? ActiveScreen() : screen;
-    // The file counts a screen's elements in one byte.
-    if (!s || s->Count() >= MaxElementsPerScreen)
-        return false;
-    switch (kind) {
-    case ekShift:
-    case ekStatus:
-        return !s->HasKind(quint8(kind));
-    case ekDRO:
-    case ekLED:
-    case ekBar:
-        return budget_ > 0;
-    case ekText:
-    case ekImage:
-    case ekShape:
-    case ekClock:
-        return true;
-    default:
-        return false;
-    }
+    const TLCD* s = ActiveScreen() ? ActiveScreen() : screen;
+    return s && CanDrop(*s, TScreenRole::Work, kind);
 }
 
 void TMForm::DropOnWorkScreen(TLCD* screen, int kind, QPoint point)
 {
     if (!AcceptOnWorkScreen(screen, kind))
         return;
-    TElement* e = screen->AddElement(quint8(kind), point.x(), point.y());
-    screen->SelectElement(e);
-    if (kind == ekImage)
-        e->Picture = ImagePlaceholder();
-    if (IsBudgeted(quint8(kind)))
-        --budget_;
-    if (kind == ekBar)
-        e->SetDefaultBarPictures();
-    ShowBudget();
-    e->SetOrderNo(qint16(MaxElements - budget_ - 1));
-    screen->Invalidate();
+    if (Drop(*screen, TScreenRole::Work, kind, point))
+        ShowBudget();
 }
 
 bool TMForm::AcceptOnPowerFail(int kind) const
 {
-    return kind == ekDRO && powerFail_.Count() == 0;
+    return CanDrop(project_.PowerFail(), TScreenRole::PowerFail, kind);
 }
 
 void TMForm::DropOnPowerFail(int kind, QPoint point)
 {
-    if (!AcceptOnPowerFail(kind))
-        return;
-    TElement* e = powerFail_.AddElement(ekDRO, point.x(), point.y());
-    e->Format = "%3.0f";
-    e->Value = 0.0f;
-    powerFail_.Invalidate();
+    Drop(project_.PowerFail(), TScreenRole::PowerFail, kind, point);
 }
 
 void TMForm::StatusLine(TElement* e)
@@ -861,31 +828,29 @@ void TMForm::StatusLine(TElement* e)
 
 void TMForm::ShowFileName()
 {
-    Label1->setText(currentFile_.isEmpty() ? QStringLiteral("-") : currentFile_);
+    Label1->setText(project_.FileName().isEmpty() ? QStringLiteral("-") : project_.FileName());
 }
 
 void TMForm::NewProject()
 {
     const bool was = programSwitch_;
     programSwitch_ = true;
-    while (PageCount() > 1) {
-        TSCRTab* page = Page(PageCount() - 1);
-        list_.DeleteScreen(page->SCR);
-        PGscreen->removeTab(PageCount() - 1);
-        delete page;
-    }
+    project_.New([this](TLCD* screen) {
+        for (int i = 0; i < PageCount(); ++i) {
+            TSCRTab* page = Page(i);
+            if (page->SCR != screen)
+                continue;
+            project_.Screens().DeleteScreen(screen);
+            PGscreen->removeTab(i);
+            delete page;
+            return;
+        }
+    });
     PGscreen->setCurrentIndex(0);
     programSwitch_ = was;
     CaptionPages();
-    budget_ = MaxElements;
     ShowBudget();
-    currentFile_.clear();
     ShowFileName();
-    TLCD* first = Page(0)->SCR;
-    first->Clear();
-    first->BackgroundColor = 0xFFFFFF;
-    first->Invalidate();
-    first->SelectElement(nullptr);
     StatusLine(nullptr);
     ArrangeDesignArea();
 }
@@ -904,14 +869,14 @@ bool TMForm::LoadIntoWindow(const QString& fileName)
 {
     TLoadSteps steps;
     steps.Clear = [this] {
-        while (list_.Count() > 0)
-            list_.DeleteScreen(list_.Items(list_.Count() - 1));
+        while (project_.Screens().Count() > 0)
+            project_.Screens().DeleteScreen(project_.Screens().Items(project_.Screens().Count() - 1));
         DestroyAllPages();
     };
     steps.NewScreen = [this] { return AddScreenPage(false)->SCR; };
-    TLoadResult result;
+    TProject::TOpenResult result;
     try {
-        result = LoadProject(fileName, list_, powerFail_, steps);
+        result = project_.Open(fileName, steps);
     } catch (const TError& e) {
         hooks_.ShowError(e.Message());
         return false;
@@ -919,14 +884,15 @@ bool TMForm::LoadIntoWindow(const QString& fileName)
     // The window always keeps one page, even for a file without work screens.
     if (PageCount() == 0)
         AddScreenPage(false);
-    list_.SetZoom(list_.Zoom);
-    currentFile_ = fileName;
+    project_.Screens().SetZoom(project_.Screens().Zoom);
     ShowFileName();
-    ApplySplash(result.Splash, result.Relinked);
+    ShowOpenedProject();
     startupRepaired_ = false;
-    for (int i = 0; i < list_.Count(); ++i)
-        if (!list_.Items(i)->Repaired.isEmpty())
+    for (int i = 0; i < project_.Screens().Count(); ++i)
+        if (!project_.Screens().Items(i)->Repaired.isEmpty())
             startupRepaired_ = true;
+    if (!result.AnimationError.isEmpty())
+        hooks_.ShowError(result.AnimationError);
     if (!result.Warnings.isEmpty())
         hooks_.ShowError(result.Warnings.join(QLatin1Char('\n')));
     return true;
@@ -937,10 +903,6 @@ bool TMForm::OpenProjectFile(const QString& fileName)
     if (!LoadIntoWindow(fileName))
         return false;
     OutOfScreenNotice();
-    if (splash_.ClockShown()) {
-        splash_.PickClockBackColor(ClockField::Hours);
-        RefreshSplashPanel();
-    }
     if (TLCD* s = ActiveScreen()) {
         s->SelectElement(nullptr);
         s->Invalidate();
@@ -955,90 +917,75 @@ void TMForm::OutOfScreenNotice()
         return;
     startupRepaired_ = false;
     hooks_.Notice(msg::OutsideScreen());
-    list_.SetModified(true);
+    project_.MarkModified();
 }
 
-SplashSettings TMForm::GatherSplash() const
+void TMForm::ShowOpenedProject()
 {
-    return GatherSplashSettings(splash_, animation_);
-}
-
-void TMForm::ApplySplash(const SplashSettings& splash, bool relinked)
-{
-    // 2. The first page and its budget.
+    // The first page, its budget and its layout, shown without counting as the user's click.
     SetActivePage(0);
-    if (PageCount() > 0) {
-        budget_ = MaxElements - Page(0)->SCR->BudgetCount();
-        ShowBudget();
-    }
-    // 3. The layout of the first screen, shown without counting as the user's click.
+    ShowBudget();
     const bool landscape = PageCount() > 0 && Page(0)->SCR->Landscape;
-    list_.SetLandscape(landscape);
+    project_.Screens().SetLandscape(landscape);
     {
         const QSignalBlocker block(rgSize);
         rgSize->SetItemIndex(landscape ? 1 : 0);
     }
     ArrangeDesignArea();
-    // 1, 4 to 6. Clock colours, clock switches, digit size, field places and the animation. A GIF that
-    // cannot be decoded is reported after the rest was applied; the animation stays as it was.
-    Guard([&] { ApplySplashSettings(splash, splash_, animation_); });
     RefreshSplashPanel();
-    // 7. Modified exactly when a picture had to be asked for.
-    list_.SetModified(relinked);
-    powerFail_.SetModified(relinked);
 }
 
 void TMForm::SetSplashPicture(const QImage& picture, const QString& file)
 {
-    splash_.SetPicture(picture, file);
-    if (splash_.ClockShown())
-        splash_.RefreshClockFields();
+    project_.Splash().SetPicture(picture, file);
+    if (project_.Splash().ClockShown())
+        project_.Splash().RefreshClockFields();
     RefreshSplashPanel();
 }
 
 void TMForm::RefreshSplashPanel()
 {
-    ImgSplash->setPixmap(QPixmap::fromImage(splash_.DisplayedPicture()));
+    ImgSplash->setPixmap(QPixmap::fromImage(project_.Splash().DisplayedPicture()));
     const std::pair<QLabel*, ClockField> fields[] = {{ITM1, ClockField::Hours}, {ITM2, ClockField::Minutes}};
     for (const auto& [label, field] : fields) {
-        label->setGeometry(splash_.FieldRect(field));
-        label->setPixmap(QPixmap::fromImage(splash_.FieldPicture(field)));
+        label->setGeometry(project_.Splash().FieldRect(field));
+        label->setPixmap(QPixmap::fromImage(project_.Splash().FieldPicture(field)));
         label->setScaledContents(true);
-        label->setVisible(splash_.ClockShown());
+        label->setVisible(project_.Splash().ClockShown());
     }
-    Anime->setPixmap(KeyedPixmap(animation_.PreviewPicture()));
-    Anime->setGeometry(QRect(animation_.Position(), animation_.PreviewSize()));
-    Anime->setVisible(animation_.PreviewVisible());
+    Anime->setPixmap(KeyedPixmap(project_.Animation().PreviewPicture()));
+    Anime->setGeometry(QRect(project_.Animation().Position(), project_.Animation().PreviewSize()));
+    Anime->setVisible(project_.Animation().PreviewVisible());
     Anime->raise();
-    if (animation_.TimerActive()) {
-        Timer1->setInterval(animation_.Speed());
+    if (project_.Animation().TimerActive()) {
+        Timer1->setInterval(project_.Animation().Speed());
         if (!Timer1->isActive())
             Timer1->start();
     } else {
         Timer1->stop();
     }
-    if (LV->count() != animation_.FrameCount()) {
+    if (LV->count() != project_.Animation().FrameCount()) {
         LV->clear();
-        for (const auto& frame : animation_.Frames())
+        for (const auto& frame : project_.Animation().Frames())
             LV->addItem(new QListWidgetItem(QIcon(QPixmap::fromImage(frame.Picture)), frame.Caption));
     }
     QPalette pal = Panel2->palette();
-    pal.setColor(QPalette::Button, ToQColor(splash_.ClockBackColor()));
-    pal.setColor(QPalette::ButtonText, ToQColor(splash_.ClockDigitColor()));
+    pal.setColor(QPalette::Button, ToQColor(project_.Splash().ClockBackColor()));
+    pal.setColor(QPalette::ButtonText, ToQColor(project_.Splash().ClockDigitColor()));
     Panel2->setPalette(pal);
     ShowSplashControls();
 }
 
 void TMForm::SaveTo(const QString& fileName)
 {
-    ::SaveProject(fileName, list_, powerFail_, GatherSplash());
+    project_.Save(fileName);
 }
 
 void TMForm::SaveProjectCommand()
 {
     Guard([this] {
-        if (!currentFile_.isEmpty()) {
-            SaveTo(currentFile_);
+        if (!project_.FileName().isEmpty()) {
+            SaveTo(project_.FileName());
             return;
         }
         const QString file = hooks_.SaveProjectName();
@@ -1046,7 +993,7 @@ void TMForm::SaveProjectCommand()
             return;
         // The name is taken once the file is written, so a failed save leaves the project untitled.
         SaveTo(file);
-        currentFile_ = file;
+        project_.SetFileName(file);
         ShowFileName();
     });
 }
@@ -1055,15 +1002,15 @@ void TMForm::SaveProjectCommand()
 
 void TMForm::SetZoom(int zoom)
 {
-    list_.SetZoom(quint8(qBound(1, zoom, MaxZoom)));
+    project_.Screens().SetZoom(quint8(qBound(1, zoom, MaxZoom)));
     ArrangeDesignArea();
 }
 
 void TMForm::SetGridShown(bool on)
 {
-    list_.SetShowGrid(on);
-    powerFail_.ShowGrid = on;
-    powerFail_.Invalidate();
+    project_.Screens().SetShowGrid(on);
+    project_.PowerFail().ShowGrid = on;
+    project_.PowerFail().Invalidate();
     acGrid->setChecked(on);
     setForm_->SetShowGrid(on);
 }
@@ -1133,14 +1080,14 @@ void TMForm::UpdateActions()
 {
     TLCD* s = ActiveScreen();
     const bool selection = s && s->SelectedElement;
-    acSave->setEnabled(list_.Modified || powerFail_.Modified);
+    acSave->setEnabled(project_.Modified());
     acZoomOut->setEnabled(s && s->Zoom > 1);
     for (QAction* a : {acDelElement, acToBack, acToFront, acShProp})
         a->setEnabled(selection);
     acDelScreen->setEnabled(PageCount() > 1);
     acSCRleft->setEnabled(ActivePageIndex() > 0);
     acSCRright->setEnabled(ActivePageIndex() >= 0 && ActivePageIndex() < PageCount() - 1);
-    acDelPWRelement->setEnabled(powerFail_.SelectedElement != nullptr);
+    acDelPWRelement->setEnabled(project_.PowerFail().SelectedElement != nullptr);
     UpdateWindowSideActions();
 }
 
@@ -1148,7 +1095,7 @@ void TMForm::UpdateActions()
 
 void TMForm::CreatePropDialogs()
 {
-    propDialogs_ = new TPropDialogs(this, list_, [this] { return ActiveScreen(); });
+    propDialogs_ = new TPropDialogs(this, project_.Screens(), [this] { return ActiveScreen(); });
     propDialogs_->Hooks.PictureName = [this](const QString& preset) { return hooks_.PictureName(preset); };
     propDialogs_->Hooks.Notice = [this](const QString& text) { hooks_.Notice(text); };
     propDialogs_->Hooks.ShowError = [this](const QString& text) { hooks_.ShowError(text); };
@@ -1184,8 +1131,8 @@ void TMForm::showEvent(QShowEvent* event)
     firstShown_ = true;
     ApplyLanguage(setForm_->cbLanguage->currentIndex());
     CaptionPages();
-    if (splash_.ClockShown())
-        splash_.RefreshClockFields();
+    if (project_.Splash().ClockShown())
+        project_.Splash().RefreshClockFields();
     ArrangeDesignArea();
     OutOfScreenNotice();
 }
@@ -1201,7 +1148,7 @@ void TMForm::Shutdown()
     if (shutDown_)
         return;
     shutDown_ = true;
-    if ((list_.Modified || powerFail_.Modified) && hooks_.AskYesNo(msg::ProjectNotSaved()))
+    if ((project_.Modified()) && hooks_.AskYesNo(msg::ProjectNotSaved()))
         SaveProjectCommand();
     if (LV->isVisible())
         lvHeight_ = LV->height();
@@ -1212,10 +1159,10 @@ void TMForm::Shutdown()
     settings_.WriteInteger(SecWindow, QStringLiteral("Top"), y());
     settings_.WriteInteger(SecWindow, QStringLiteral("Width"), width());
     settings_.WriteInteger(SecWindow, QStringLiteral("Height"), height());
-    settings_.WriteString(SecSettings, QStringLiteral("LasFile"), currentFile_);
+    settings_.WriteString(SecSettings, QStringLiteral("LasFile"), project_.FileName());
     // A splash file that could not be found is written back as it was read.
     settings_.WriteString(SecSettings, QStringLiteral("BkgFile"),
-                          splash_.ImageFile().isEmpty() ? splashFile_ : splash_.ImageFile());
+                          project_.Splash().ImageFile().isEmpty() ? splashFile_ : project_.Splash().ImageFile());
     settings_.WriteInteger(SecWindow, QStringLiteral("LVHeight"), lvHeight_);
     settings_.WriteString(SecSettings, QStringLiteral("Download"), downloadFolder_);
 }

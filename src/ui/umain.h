@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/tproject.h"
 #include "model/tlcd.h"
 #include "model/tlcdlist.h"
 #include "output/animation.h"
@@ -94,21 +95,25 @@ class TMForm : public QMainWindow
     ~TMForm() override;
 
     // --- the design ------------------------------------------------------------------------------
-    TLCDList& List() { return list_; }
-    TLCD& PowerFail() { return powerFail_; }
+    TProject& Project() { return project_; }
+    // The splash state as the project header holds it.
+    SplashSettings GatherSplash() const { return project_.GatherSplash(); }
+    TLCDList& List() { return project_.Screens(); }
+    TLCD& PowerFail() { return project_.PowerFail(); }
     TScreenView* PowerFailView() const { return powerFailView_; }
     int PageCount() const;
     TSCRTab* Page(int index) const;
     int ActivePageIndex() const;
     // The active page's screen, or null while there is no page.
     TLCD* ActiveScreen() const;
-    int Budget() const { return budget_; }
-    const QString& CurrentFile() const { return currentFile_; }
+    // The active work screen's free budget slots.
+    int Budget() const;
+    const QString& CurrentFile() const { return project_.FileName(); }
     TSetForm* SetForm() const { return setForm_; }
     const TSettingsFile& Settings() const { return settings_; }
     TFormHooks& Hooks() { return hooks_; }
-    TSplash& Splash() { return splash_; }
-    TAnimation& Animation() { return animation_; }
+    TSplash& Splash() { return project_.Splash(); }
+    TAnimation& Animation() { return project_.Animation(); }
     // Shows a splash picture without marking the project modified (the command line's --splash).
     void SetSplashPicture(const QImage& picture, const QString& file);
     // The element property dialogs and the RGB calculator.
@@ -124,9 +129,6 @@ class TMForm : public QMainWindow
     void SaveProjectCommand();
     void ApplyLanguage(int index);
 
-    // The splash state as the project header holds it, and its application after a load.
-    SplashSettings GatherSplash() const;
-    void ApplySplash(const SplashSettings& splash, bool relinked);
 
     // The enabling rules; run whenever the application is idle.
     void UpdateActions();
@@ -195,6 +197,8 @@ class TMForm : public QMainWindow
     void OutOfScreenNotice();
     void StatusLine(TElement* element);
     bool LoadIntoWindow(const QString& fileName);
+    // Shows a project just opened: its first page and layout, the splash panel.
+    void ShowOpenedProject();
     void SaveTo(const QString& fileName);
     void SetZoom(int zoom);
     void SetGridShown(bool on);
@@ -203,17 +207,13 @@ class TMForm : public QMainWindow
 
     TSettingsFile settings_;
     TFormHooks hooks_;
-    TLCDList list_;
-    TLCD powerFail_;
+    // The open project: everything the user designs.
+    TProject project_;
 
     QString programFolder_;
-    QString currentFile_;
     QString splashFile_;
     QString downloadFolder_;
     QString dialogFolder_;
-    TSplash splash_;
-    TAnimation animation_;
-    int budget_ = 20;
     int lvHeight_ = 145;
     bool pageSwitching_ = false;
     bool programSwitch_ = false;

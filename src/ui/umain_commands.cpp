@@ -5,11 +5,11 @@
 #include "dialogs/uabout.h"
 #include "dialogs/udownload.h"
 #include "model/elementcommands.h"
-#include "model/terror.h"
-#include "output/datafolders.h"
+#include "base/terror.h"
+#include "base/datafolders.h"
 #include "output/generate.h"
-#include "ui/colorbox.h"
-#include "ui/messages.h"
+#include "widgets/colorbox.h"
+#include "widgets/messages.h"
 #include "ui/scrtab.h"
 #include "ui/timegroup.h"
 #include "ui/umain.h"
@@ -71,13 +71,13 @@ void TMForm::StartUpWindowSide(THIDLayer* layer)
     statusBar()->hide();
 
     // Whoever remembers an element lets go of it before it is destroyed.
-    connect(&list_, &TLCDList::ScreenDestroying, this, [this](TLCD* screen) {
+    connect(&project_.Screens(), &TLCDList::ScreenDestroying, this, [this](TLCD* screen) {
         if (copySource_ && copySource_->Screen == screen)
             copySource_ = nullptr;
         if (pickTarget_ && pickTarget_->Screen == screen)
             pickTarget_ = nullptr;
     });
-    connect(&powerFail_, &TLCD::ElementDestroying, this, [this](TElement* e) { ForgetElement(e); });
+    connect(&project_.PowerFail(), &TLCD::ElementDestroying, this, [this](TElement* e) { ForgetElement(e); });
 
     // The dialogs live for the whole run. The download window exists from the start, so that the
     // panel is found while the user is still designing.
@@ -125,10 +125,10 @@ void TMForm::CreateEditingCommands()
         TLCD* s = ActiveScreen();
         if (on) {
             pickTarget_ = s ? s->SelectedElement : nullptr;
-            list_.SetCursor(Qt::CrossCursor);
+            project_.Screens().SetCursor(Qt::CrossCursor);
         } else if (!acGetBkgColor->isChecked() && !acGetFgColor->isChecked()) {
             // Let up by the user: the mode ends without a colour.
-            list_.SetCursor(Qt::ArrowCursor);
+            project_.Screens().SetCursor(Qt::ArrowCursor);
         }
     };
     connect(acGetBkgColor, &QAction::triggered, this, pick);
@@ -145,7 +145,7 @@ void TMForm::EndPickMode()
 {
     // The target has had its colour; keeping it would only be a reference to forget later.
     pickTarget_ = nullptr;
-    list_.SetCursor(Qt::ArrowCursor);
+    project_.Screens().SetCursor(Qt::ArrowCursor);
     acGetBkgColor->setChecked(false);
     acGetFgColor->setChecked(false);
 }
@@ -158,7 +158,7 @@ void TMForm::ElementSelected(TElement* element)
     if (!acCopyProp->isChecked()) {
         copySource_ = selected;
     } else if (copySource_ && selected && selected != copySource_) {
-        if (!CopyProperties(*selected, *copySource_, list_.Zoom)) {
+        if (!CopyProperties(*selected, *copySource_, project_.Screens().Zoom)) {
             hooks_.Beep();
             return;
         }
@@ -168,7 +168,7 @@ void TMForm::ElementSelected(TElement* element)
     if (pickMode && element) {
         if (pickTarget_) {
             ApplyPickedColor(*pickTarget_, element->PickedColor, acGetBkgColor->isChecked());
-            list_.SetModified(true);
+            project_.MarkModified();
             pickTarget_->Screen->Invalidate();
         }
         EndPickMode();
@@ -183,7 +183,7 @@ void TMForm::ScreenPressed(TLCD* screen)
     if (pickMode) {
         if (pickTarget_) {
             ApplyPickedColor(*pickTarget_, screen->PickedColor, acGetBkgColor->isChecked());
-            list_.SetModified(true);
+            project_.MarkModified();
             pickTarget_->Screen->Invalidate();
         }
         EndPickMode();
@@ -209,14 +209,14 @@ void TMForm::GenerateCommand()
 {
     if (generating_)
         return;
-    if (currentFile_.isEmpty()) {
+    if (project_.FileName().isEmpty()) {
         hooks_.WarnWithCaption(msg::SaveBeforeGenerateCaption(), msg::SaveBeforeGenerate());
         return;
     }
     generating_ = true;
     acGenerate->setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    pbGenerate_->setRange(0, list_.Count());
+    pbGenerate_->setRange(0, project_.Screens().Count());
     pbGenerate_->setValue(0);
     statusBar()->show();
 
@@ -227,13 +227,7 @@ void TMForm::GenerateCommand()
         s->SelectElement(nullptr);
     Label2->setText(ElementStatusText(nullptr));
 
-    TGenerateJob job;
-    job.ProjectFile = currentFile_;
-    job.ResFolder = ProgramResFolder();
-    job.Screens = &list_;
-    job.PowerFail = &powerFail_;
-    job.Splash = &splash_;
-    job.Animation = &animation_;
+    TGenerateJob job = project_.GenerateJob(ProgramResFolder());
     job.OnScreen = [this, redraw](int index, int) {
         if (index == 0)
             ArrangeDesignArea(); // every screen is at zoom 1 now

@@ -2,9 +2,9 @@
 // animation preview), the picture commands and the animation commands with the frame list.
 
 #include "model/render.h"
-#include "model/terror.h"
-#include "output/urgb.h"
-#include "ui/colorbox.h"
+#include "base/terror.h"
+#include "base/urgb.h"
+#include "widgets/colorbox.h"
 #include "ui/draghandler.h"
 #include "ui/palette.h"
 #include "ui/timegroup.h"
@@ -36,26 +36,26 @@ void TMForm::CreateSplashCommands()
 
     // --- the clock group and its colours
     connect(gbTime_->chTime, &QCheckBox::clicked, this, [this](bool on) {
-        splash_.SetClockShown(on);
+        project_.Splash().SetClockShown(on);
         RefreshSplashPanel();
     });
     connect(gbTime_->chTRN, &QCheckBox::clicked, this, [this](bool on) {
-        splash_.SetClockTransparent(on);
+        project_.Splash().SetClockTransparent(on);
         RefreshSplashPanel();
     });
     connect(gbTime_->cxTMw, &QSpinBox::valueChanged, this, [this](int w) {
-        splash_.SetDigitWidth(w);
+        project_.Splash().SetDigitWidth(w);
         RefreshSplashPanel();
     });
     connect(gbTime_->cxTMh, &QSpinBox::valueChanged, this, [this](int h) {
-        splash_.SetDigitHeight(h);
+        project_.Splash().SetDigitHeight(h);
         RefreshSplashPanel();
     });
     connect(Panel2, &QPushButton::clicked, this, [this] {
-        const QColor chosen = hooks_.PickColor(ToQColor(splash_.ClockDigitColor()));
+        const QColor chosen = hooks_.PickColor(ToQColor(project_.Splash().ClockDigitColor()));
         if (!chosen.isValid())
             return;
-        splash_.SetClockDigitColor(FromQColor(chosen));
+        project_.Splash().SetClockDigitColor(FromQColor(chosen));
         RefreshSplashPanel();
     });
 
@@ -64,11 +64,11 @@ void TMForm::CreateSplashCommands()
         auto press = std::make_shared<QPoint>();
         new TDragHandler(label, {[press](QPoint p) { *press = p; },
                                  [this, press, which](QPoint p) {
-                                     splash_.DragField(which, *press, p);
+                                     project_.Splash().DragField(which, *press, p);
                                      RefreshSplashPanel();
                                  },
                                  [this, which](QPoint) {
-                                     splash_.EndFieldDrag(which);
+                                     project_.Splash().EndFieldDrag(which);
                                      RefreshSplashPanel();
                                  }});
     };
@@ -77,10 +77,10 @@ void TMForm::CreateSplashCommands()
     auto press = std::make_shared<QPoint>();
     new TDragHandler(Anime, {[press](QPoint p) { *press = p; },
                              [this, press](QPoint p) {
-                                 animation_.Drag(*press, p, splash_.ScreenSize());
-                                 Anime->move(animation_.Position());
+                                 project_.Animation().Drag(*press, p, project_.Splash().ScreenSize());
+                                 Anime->move(project_.Animation().Position());
                              },
-                             [this](QPoint) { animation_.EndDrag(); }});
+                             [this](QPoint) { project_.Animation().EndDrag(); }});
 
     // --- pictures
     connect(acLoadLCDbkg, &QAction::triggered, this, [this] {
@@ -88,7 +88,7 @@ void TMForm::CreateSplashCommands()
         if (file.isEmpty())
             return;
         Guard([&] {
-            splash_.LoadPicture(file);
+            project_.Splash().LoadPicture(file);
             splashFile_ = file;
         });
         RefreshSplashPanel();
@@ -110,8 +110,8 @@ void TMForm::CreateSplashCommands()
         const QString file = hooks_.PictureName(QString());
         if (!file.isEmpty())
             Guard([&] {
-                powerFail_.SetBackground(file);
-                powerFail_.Invalidate();
+                project_.PowerFail().SetBackground(file);
+                project_.PowerFail().Invalidate();
             });
     });
 
@@ -136,7 +136,7 @@ void TMForm::LoadGIFCommand()
         return;
     // The file is decoded completely before anything changes, so a bad one leaves the animation,
     // the preview and the frame list as they were.
-    Guard([&] { animation_.LoadAnimation(file); });
+    Guard([&] { project_.Animation().LoadAnimation(file); });
     LV->clear();
     RefreshSplashPanel();
 }
@@ -144,7 +144,7 @@ void TMForm::LoadGIFCommand()
 void TMForm::UnLoadGIFCommand()
 {
     Timer1->stop();
-    animation_.Clear();
+    project_.Animation().Clear();
     LV->clear();
     RefreshSplashPanel();
     const QList<int> sizes = splitter_->sizes();
@@ -158,7 +158,7 @@ void TMForm::DeleteFrameItem()
     if (!item || !item->isSelected())
         return;
     const int row = LV->row(item);
-    if (!animation_.DeleteFrame(row))
+    if (!project_.Animation().DeleteFrame(row))
         return;
     // Only the removed entry goes: the others keep the pictures they show.
     delete LV->takeItem(row);
@@ -167,8 +167,8 @@ void TMForm::DeleteFrameItem()
 
 void TMForm::ShowFrameList()
 {
-    const bool frames = animation_.FrameCount() > 0;
-    const QSize frame = animation_.FrameSize();
+    const bool frames = project_.Animation().FrameCount() > 0;
+    const QSize frame = project_.Animation().FrameSize();
     if (frames)
         LV->setIconSize(frame.boundedTo(QSize(MaxFrameIconSide, MaxFrameIconSide)).expandedTo(QSize(16, 16)));
     QPalette pal = LV->palette();
@@ -182,11 +182,11 @@ void TMForm::ShowSplashControls()
         return; // still being built
     const QSignalBlocker blockShow(gbTime_->chTime), blockTransparent(gbTime_->chTRN),
         blockWidth(gbTime_->cxTMw), blockHeight(gbTime_->cxTMh);
-    gbTime_->chTime->setChecked(splash_.ClockShown());
-    gbTime_->chTRN->setChecked(splash_.ClockTransparent());
-    gbTime_->cxTMw->setValue(splash_.DigitWidth());
-    gbTime_->cxTMh->setValue(splash_.DigitHeight());
-    gbTime_->cxTMw->setEnabled(splash_.DigitSizeEditable());
-    gbTime_->cxTMh->setEnabled(splash_.DigitSizeEditable());
+    gbTime_->chTime->setChecked(project_.Splash().ClockShown());
+    gbTime_->chTRN->setChecked(project_.Splash().ClockTransparent());
+    gbTime_->cxTMw->setValue(project_.Splash().DigitWidth());
+    gbTime_->cxTMh->setValue(project_.Splash().DigitHeight());
+    gbTime_->cxTMw->setEnabled(project_.Splash().DigitSizeEditable());
+    gbTime_->cxTMh->setEnabled(project_.Splash().DigitSizeEditable());
     ShowFrameList();
 }

@@ -1,7 +1,7 @@
-#include "output/urgb.h"
+#include "base/urgb.h"
 
-#include "model/terror.h"
-#include "output/syscolors.h"
+#include "base/terror.h"
+#include "base/syscolors.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -349,6 +349,13 @@ bool Save16bitArray(const T16bitArray& array, const QString& fileName)
     if (!file.commit())
         fail();
     return true;
+}
+
+void SavePicture16(const QImage& picture, const QString& fileName)
+{
+    T16bitArray pixels;
+    BitmapTo16bitArray(To24bit(picture), pixels);
+    Save16bitArray(pixels, fileName);
 }
 
 QImage LoadPictureFile(const QString& fileName)

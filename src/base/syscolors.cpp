@@ -1,4 +1,4 @@
-#include "output/syscolors.h"
+#include "base/syscolors.h"
 
 #include <QColor>
 #include <QGuiApplication>

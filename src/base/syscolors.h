@@ -7,6 +7,8 @@
 #include <QtGlobal>
 #include <span>
 
+// A colour as the designer holds it: 0x00BBGGRR (red in the low byte). A value with the top bit set
+// is a desktop system colour whose low byte is a system-colour index (see below).
 using TColor = quint32;
 
 // A colour value with this bit set is a system colour; its low byte is the index below.

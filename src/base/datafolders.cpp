@@ -1,4 +1,4 @@
-#include "output/datafolders.h"
+#include "base/datafolders.h"
 
 #include <QCoreApplication>
 #include <QDir>

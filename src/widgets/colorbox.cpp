@@ -1,7 +1,7 @@
-#include "ui/colorbox.h"
+#include "widgets/colorbox.h"
 
 #include "model/render.h"
-#include "output/syscolors.h"
+#include "base/syscolors.h"
 
 #include <QColorDialog>
 #include <QEvent>

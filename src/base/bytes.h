@@ -8,6 +8,12 @@
 #include <QtGlobal>
 #include <cstring>
 
+// A value cut into 0..65535, as the panel's two-byte fields take positions and sizes.
+inline quint16 ClampU16(qint64 v)
+{
+    return quint16(v < 0 ? 0 : v > 0xFFFF ? 0xFFFF : v);
+}
+
 class TRecordWriter
 {
 public:

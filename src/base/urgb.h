@@ -8,9 +8,7 @@
 #include <QVector>
 #include <QtGlobal>
 
-// A colour as the designer holds it: 0x00BBGGRR (red in the low byte). A value with the top bit set
-// is a desktop system colour whose low byte is a system-colour index (see syscolors.h).
-using TColor = quint32;
+#include "base/syscolors.h"
 
 // RGB565 pixels of one picture, top row first, each row left to right. The dimensions are known to
 // whoever uses the array.
@@ -40,6 +38,10 @@ void BitmapTo16bitArray(const QImage& picture, T16bitArray& array);
 // Returns true; throws TError "Cannot create file "%s". %s" (file name, system reason) when the file
 // cannot be created, written or put in place.
 bool Save16bitArray(const T16bitArray& array, const QString& fileName);
+
+// A picture as the panel's 16-bit image file: converted to 24 bits, then to RGB565, then written as
+// Save16bitArray writes an array (and failing as it does).
+void SavePicture16(const QImage& picture, const QString& fileName);
 
 // Reads a ".bmp", ".jpg" or ".jpeg" file (extension compared without case) into a Format_RGB888
 // picture; grey-scale, palette, CMYK and YCCK pictures are converted. A missing file, a folder or any

@@ -1,4 +1,4 @@
-#include "ui/messages.h"
+#include "widgets/messages.h"
 
 namespace {
 int activeLanguage = LangEnglish;

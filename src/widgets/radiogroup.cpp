@@ -1,4 +1,4 @@
-#include "ui/radiogroup.h"
+#include "widgets/radiogroup.h"
 
 #include <QRadioButton>
 #include <QVBoxLayout>

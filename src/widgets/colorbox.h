@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/urgb.h"
+#include "base/urgb.h"
 
 #include <QComboBox>
 #include <functional>

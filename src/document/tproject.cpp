@@ -1,0 +1,102 @@
+#include "document/tproject.h"
+
+#include "base/terror.h"
+#include "output/generate.h"
+
+TProject::TProject(QObject* parent) : QObject(parent)
+{
+    // No work screen yet: the window adds the first with its page, a headless command opens a file.
+    powerFail_.Background = BuiltInPowerFailPicture();
+
+    // The splash screen and the animation belong to no screen; their changes count as the list's.
+    splash_.OnModified = [this] { list_.SetModified(true); };
+    animation_.OnModified = [this] { list_.SetModified(true); };
+    connect(&list_, &TLCDList::ModifiedChanged, this, &TProject::Recount);
+    connect(&powerFail_, &TLCD::ModifiedChanged, this, &TProject::Recount);
+}
+
+TProject::~TProject()
+{
+    // The window's handlers may still point at the screens; none of them is called from here on.
+    splash_.OnModified = nullptr;
+    animation_.OnModified = nullptr;
+    disconnect(&list_, nullptr, this, nullptr);
+    disconnect(&powerFail_, nullptr, this, nullptr);
+}
+
+void TProject::Recount()
+{
+    const bool now = list_.Modified || powerFail_.Modified;
+    if (now == modified_)
+        return;
+    modified_ = now;
+    emit ModifiedChanged(now);
+}
+
+void TProject::SetModified(bool on)
+{
+    list_.SetModified(on);
+    powerFail_.SetModified(on);
+    Recount();
+}
+
+void TProject::New(const std::function<void(TLCD* screen)>& removeScreen)
+{
+    while (list_.Count() > 1) {
+        TLCD* last = list_.Items(list_.Count() - 1);
+        if (removeScreen)
+            removeScreen(last);
+        else
+            list_.DeleteScreen(last);
+    }
+    fileName_.clear();
+    if (list_.Count() == 0)
+        return;
+    TLCD* first = list_.Items(0);
+    first->Clear();
+    first->BackgroundColor = 0xFFFFFF;
+    first->Invalidate();
+    first->SelectElement(nullptr);
+}
+
+TProject::TOpenResult TProject::Open(const QString& fileName, const TLoadSteps& steps)
+{
+    TOpenResult result;
+    static_cast<TLoadResult&>(result) = LoadProject(fileName, list_, powerFail_, steps);
+    fileName_ = fileName;
+    // A power-fail screen without a picture of its own shows the built-in one, in the window and in
+    // what Generate writes alike.
+    if (powerFail_.BackgroundFile.isEmpty())
+        powerFail_.Background = BuiltInPowerFailPicture();
+    if (list_.Count() > 0)
+        splash_.SetScreenSize(list_.Items(0)->Landscape ? QSize(320, 240) : QSize(240, 320));
+    try {
+        ApplySplashSettings(result.Splash, splash_, animation_);
+    } catch (const TError& e) {
+        result.AnimationError = e.Message();
+    }
+    if (splash_.ClockShown())
+        splash_.PickClockBackColor(ClockField::Hours);
+    SetModified(result.Relinked);
+    return result;
+}
+
+void TProject::Save(const QString& fileName)
+{
+    SaveProject(fileName, list_, powerFail_, GatherSplash());
+    fileName_ = fileName;
+    Recount();
+}
+
+TGenerateJob TProject::GenerateJob(const QString& resFolder, const QString& outputFolder)
+{
+    TGenerateJob job;
+    job.ProjectFile = fileName_;
+    job.OutputFolder = outputFolder;
+    job.ResFolder = resFolder;
+    job.Screens = &list_;
+    job.PowerFail = &powerFail_;
+    job.Splash = &splash_;
+    job.Animation = &animation_;
+    return job;
+}

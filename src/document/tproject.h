@@ -1,0 +1,92 @@
+#pragma once
+
+// The open project: its work screens, the power-fail screen, the splash screen and its animation,
+// and the file it came from. The designer's window and the headless tool each hold one; every
+// change of the design is made on what it owns, and every change reaches its one ModifiedChanged
+// signal, so that whoever shows "modified" (and later the undo stack and the recovery copy) listens
+// in one place.
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "model/tlcd.h"
+#include "model/tlcdlist.h"
+#include "output/animation.h"
+#include "output/generate.h"
+#include "output/splash.h"
+#include "project/lcdfile.h"
+
+class TProject : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TProject(QObject* parent = nullptr);
+    ~TProject() override;
+
+    TLCDList& Screens() { return list_; }
+    const TLCDList& Screens() const { return list_; }
+    TLCD& PowerFail() { return powerFail_; }
+    const TLCD& PowerFail() const { return powerFail_; }
+    TSplash& Splash() { return splash_; }
+    const TSplash& Splash() const { return splash_; }
+    TAnimation& Animation() { return animation_; }
+    const TAnimation& Animation() const { return animation_; }
+
+    // The project file; empty for a project never saved.
+    const QString& FileName() const { return fileName_; }
+    void SetFileName(const QString& fileName) { fileName_ = fileName; }
+
+    // Whether the design differs from its file: any work screen, the list, the power-fail screen, the
+    // splash settings or the animation changed since the last open, save or SetModified(false).
+    bool Modified() const { return modified_; }
+    void SetModified(bool on);
+    // A change that belongs to no single screen (a page added, the splash settings) counts as the
+    // list's, as the project file's readers have always seen it.
+    void MarkModified() { list_.SetModified(true); }
+
+    // The splash settings as the project header holds them.
+    SplashSettings GatherSplash() const { return GatherSplashSettings(splash_, animation_); }
+
+    // Empties the project as the New command does: every work screen but the first is removed through
+    // `removeScreen` (by default the list's DeleteScreen; the window removes the page with it), the
+    // first is emptied on a white background, and the project has no file name.
+    void New(const std::function<void(TLCD* screen)>& removeScreen = {});
+
+    struct TOpenResult : TLoadResult
+    {
+        // Why the animation the project names could not be loaded; empty when it was, or none is named.
+        QString AnimationError;
+    };
+
+    // Reads `fileName` (refused whole with TError, the project untouched, when it is damaged), then
+    // replaces the work screens through `steps`, gives the splash screen the first work screen's size,
+    // applies the splash settings as an open does and, with the clock shown, picks the clock
+    // background colour under the hours field. The file becomes the project's, and the project counts
+    // as modified exactly when a picture had to be asked for. A GIF that cannot be decoded leaves the
+    // animation as it was and is reported in AnimationError; the rest of the project is loaded.
+    TOpenResult Open(const QString& fileName, const TLoadSteps& steps = {});
+
+    // Saves atomically to `fileName`; on success it becomes the project's file and the project is
+    // unmodified. TError on failure, nothing changed.
+    void Save(const QString& fileName);
+
+    // The Generate job for this project, with the output folder named after the project file unless
+    // `outputFolder` is given.
+    TGenerateJob GenerateJob(const QString& resFolder, const QString& outputFolder = {});
+
+signals:
+    void ModifiedChanged(bool modified);
+
+private:
+    void Recount();
+
+    TLCDList list_;
+    TLCD powerFail_;
+    TSplash splash_;
+    TAnimation animation_;
+    QString fileName_;
+    bool modified_ = false;
+};
