@@ -70,6 +70,143 @@ TEST(GenerateFolder, NamedAfterTheProjectWithoutItsExtension)
     EXPECT_EQ(OutputFolderFor("/work/plain"), QString("/work/plain"));
 }
 
+// A temporary folder with a home folder and files Generate must never delete unless it is told to
+// empty exactly their folder: beside the project, above it, in the home folder, in a folder of
+// pictures the project uses, and behind a link.
+class OutputFolderSafety : public testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        oldHome = qgetenv("HOME");
+        base = QDir(root.path());
+        qputenv("HOME", base.filePath("home").toLocal8Bit());
+        for (const char* folder : {"home", "work/proj", "other", "pics", "target", "old"})
+            QDir().mkpath(base.filePath(folder));
+        for (const char* file : {"home/keep.txt", "work/above.txt", "work/proj/beside.txt", "other/notes.txt",
+                                 "target/victim.txt", "old/stale.bin"})
+            Make(file);
+        ASSERT_TRUE(testutil::SolidImage(4, 4, 0x00FF00).save(base.filePath("work/proj/pic.bmp"), "BMP"));
+        ASSERT_TRUE(testutil::SolidImage(4, 4, 0xFF0000).save(base.filePath("pics/logo.bmp"), "BMP"));
+        Make("old/lcdconfig");
+        ASSERT_TRUE(QFile::link(base.filePath("target"), base.filePath("link")));
+
+        TLCD* s = list.AddScreen(240, 320);
+        s->BackgroundFile = "pic.bmp"; // relative: beside the project
+        TElement* image = s->AddElement(ekImage, 0, 0);
+        image->Text = base.filePath("pics/logo.bmp").toLocal8Bit();
+        powerFail.Background = BuiltInPowerFailPicture();
+    }
+    void TearDown() override { qputenv("HOME", oldHome); }
+
+    void Make(const QString& file) { testutil::WriteAll(base.filePath(file), "someone's " + file.toUtf8()); }
+
+    // Every file made in SetUp that is still there.
+    QStringList Present() const
+    {
+        QStringList files;
+        for (const char* f : {"home/keep.txt", "work/above.txt", "work/proj/beside.txt", "work/proj/pic.bmp",
+                              "other/notes.txt", "pics/logo.bmp", "target/victim.txt", "old/stale.bin"})
+            if (QFileInfo::exists(base.filePath(f)))
+                files << f;
+        return files;
+    }
+
+    TGenerateJob Job(const QString& projectName, const QString& output, bool force)
+    {
+        TGenerateJob job;
+        job.ProjectFile = base.filePath("work/proj/" + projectName);
+        testutil::WriteAll(job.ProjectFile, "project");
+        job.OutputFolder = output.isNull() ? QString() : base.filePath(output);
+        job.Force = force;
+        job.Screens = &list;
+        job.PowerFail = &powerFail;
+        job.Splash = &splash;
+        job.Animation = &animation;
+        return job;
+    }
+
+    QTemporaryDir root;
+    QByteArray oldHome;
+    QDir base;
+    TLCDList list;
+    TLCD powerFail;
+    TSplash splash;
+    TAnimation animation;
+};
+
+TEST_F(OutputFolderSafety, FoldersThatAreNotOursAreRefusedBeforeAnythingIsTouched)
+{
+    const QStringList all = Present();
+    struct Case
+    {
+        const char* project;
+        const char* output; // in the temporary folder; null: the folder named after the project
+        bool force;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"..lcd", nullptr, false, "no name before its extension"},
+        {"...lcd", nullptr, false, "no name before its extension"},
+        {".lcd", nullptr, false, "no name before its extension"},
+        {"p.lcd", "work/proj", true, "the project's own folder"},
+        {"p.lcd", "work/proj/sub/..", true, "the project's own folder"},
+        {"p.lcd", "work", true, "a folder above it"},
+        {"p.lcd", "home", true, "the home folder"},
+        {"p.lcd", "link", true, "is a link"},
+        {"p.lcd", "pics", true, "logo.bmp"},
+        {"p.lcd", "other", false, "--force"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.project << " --output " << (c.output ? c.output : "(none)")
+                                        << (c.force ? " --force" : ""));
+        const TGenerateJob job = Job(c.project, c.output ? QString(c.output) : QString(), c.force);
+        try {
+            Generate(job);
+            ADD_FAILURE() << "generated";
+        } catch (const TError& e) {
+            EXPECT_TRUE(e.Message().contains(c.reason)) << e.what();
+        }
+        EXPECT_EQ(Present(), all);
+        EXPECT_TRUE(QFileInfo::exists(job.ProjectFile));
+        EXPECT_FALSE(QFileInfo::exists(base.filePath("work/proj/lcdconfig")));
+        QFile::remove(job.ProjectFile);
+    }
+    // A root folder, checked without running Generate.
+    EXPECT_THROW(CheckOutputFolder(Job("p.lcd", {}, true), QStringLiteral("/")), TError);
+}
+
+TEST_F(OutputFolderSafety, WhatIsAskedForIsDone)
+{
+    struct Case
+    {
+        const char* output;
+        bool force;
+        const char* gone; // the file that was in the folder
+    };
+    const Case cases[] = {
+        {nullptr, false, nullptr},         // work/proj/p, new
+        {"fresh", false, nullptr},         // a new folder
+        {"old", false, "old/stale.bin"},   // an earlier output
+        {"other", true, "other/notes.txt"} // told to
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.output ? c.output : "(none)");
+        const TGenerateJob job = Job("p.lcd", c.output ? QString(c.output) : QString(), c.force);
+        const QString out = Generate(job);
+        EXPECT_EQ(QDir::cleanPath(out),
+                  QDir::cleanPath(c.output ? base.filePath(c.output) : base.filePath("work/proj/p")));
+        EXPECT_TRUE(QFileInfo::exists(QDir(out).filePath("lcdconfig")));
+        QStringList want{"home/keep.txt",   "work/above.txt", "work/proj/beside.txt", "work/proj/pic.bmp",
+                         "other/notes.txt", "pics/logo.bmp",  "target/victim.txt",    "old/stale.bin"};
+        if (c.gone)
+            want.removeOne(c.gone);
+        EXPECT_EQ(Present(), want);
+        if (c.gone)
+            Make(c.gone);
+    }
+}
+
 TEST_F(GenerateTest, TwoPortraitScreensWithNothingElse)
 {
     EXPECT_EQ(Run(), root.filePath("demo"));
@@ -251,4 +388,38 @@ TEST_F(GenerateTest, CommandLineGeneratesASavedProject)
     ASSERT_TRUE(p.waitForFinished(60000));
     EXPECT_EQ(p.exitCode(), 1);
     EXPECT_FALSE(QFileInfo::exists(root.filePath("bad")));
+}
+
+TEST_F(GenerateTest, CommandLineEmptiesOnlyWhatItIsAllowedTo)
+{
+    SaveProject(project, list, powerFail, SplashSettings());
+    QDir().mkpath(root.filePath("mine"));
+    testutil::WriteAll(root.filePath("mine/notes.txt"), "mine");
+    struct Case
+    {
+        QStringList options;
+        int status;
+        const char* said; // on stderr, or on stdout for a success
+        bool notesStay;
+    };
+    const Case cases[] = {
+        {{"--output", root.filePath("mine")}, 1, "--force", true},
+        {{"--output", ".", "--force"},
+         1,
+         "the project's own folder",
+         true}, // the working folder is the project's
+        {{"--output", root.filePath("mine"), "--force"}, 0, "Files for SD-card prepared", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.options.join(' ').toStdString());
+        QProcess p;
+        p.start(QStringLiteral(TARVOLT_BIN_DIR "/tarvolt-cli"),
+                QStringList{"generate", project, "--res", res} + c.options);
+        ASSERT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitCode(), c.status);
+        const QByteArray said = c.status == 0 ? p.readAllStandardOutput() : p.readAllStandardError();
+        EXPECT_TRUE(said.contains(c.said)) << said.toStdString();
+        EXPECT_EQ(QFileInfo::exists(root.filePath("mine/notes.txt")), c.notesStay);
+        EXPECT_TRUE(QFileInfo::exists(project));
+    }
 }

@@ -25,11 +25,13 @@ int RunGenerate(const QStringList& args)
     const QCommandLineOption speedOpt("gif-speed", "milliseconds per animation frame", "MS", "100");
     const QCommandLineOption resOpt("res", "folder with the clock's digit files", "DIR");
     const QCommandLineOption outOpt("output", "output folder", "DIR");
-    parser.addOptions({splashOpt, speedOpt, resOpt, outOpt});
+    const QCommandLineOption forceOpt("force", "empty an --output folder that holds no earlier output");
+    parser.addOptions({splashOpt, speedOpt, resOpt, outOpt, forceOpt});
     if (!parser.parse(QStringList{"generate"} + args))
         return Fail(parser.errorText());
     if (parser.positionalArguments().size() != 1)
-        return Fail("usage: tarvolt-cli generate PROJECT.lcd [--splash IMAGE] [--gif-speed MS] [--res DIR] [--output DIR]");
+        return Fail("usage: tarvolt-cli generate PROJECT.lcd [--splash IMAGE] [--gif-speed MS] [--res DIR] "
+                    "[--output DIR [--force]]");
     bool ok = false;
     const int speed = parser.value(speedOpt).toInt(&ok);
     if (!ok || speed < 0 || speed > MaxAnimationSpeed)
@@ -56,9 +58,10 @@ int RunGenerate(const QStringList& args)
     if (!p->Result.AnimationError.isEmpty())
         return Fail(p->Result.AnimationError);
 
-    const TGenerateJob job = p->Project.GenerateJob(
+    TGenerateJob job = p->Project.GenerateJob(
         parser.isSet(resOpt) ? parser.value(resOpt) : ProgramResFolder(),
         parser.value(outOpt));
+    job.Force = parser.isSet(forceOpt);
     const QString out = Generate(job);
     for (const QString& w : p->Result.Warnings)
         Err() << "warning: " << w << '\n';
@@ -66,7 +69,8 @@ int RunGenerate(const QStringList& args)
     return 0;
 }
 
-const CommandRegistrar registrar({"generate", "PROJECT.lcd [--splash IMAGE] [--gif-speed MS] [--res DIR] [--output DIR]",
-                                  "write the SD-card file set of a project", RunGenerate});
+const CommandRegistrar registrar(
+    {"generate", "PROJECT.lcd [--splash IMAGE] [--gif-speed MS] [--res DIR] [--output DIR [--force]]",
+     "write the SD-card file set of a project", RunGenerate});
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "output/splash.h"
 #include "base/urgb.h"
 #include "base/bytes.h"
+#include "base/codepage.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -31,7 +32,127 @@ struct GridRestore
     ~GridRestore() { list.SetShowGrid(shown); }
 };
 
+QString Refusal(const QString& folder, const QString& reason)
+{
+    return QCoreApplication::translate("output", "Generate will not empty the output folder \"%1\": %2")
+        .arg(QDir::toNativeSeparators(folder), reason);
+}
+
+// The path with every link resolved; for a path that does not exist yet, its existing parent's
+// resolved path followed by its own name (the output folder is created one level deep).
+QString Resolved(const QString& cleanAbsolute)
+{
+    const QFileInfo info(cleanAbsolute);
+    if (info.exists())
+        return info.canonicalFilePath();
+    const QString parent = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return parent.isEmpty() ? cleanAbsolute : QDir(parent).filePath(info.fileName());
+}
+
+// Whether `folder` is `path` or lies above it. Both are resolved absolute paths.
+bool SameOrAbove(const QString& folder, const QString& path)
+{
+    if (folder == path)
+        return true;
+    const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    return path.startsWith(prefix);
+}
+
+// Every file the job reads or names, as it may be found: a relative name beside the project and
+// from the working folder, as the project reader looks for it.
+QStringList FilesOfTheProject(const TGenerateJob& job)
+{
+    const QDir projectDir = QFileInfo(job.ProjectFile).absoluteDir();
+    QStringList names{job.ProjectFile};
+    auto screenNames = [&names](const TLCD& screen) {
+        names << screen.BackgroundFile;
+        for (const auto& e : screen.Elements()) {
+            if (e->Kind == ekImage)
+                names << FromCodePage(e->Text);
+            if (e->Kind == ekBar)
+                names << e->RedPicFile << e->YellowPicFile << e->GreenPicFile << e->BkgPicFile;
+        }
+    };
+    for (int i = 0; i < job.Screens->Count(); ++i)
+        screenNames(*job.Screens->Items(i));
+    screenNames(*job.PowerFail);
+    names << job.Splash->ImageFile() << job.Animation->FileName();
+    const QDir res(job.ResFolder);
+    if (!job.ResFolder.isEmpty())
+        for (const QString& digit : DigitFileNames())
+            names << res.filePath(digit);
+
+    QStringList files;
+    for (const QString& name : std::as_const(names)) {
+        if (name.isEmpty())
+            continue;
+        files << QDir::cleanPath(QFileInfo(name).absoluteFilePath());
+        if (QDir::isRelativePath(name))
+            files << QDir::cleanPath(projectDir.absoluteFilePath(name));
+    }
+    return files;
+}
+
 } // namespace
+
+void CheckOutputFolder(const TGenerateJob& job, const QString& folder)
+{
+    if (job.OutputFolder.isEmpty()) {
+        // "..lcd" would name the project's own folder, "...lcd" the one above it.
+        const QString name = QFileInfo(job.ProjectFile).fileName();
+        const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+        const QString stem = dot < 0 ? name : name.left(dot);
+        if (stem.isEmpty() || stem.count(QLatin1Char('.')) == stem.size())
+            throw TError(QCoreApplication::translate(
+                             "output", "The project file name \"%1\" has no name before its extension, so "
+                                       "it names no output folder. Rename the project.")
+                             .arg(name));
+    }
+
+    const QString clean = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    if (QFileInfo(clean).isSymLink())
+        throw TError(Refusal(clean, QCoreApplication::translate(
+                                        "output", "it is a link to another folder, whose files are not "
+                                                  "this project's.")));
+    const QString target = Resolved(clean);
+
+    const QString projectFolder = Resolved(QDir::cleanPath(QFileInfo(job.ProjectFile).absolutePath()));
+    if (SameOrAbove(target, projectFolder))
+        throw TError(Refusal(clean, QCoreApplication::translate(
+                                        "output", "it is the project's own folder or a folder above it.")));
+    const QString home = Resolved(QDir::cleanPath(QDir::homePath()));
+    if (SameOrAbove(target, home))
+        throw TError(Refusal(
+            clean, QCoreApplication::translate("output", "it is the home folder or a folder above it.")));
+    for (const QFileInfo& root : QDir::drives())
+        if (target == Resolved(QDir::cleanPath(root.absoluteFilePath())))
+            throw TError(Refusal(clean, QCoreApplication::translate("output", "it is a root folder.")));
+
+    for (const QString& file : FilesOfTheProject(job)) {
+        const QFileInfo info(file);
+        if (!info.exists() && !info.isSymLink())
+            continue;
+        // A link is one of ours to keep where it stands; what it points to is never deleted.
+        const QString where = info.isSymLink() ? QDir(Resolved(info.absolutePath())).filePath(info.fileName())
+                                               : info.canonicalFilePath();
+        if (where != target && SameOrAbove(target, where))
+            throw TError(Refusal(
+                clean, QCoreApplication::translate("output", "it holds \"%1\", which the project uses.")
+                           .arg(QDir::toNativeSeparators(file))));
+    }
+
+    if (!job.OutputFolder.isEmpty() && !job.Force && QFileInfo(target).isDir()) {
+        const QDir dir(target);
+        const bool empty =
+            dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).isEmpty();
+        if (!empty && !QFileInfo(dir.filePath(QStringLiteral("lcdconfig"))).isFile())
+            throw TError(Refusal(
+                clean, QCoreApplication::translate(
+                           "output", "it is not empty and holds no \"lcdconfig\", so it is no earlier "
+                                     "output of Generate. Choose an empty folder, or add --force to empty "
+                                     "it all the same.")));
+    }
+}
 
 QString OutputFolderFor(const QString& projectFile)
 {
@@ -65,6 +186,7 @@ QString Generate(const TGenerateJob& job)
     if (list.Count() == 0)
         throw TError(QCoreApplication::translate("output", "The project has no work screen."));
     const QString out = job.OutputFolder.isEmpty() ? OutputFolderFor(job.ProjectFile) : job.OutputFolder;
+    CheckOutputFolder(job, out);
     const QDir dir(out);
 
     GridRestore restore{list, list.ShowGrid};
