@@ -6,8 +6,9 @@
 #include <QTemporaryDir>
 #include <cstring>
 
-#include "base/terror.h"
 #include "base/codepage.h"
+#include "base/picturecache.h"
+#include "base/terror.h"
 #include "project/lcdfile.h"
 #include "testutil.h"
 
@@ -315,7 +316,13 @@ TEST(ProjectFile, UndecodablePictureIsReportedAndTheLoadCompletes)
     TLCDList list;
     TLCD powerFail;
     const TLoadResult r = LoadProjectBytes(p.Bytes(), "t", list, powerFail);
-    EXPECT_EQ(r.Warnings.size(), 2);
+    // One warning for the file, naming both of its users.
+    ASSERT_EQ(r.Warnings.size(), 1);
+    EXPECT_TRUE(r.Warnings[0].contains(bad) && r.Warnings[0].contains("Bitmap image is not valid") &&
+                r.Warnings[0].contains("the background of work screen 0") &&
+                r.Warnings[0].contains("image element 0 on work screen 0"))
+        << r.Warnings[0].toStdString();
+    EXPECT_TRUE(r.Missing.isEmpty());
     ASSERT_EQ(list.Count(), 1);
     EXPECT_EQ(list.Items(0)->BackgroundFile, bad);
     EXPECT_TRUE(list.Items(0)->Background.isNull());
@@ -551,4 +558,115 @@ TEST(ProjectFile, RelativePictureNamesAreFoundBesideTheProject)
     EXPECT_EQ(s.Item(0)->Text, QByteArray("pics/img.bmp"));
     EXPECT_EQ(s.Item(1)->GreenPic.size(), QSize(30, 1));
     EXPECT_EQ(ProjectBytes(list, powerFail, r.Splash), testutil::ReadAll(file));
+}
+
+namespace {
+
+// The picture budget of project loads, lowered for one test.
+struct TBudgetForTest
+{
+    explicit TBudgetForTest(qint64 pixels) { SetProjectPicturePixels(pixels); }
+    ~TBudgetForTest() { SetProjectPicturePixels(saved); }
+    qint64 saved = ProjectPicturePixels();
+};
+
+} // namespace
+
+TEST(ProjectFile, OnePictureFileIsDecodedOnceForAllItsUses)
+{
+    QTemporaryDir dir;
+    const QString jpg = dir.filePath("big.jpg");
+    ASSERT_TRUE(testutil::SolidImage(300, 200, 0xFF0000).save(jpg, "JPG"));
+    Project p;
+    p.First().BackgroundFile = jpg;
+    for (int i = 0; i < 10; ++i)
+        p.First().AddElement(ekImage, 0, 0)->Text = ToCodePage(jpg);
+    p.powerFail.BackgroundFile = jpg;
+    const QByteArray bytes = p.Bytes();
+
+    TLCDList list;
+    TLCD powerFail;
+    const TLoadResult r = LoadProjectBytes(bytes, "t", list, powerFail);
+    EXPECT_TRUE(r.Warnings.isEmpty() && r.Missing.isEmpty());
+    const TLCD& s = *list.Items(0);
+    ASSERT_EQ(s.Background.size(), QSize(300, 200));
+    for (const auto& e : s.Elements())
+        EXPECT_EQ(e->Picture.constBits(), s.Background.constBits()); // the same pixels, not a copy
+    EXPECT_EQ(powerFail.Background.constBits(), s.Background.constBits());
+    EXPECT_EQ(SharedPicturePixels(), 300 * 200);
+
+    // A file that changed is decoded again; the pictures already shown keep what they showed.
+    ASSERT_TRUE(testutil::SolidImage(30, 20, 0x0000FF).save(jpg, "JPG"));
+    TLCDList again;
+    TLCD againPowerFail;
+    LoadProjectBytes(bytes, "t", again, againPowerFail);
+    EXPECT_EQ(again.Items(0)->Background.size(), QSize(30, 20));
+    EXPECT_EQ(s.Background.size(), QSize(300, 200));
+}
+
+TEST(ProjectFile, PicturesOverTheBudgetRefuseTheLoadBeforeTheProjectIsTouched)
+{
+    QTemporaryDir dir;
+    struct Case
+    {
+        int files; // different 100 x 100 pictures
+        int uses;  // image elements showing each
+        bool loaded;
+    };
+    const Case cases[] = {{3, 1, true}, {3, 20, true}, {4, 1, false}};
+    const TBudgetForTest budget(3 * 100 * 100);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.files << " files, " << c.uses << " uses each");
+        Project p;
+        for (int f = 0; f < c.files; ++f) {
+            const QString file = dir.filePath(QString("p%1.bmp").arg(f));
+            ASSERT_TRUE(testutil::SolidImage(100, 100, 0x010101 * f).save(file, "BMP"));
+            for (int u = 0; u < c.uses; ++u)
+                p.First().AddElement(ekImage, 0, 0)->Text = ToCodePage(file);
+        }
+        TLCDList list;
+        TLCD powerFail;
+        list.AddScreen(240, 320)->AddElement(ekLED, 1, 2); // the project open so far
+        try {
+            LoadProjectBytes(p.Bytes(), "t", list, powerFail);
+            EXPECT_TRUE(c.loaded);
+            EXPECT_EQ(list.Items(0)->Count(), c.files * c.uses);
+        } catch (const TError& e) {
+            EXPECT_FALSE(c.loaded) << e.what();
+            EXPECT_TRUE(e.Message().contains("p3.bmp") && e.Message().contains("one too many")) << e.what();
+            ASSERT_EQ(list.Count(), 1);
+            ASSERT_EQ(list.Items(0)->Count(), 1);
+            EXPECT_EQ(list.Items(0)->Item(0)->Kind, ekLED);
+        }
+    }
+}
+
+TEST(ProjectFile, TheGifIsLookedForBesideTheProjectAndMissingFilesAreListed)
+{
+    QTemporaryDir dir;
+    testutil::WriteAll(dir.filePath("wheel.gif"), "a GIF, as far as the loader cares");
+    Project p;
+    p.splash.GifLoaded = true;
+    p.splash.GifFile = "wheel.gif";
+    p.First().BackgroundFile = "gone.bmp";
+    p.First().AddElement(ekBar, 0, 0)->RedPicFile = "gone.bmp";
+    const QString file = dir.filePath("p.lcd");
+    SaveProject(file, p.list, p.powerFail, p.splash);
+
+    TLCDList list;
+    TLCD powerFail;
+    TLoadResult r = LoadProject(file, list, powerFail); // the working folder is elsewhere
+    EXPECT_EQ(r.GifPath, dir.filePath("wheel.gif"));
+    EXPECT_EQ(r.Splash.GifFile, QString("wheel.gif")); // the name stays as the file has it
+    ASSERT_EQ(r.Missing.size(), 1);
+    EXPECT_TRUE(r.Missing[0].contains("gone.bmp") &&
+                r.Missing[0].contains("the background of work screen 0") &&
+                r.Missing[0].contains("the red picture of bar element 0 on work screen 0"))
+        << r.Missing[0].toStdString();
+
+    QFile::remove(dir.filePath("wheel.gif"));
+    r = LoadProject(file, list, powerFail);
+    EXPECT_TRUE(r.GifPath.isEmpty());
+    ASSERT_EQ(r.Missing.size(), 2);
+    EXPECT_TRUE(r.Missing[1].contains("wheel.gif") && r.Missing[1].contains("the splash animation"));
 }

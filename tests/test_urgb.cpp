@@ -1,6 +1,8 @@
-#include "base/terror.h"
 #include "base/syscolors.h"
+#include "base/terror.h"
 #include "base/urgb.h"
+#include "output/animation.h"
+#include "project/lcdfile.h"
 #include "testutil.h"
 
 #include <QDir>
@@ -12,9 +14,14 @@
 #include <QtEndian>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <jerror.h>
 #include <jpeglib.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 using testutil::ReadAll;
@@ -104,6 +111,41 @@ bool Near(int a, int b, int tolerance)
 {
     return std::abs(a - b) <= tolerance;
 }
+
+// A FIFO whose writer waits for a reader and then gives it a few bytes and the end: a reader that
+// opens it and reads to the end gets a wrong answer instead of hanging the test.
+class TFifo
+{
+  public:
+    explicit TFifo(const QString& path) : path_(QFile::encodeName(path))
+    {
+        ok_ = ::mkfifo(path_.constData(), 0600) == 0;
+        if (ok_)
+            writer_ = std::thread([this] {
+                const int fd = ::open(path_.constData(), O_WRONLY);
+                if (fd >= 0) {
+                    [[maybe_unused]] const ssize_t n = ::write(fd, "junk", 4);
+                    ::close(fd);
+                }
+            });
+    }
+    ~TFifo()
+    {
+        if (!ok_)
+            return;
+        // A reader of our own lets the writer's open finish if nobody else opened the FIFO.
+        const int fd = ::open(path_.constData(), O_RDONLY | O_NONBLOCK);
+        writer_.join();
+        if (fd >= 0)
+            ::close(fd);
+    }
+    bool Made() const { return ok_; }
+
+  private:
+    QByteArray path_;
+    bool ok_ = false;
+    std::thread writer_;
+};
 
 class Urgb : public testing::Test
 {
@@ -328,6 +370,53 @@ TEST_F(Urgb, OtherOrMissingFilesGiveAnEmptyPicture)
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.bmp"));
     for (const char* name : {"p.png", "p.gif", "p.jpg.txt", "missing.bmp", "missing.jpg", "folder.bmp", ""})
         EXPECT_TRUE(LoadPictureFile(*name ? Path(name) : QString()).isNull()) << name;
+}
+
+TEST_F(Urgb, ReadersTakeOnlyRegularFilesOfABoundedSize)
+{
+    // Every reader of files from outside, with the size above which it refuses a file unread.
+    struct Reader
+    {
+        const char* extension;
+        qint64 cap;
+        const char* tooLarge;
+        std::function<void(const QString&)> read;
+    };
+    const Reader readers[] = {
+        {"lcd", 548 + 256 * 270 + 256 * 255 * 1370, "larger than any project",
+         [](const QString& f) {
+             TLCDList list;
+             TLCD powerFail;
+             LoadProject(f, list, powerFail);
+         }},
+        {"bmp", 4 * MaxPicturePixels + (1 << 20), "too large", [](const QString& f) { LoadPictureFile(f); }},
+        {"jpg", 3 * MaxPicturePixels, "too large", [](const QString& f) { LoadPictureFile(f); }},
+        {"gif", 64 << 20, "larger than", [](const QString& f) { TAnimation().LoadAnimation(f); }},
+    };
+    for (const Reader& r : readers) {
+        SCOPED_TRACE(r.extension);
+        const QString fifo = Path(QStringLiteral("fifo.") + r.extension);
+        {
+            const TFifo made(fifo);
+            ASSERT_TRUE(made.Made());
+            const QString message = ErrorOf([&] { r.read(fifo); });
+            EXPECT_TRUE(message.contains("is not a regular file") && message.contains(fifo))
+                << message.toStdString();
+        }
+        const QString device = Path(QStringLiteral("null.") + r.extension);
+        ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), device));
+        QString message = ErrorOf([&] { r.read(device); });
+        EXPECT_TRUE(message.contains("is not a regular file") && message.contains(device))
+            << message.toStdString();
+
+        // Sparse: one byte over the limit takes no room on the disk and must not be read.
+        const QString big = Path(QStringLiteral("big.") + r.extension);
+        QFile file(big);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(r.cap + 1));
+        file.close();
+        message = ErrorOf([&] { r.read(big); });
+        EXPECT_TRUE(message.contains(r.tooLarge)) << message.toStdString();
+    }
 }
 
 TEST_F(Urgb, GreyAndCmykJpegsComeOutAsRgb)

@@ -1,10 +1,12 @@
 #include "base/gifdecode.h"
 
+#include "base/regularfile.h"
 #include "base/terror.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QPainter>
+#include <algorithm>
 #include <gif_lib.h>
 #include <memory>
 
@@ -20,12 +22,31 @@ struct GifCloser
 };
 using GifPtr = std::unique_ptr<GifFileType, GifCloser>;
 
-// giflib reads through this so that file names are the host's (any characters), Qt reports opening
-// errors, and the fuzz target can feed bytes from memory.
+// A GIF larger than this is refused before it is read: 255 frames of the largest logical screen
+// hold far less, even stored without compression.
+constexpr qint64 MaxGifFileBytes = 64LL << 20;
+
+// What giflib reads from, and what went wrong below it: giflib has no words for a file that ends
+// early or for a read the system refused.
+struct GifSource
+{
+    QIODevice* Device = nullptr;
+    qint64 Read = 0;
+    bool EndedEarly = false;
+    QString SystemError;
+};
+
+// giflib reads through this so that file names are the host's (any characters), the system's own
+// reasons reach the message, and the fuzz target can feed bytes from memory.
 int ReadFromDevice(GifFileType* gif, GifByteType* buffer, int length)
 {
-    auto* file = static_cast<QIODevice*>(gif->UserData);
-    const qint64 n = file->read(reinterpret_cast<char*>(buffer), length);
+    auto* source = static_cast<GifSource*>(gif->UserData);
+    const qint64 n = source->Device->read(reinterpret_cast<char*>(buffer), length);
+    if (n < 0)
+        source->SystemError = source->Device->errorString();
+    else if (n < length)
+        source->EndedEarly = true;
+    source->Read += std::max<qint64>(n, 0);
     return n < 0 ? 0 : int(n);
 }
 
@@ -35,22 +56,34 @@ int ReadFromDevice(GifFileType* gif, GifByteType* buffer, int length)
         QCoreApplication::translate("output", "Cannot decode GIF file \"%1\". %2").arg(file, reason));
 }
 
-QString GifMessage(int code)
+// The decoder's words for its error code, with what the file or the system says when that explains
+// it: a GIF cut short makes giflib report a failed read, or sometimes no error at all.
+QString GifMessage(int code, const GifSource& source)
 {
-    const char* text = GifErrorString(code);
-    return text ? QString::fromLatin1(text) : QCoreApplication::translate("output", "GIF error %1").arg(code);
+    if (!source.SystemError.isEmpty())
+        return source.SystemError;
+    const char* text = code != 0 ? GifErrorString(code) : nullptr;
+    QString reason = text ? QString::fromLatin1(text) + QLatin1Char('.') : QString();
+    if (source.EndedEarly) {
+        const QString ended =
+            QCoreApplication::translate("output", "The file ends after %1 bytes, before its data is complete.")
+                .arg(source.Read);
+        reason = reason.isEmpty() ? ended : reason + QLatin1Char(' ') + ended;
+    }
+    return reason.isEmpty() ? QCoreApplication::translate("output", "GIF error %1").arg(code) : reason;
 }
 
 // Reads the rows of the current image into `raster` (width x height indexes, top row first),
 // undoing the interlaced row order.
-void ReadRaster(GifFileType* gif, const QString& file, std::vector<GifPixelType>& raster)
+void ReadRaster(GifFileType* gif, const QString& file, const GifSource& source,
+                std::vector<GifPixelType>& raster)
 {
     const int w = gif->Image.Width;
     const int h = gif->Image.Height;
     raster.assign(size_t(w) * size_t(h), 0);
     auto readRow = [&](int y) {
         if (DGifGetLine(gif, raster.data() + size_t(y) * size_t(w), w) == GIF_ERROR)
-            Refuse(file, GifMessage(gif->Error));
+            Refuse(file, GifMessage(gif->Error, source));
     };
     if (gif->Image.Interlace) {
         static constexpr int kStart[4] = {0, 4, 2, 1};
@@ -81,10 +114,12 @@ QImage PlaceFrame(const QImage& own, QSize screen)
 
 DecodedGif DecodeGif(QIODevice& in, const QString& file)
 {
+    GifSource source;
+    source.Device = &in;
     int error = 0;
-    GifPtr gif(DGifOpen(&in, ReadFromDevice, &error));
+    GifPtr gif(DGifOpen(&source, ReadFromDevice, &error));
     if (!gif)
-        Refuse(file, GifMessage(error));
+        Refuse(file, GifMessage(error, source));
 
     const int sw = gif->SWidth;
     const int sh = gif->SHeight;
@@ -106,21 +141,21 @@ DecodedGif DecodeGif(QIODevice& in, const QString& file)
     for (;;) {
         GifRecordType type = UNDEFINED_RECORD_TYPE;
         if (DGifGetRecordType(gif.get(), &type) == GIF_ERROR)
-            Refuse(file, GifMessage(gif->Error));
+            Refuse(file, GifMessage(gif->Error, source));
         if (type == TERMINATE_RECORD_TYPE)
             break;
         if (type == EXTENSION_RECORD_TYPE) {
             int code = 0;
             GifByteType* block = nullptr;
             if (DGifGetExtension(gif.get(), &code, &block) == GIF_ERROR)
-                Refuse(file, GifMessage(gif->Error));
+                Refuse(file, GifMessage(gif->Error, source));
             GraphicsControlBlock gcb;
             if (code == GRAPHICS_EXT_FUNC_CODE && block && block[0] == 4 &&
                 DGifExtensionToGCB(4, block + 1, &gcb) == GIF_OK)
                 transparent = gcb.TransparentColor;
             while (block) {
                 if (DGifGetExtensionNext(gif.get(), &block) == GIF_ERROR)
-                    Refuse(file, GifMessage(gif->Error));
+                    Refuse(file, GifMessage(gif->Error, source));
             }
             continue;
         }
@@ -132,7 +167,7 @@ DecodedGif DecodeGif(QIODevice& in, const QString& file)
             Refuse(file, QCoreApplication::translate("output", "It holds more than %1 frames.")
                              .arg(MaxAnimationFrames));
         if (DGifGetImageDesc(gif.get()) == GIF_ERROR)
-            Refuse(file, GifMessage(gif->Error));
+            Refuse(file, GifMessage(gif->Error, source));
         const GifImageDesc& d = gif->Image;
         if (d.Width <= 0 || d.Height <= 0)
             Refuse(file, QCoreApplication::translate("output", "Frame %1 is empty.").arg(index));
@@ -151,7 +186,7 @@ DecodedGif DecodeGif(QIODevice& in, const QString& file)
         if (!map || !map->Colors || map->ColorCount <= 0)
             Refuse(file, QCoreApplication::translate("output", "Frame %1 has no colour map.").arg(index));
 
-        ReadRaster(gif.get(), file, raster);
+        ReadRaster(gif.get(), file, source, raster);
 
         QImage own(d.Width, d.Height, QImage::Format_RGB32);
         for (int y = 0; y < d.Height; ++y) {
@@ -184,8 +219,11 @@ DecodedGif DecodeGif(QIODevice& in, const QString& file)
 
 DecodedGif DecodeGif(const QString& file)
 {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        Refuse(file, f.errorString());
+    QFile f;
+    try {
+        OpenRegularFile(f, file, MaxGifFileBytes);
+    } catch (const TError& e) {
+        Refuse(file, e.Message());
+    }
     return DecodeGif(f, file);
 }

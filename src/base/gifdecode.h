@@ -33,5 +33,6 @@ struct DecodedGif
 // colour beyond its colour map. `file` only names the input in messages.
 DecodedGif DecodeGif(QIODevice& in, const QString& file);
 
-// The same for a file; one that cannot be opened is refused the same way with the system's reason.
+// The same for a file; one that cannot be opened, is not a regular file or is larger than any GIF
+// within these limits is refused the same way, before it is read.
 DecodedGif DecodeGif(const QString& file);

@@ -1,7 +1,8 @@
 #include "base/urgb.h"
 
-#include "base/terror.h"
+#include "base/regularfile.h"
 #include "base/syscolors.h"
+#include "base/terror.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -21,16 +22,20 @@
 
 namespace {
 
-// A JPEG file over this size is refused before it is read into memory; real pictures within
-// MaxPicturePixels are far smaller.
-constexpr qint64 MaxJpegFileBytes = 1LL << 30;
+// A JPEG file larger than the raw pixels of the largest picture is refused before it is read: no
+// real JPEG is larger than its own uncompressed pixels.
+constexpr qint64 MaxJpegFileBytes = 3 * MaxPicturePixels;
+// The largest BMP within the pixel cap: 32 bits a pixel, plus its headers and colour table, plus
+// room for a gap before the pixels.
+constexpr qint64 MaxBmpFileBytes = 4 * MaxPicturePixels + (1 << 20);
 
-QString TooLargeMessage(qint64 width, qint64 height)
+[[noreturn]] void RefuseTooLarge(qint64 width, qint64 height)
 {
-    return QCoreApplication::translate("output", "Picture is too large: %1 x %2 pixels (at most %3 pixels)")
-        .arg(width)
-        .arg(height)
-        .arg(MaxPicturePixels);
+    throw TPictureTooLarge(
+        QCoreApplication::translate("output", "Picture is too large: %1 x %2 pixels (at most %3 pixels)")
+            .arg(width)
+            .arg(height)
+            .arg(MaxPicturePixels));
 }
 
 bool TooLarge(qint64 width, qint64 height)
@@ -44,6 +49,7 @@ struct TJpegErrorManager
 {
     jpeg_error_mgr Pub; // first, so that the library's pointer is also ours
     std::jmp_buf Jump;
+    char Warning[JMSG_LENGTH_MAX]; // the decoder's first warning, empty when there was none
 };
 
 [[noreturn]] void JpegErrorExit(j_common_ptr cinfo)
@@ -51,9 +57,14 @@ struct TJpegErrorManager
     std::longjmp(reinterpret_cast<TJpegErrorManager*>(cinfo->err)->Jump, 1);
 }
 
-// Warnings (extraneous bytes, a premature end filled in by the decoder) are not failures; nothing is
-// printed for them.
-void JpegEmitMessage(j_common_ptr, int) {}
+// Warnings (extraneous bytes, a premature end filled in by the decoder) are not failures; the first
+// is kept for the caller, nothing is printed. Levels above -1 are trace messages.
+void JpegEmitMessage(j_common_ptr cinfo, int level)
+{
+    auto* error = reinterpret_cast<TJpegErrorManager*>(cinfo->err);
+    if (level == -1 && error->Warning[0] == '\0')
+        (*cinfo->err->format_message)(cinfo, error->Warning);
+}
 void JpegOutputMessage(j_common_ptr) {}
 
 enum class TJpegStatus { Ok, DecoderError, TooLarge, NoMemory };
@@ -83,6 +94,7 @@ void DecodeJpeg(TJpegJob* job)
     job->Status = TJpegStatus::DecoderError;
     job->ErrorCode = 0;
     job->Pixels = nullptr;
+    job->Error.Warning[0] = '\0';
     job->Info.err = jpeg_std_error(&job->Error.Pub);
     job->Error.Pub.error_exit = JpegErrorExit;
     job->Error.Pub.emit_message = JpegEmitMessage;
@@ -149,21 +161,17 @@ void DecodeJpeg(TJpegJob* job)
 
 [[noreturn]] void NoMemory(qint64 width, qint64 height)
 {
-    throw TError(QCoreApplication::translate("output", "Not enough memory for a %1 x %2 picture")
-                     .arg(width)
-                     .arg(height));
+    throw TPictureTooLarge(QCoreApplication::translate("output", "Not enough memory for a %1 x %2 picture")
+                               .arg(width)
+                               .arg(height));
 }
 
-QImage LoadJpeg(const QString& fileName)
+QImage LoadJpeg(const QString& fileName, QStringList* warnings)
 {
-    QFile file(fileName);
-    if (file.size() > MaxJpegFileBytes)
-        throw TError(QCoreApplication::translate("output", "JPEG file \"%1\" is too large")
-                         .arg(QDir::toNativeSeparators(fileName)));
-    if (!file.open(QIODevice::ReadOnly))
-        throw TError(QCoreApplication::translate("output", "Cannot open file \"%1\". %2")
-                         .arg(QDir::toNativeSeparators(fileName), file.errorString()));
-    const QByteArray data = file.readAll();
+    const QByteArray data =
+        ReadRegularFile(fileName, MaxJpegFileBytes,
+                        QCoreApplication::translate("output", "JPEG file \"%1\" is too large")
+                            .arg(QDir::toNativeSeparators(fileName)));
 
     auto job = std::make_unique<TJpegJob>();
     job->Data = reinterpret_cast<const unsigned char*>(data.constData());
@@ -177,7 +185,7 @@ QImage LoadJpeg(const QString& fileName)
     case TJpegStatus::DecoderError:
         throw TError(QString::asprintf("JPEG error #%d", job->ErrorCode));
     case TJpegStatus::TooLarge:
-        throw TError(TooLargeMessage(job->Width, job->Height));
+        RefuseTooLarge(job->Width, job->Height);
     case TJpegStatus::NoMemory:
         NoMemory(job->Width, job->Height);
     }
@@ -219,6 +227,11 @@ QImage LoadJpeg(const QString& fileName)
                 QCoreApplication::translate("output", "JPEG image has an unsupported colour layout"));
         }
     }
+    if (warnings && job->Error.Warning[0] != '\0')
+        *warnings << QCoreApplication::translate("output",
+                                                 "\"%1\": the JPEG decoder warns \"%2\"; parts of the "
+                                                 "picture may be missing.")
+                         .arg(QDir::toNativeSeparators(fileName), QString::fromLocal8Bit(job->Error.Warning));
     return picture;
 }
 
@@ -257,6 +270,11 @@ bool ReadBmpHeader(QFile& file, TBmpHeader& header)
     }
     if (header.Width <= 0 || header.Height <= 0)
         return false;
+    // Depths and compressions no BMP has: a damaged header, whatever size it claims.
+    if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 && bitCount != 32)
+        return false;
+    if (compression > 6)
+        return false;
     // Uncompressed layouts (plain, bit fields, alpha bit fields): rows padded to 4 bytes. Worked out
     // only within the size cap, where it cannot overflow.
     if (!TooLarge(header.Width, header.Height) &&
@@ -270,19 +288,25 @@ bool ReadBmpHeader(QFile& file, TBmpHeader& header)
 QImage LoadBmp(const QString& fileName)
 {
     const QString invalid = QCoreApplication::translate("output", "Bitmap image is not valid");
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw TError(QCoreApplication::translate("output", "Cannot open file \"%1\". %2")
-                         .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+    QFile file;
+    OpenRegularFile(file, fileName, MaxBmpFileBytes,
+                    QCoreApplication::translate("output", "BMP file \"%1\" is too large")
+                        .arg(QDir::toNativeSeparators(fileName)));
     TBmpHeader header;
     if (!ReadBmpHeader(file, header))
         throw TError(invalid);
     if (TooLarge(header.Width, header.Height))
-        throw TError(TooLargeMessage(header.Width, header.Height));
+        RefuseTooLarge(header.Width, header.Height);
     if (file.size() < header.Needed)
         throw TError(invalid);
     file.seek(0);
 
+    // Qt's readers refuse, by default, pictures of more than 128 MB; ours may take 4 bytes a pixel up
+    // to MaxPicturePixels, which was checked above.
+    constexpr int neededMegabytes = int(4 * MaxPicturePixels / (1024 * 1024)) + 1;
+    const int limit = QImageReader::allocationLimit();
+    if (limit != 0 && limit < neededMegabytes)
+        QImageReader::setAllocationLimit(neededMegabytes);
     QImageReader reader(&file, "bmp");
     reader.setDecideFormatFromContent(false);
     QImage picture;
@@ -360,14 +384,19 @@ void SavePicture16(const QImage& picture, const QString& fileName)
 
 QImage LoadPictureFile(const QString& fileName)
 {
+    return LoadPictureFile(fileName, nullptr);
+}
+
+QImage LoadPictureFile(const QString& fileName, QStringList* warnings)
+{
     const QFileInfo info(fileName);
-    if (fileName.isEmpty() || !info.isFile())
+    if (fileName.isEmpty() || !info.exists() || info.isDir())
         return QImage();
     const QString extension = info.suffix().toLower();
     if (extension == QLatin1String("bmp"))
         return LoadBmp(fileName);
     if (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg"))
-        return LoadJpeg(fileName);
+        return LoadJpeg(fileName, warnings);
     return QImage();
 }
 

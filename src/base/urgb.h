@@ -3,8 +3,11 @@
 // Colour and pixel encoding for the panel: RGB565 values, 16-bit image files, and the one routine
 // that reads a picture file (BMP or JPEG) into memory.
 
+#include "base/terror.h"
+
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <QtGlobal>
 
@@ -43,15 +46,27 @@ bool Save16bitArray(const T16bitArray& array, const QString& fileName);
 // Save16bitArray writes an array (and failing as it does).
 void SavePicture16(const QImage& picture, const QString& fileName);
 
+// A picture refused for its size or for the memory it would take, not for a fault in its bytes.
+class TPictureTooLarge : public TError
+{
+  public:
+    using TError::TError;
+};
+
 // Reads a ".bmp", ".jpg" or ".jpeg" file (extension compared without case) into a Format_RGB888
 // picture; grey-scale, palette, CMYK and YCCK pictures are converted. A missing file, a folder or any
 // other extension gives an empty picture. A file that cannot be decoded throws TError: "Bitmap image
 // is not valid" for a BMP (including one whose pixel rows are cut short), "JPEG error #%d" with the
 // decoder's message code for a JPEG. Decoder warnings (a JPEG cut short in its image data is finished
 // in grey) are not failures and print nothing. Pictures over MaxPicturePixels are refused from their
-// headers, before they are decoded, with "Picture is too large: W x H pixels ...". A file that exists
-// but cannot be opened throws "Cannot open file "%s". %s".
+// headers, before they are decoded, with "Picture is too large: W x H pixels ..." (TPictureTooLarge,
+// as is a picture there is no memory for). A file that exists but cannot be opened throws "Cannot
+// open file "%s". %s"; one that is not a regular file (a FIFO, a device) or is larger than such a
+// picture can be is refused before it is read.
 QImage LoadPictureFile(const QString& fileName);
+// The same, adding to `warnings` (when given) what the decoder warned of in a picture it finished
+// all the same: a JPEG cut short is filled in grey.
+QImage LoadPictureFile(const QString& fileName, QStringList* warnings);
 
 // The largest picture LoadPictureFile decodes, in pixels.
 inline constexpr qint64 MaxPicturePixels = 64LL * 1024 * 1024;

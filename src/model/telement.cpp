@@ -3,6 +3,7 @@
 #include "model/tlcd.h"
 #include "model/tlcdlist.h"
 #include "base/codepage.h"
+#include "base/picturecache.h"
 
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -139,7 +140,7 @@ void TElement::LoadPicture(QString& fileName)
     if (!QFileInfo::exists(fileName) && Screen)
         Screen->RequestFile(this, fileName);
     // Decode before replacing: a damaged file throws and the element keeps what it showed.
-    QImage loaded = LoadPictureFile(fileName);
+    QImage loaded = LoadSharedPicture(fileName);
     Picture = std::move(loaded);
     Invalidate();
 }

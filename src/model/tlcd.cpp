@@ -1,6 +1,7 @@
 #include "model/tlcd.h"
 
 #include "model/tlcdlist.h"
+#include "base/picturecache.h"
 
 #include <algorithm>
 
@@ -220,7 +221,7 @@ void TLCD::SetBackground(const QString& fileName)
         return;
     }
     // Decode first: a damaged file throws and the screen keeps its picture and its file name.
-    QImage loaded = LoadPictureFile(fileName);
+    QImage loaded = LoadSharedPicture(fileName);
     BackgroundFile = fileName;
     Background = std::move(loaded);
     Invalidate();

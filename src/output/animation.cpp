@@ -89,7 +89,7 @@ void TAnimation::markModified()
         OnModified();
 }
 
-void TAnimation::LoadAnimation(const QString& file)
+void TAnimation::LoadAnimation(const QString& file, const QString& name)
 {
     DecodedGif decoded = DecodeGif(file); // throws before anything here changes
 
@@ -101,7 +101,7 @@ void TAnimation::LoadAnimation(const QString& file)
 
     frames_ = std::move(frames);
     frameSize_ = decoded.Screen;
-    fileName_ = file;
+    fileName_ = name.isEmpty() ? file : name;
     counter_ = 0;
     shown_ = 0;
     markModified();

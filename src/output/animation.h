@@ -56,9 +56,10 @@ public:
     // MaxAnimationSide; it holds no frame or more than MaxAnimationFrames; a frame is empty or does not
     // lie within the logical screen; a frame has neither a local nor a global colour map; or a pixel
     // other than the transparent one names a colour beyond its colour map.
-    // On success the counter is 0, the preview shows frame 0, the file name is remembered, the
+    // On success the counter is 0, the preview shows frame 0, the file name is remembered (`name`
+    // when given: the name a project stores, which may be relative to the project's folder), the
     // position is kept and the project is marked modified.
-    void LoadAnimation(const QString& file);
+    void LoadAnimation(const QString& file, const QString& name = {});
 
     // Removes the animation: no frames, no file name, the placeholder at (0, 0), hidden; marks the
     // project modified.

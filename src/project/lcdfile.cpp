@@ -1,15 +1,19 @@
 #include "project/lcdfile.h"
 
-#include "base/terror.h"
 #include "base/bytes.h"
 #include "base/codepage.h"
+#include "base/picturecache.h"
+#include "base/regularfile.h"
+#include "base/terror.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
+#include <iterator>
 
 namespace {
 
@@ -89,13 +93,73 @@ qsizetype CheckScreenBlock(QByteArrayView bytes, qsizetype pos, const QString& n
     return pos;
 }
 
-QImage LoadOrWarn(const QString& file, QStringList* warnings)
+// What a load found wrong with the picture files a project names: one note per file, with
+// everything that uses it.
+class TPictureReport
+{
+  public:
+    bool Has(const QString& file) const { return notes_.contains(file); }
+    // Another user of a file already looked at.
+    void Use(const QString& file, const QString& user)
+    {
+        const auto n = notes_.find(file);
+        if (n != notes_.end() && !n->Users.contains(user))
+            n->Users << user;
+    }
+    // A problem with a file; a file already looked at keeps its first note.
+    void Note(const QString& file, const QString& user, const QString& reason, bool missing)
+    {
+        if (!notes_.contains(file)) {
+            order_ << file;
+            notes_.insert(file, {reason, {}, true, missing});
+        }
+        Use(file, user);
+    }
+    // A file without a problem, so that its other users need not look at it again.
+    void Fine(const QString& file)
+    {
+        if (!notes_.contains(file)) {
+            order_ << file;
+            notes_.insert(file, {{}, {}, false, false});
+        }
+    }
+    QStringList Lines(bool missing) const
+    {
+        QStringList lines;
+        for (const QString& file : order_) {
+            const TNote& n = notes_[file];
+            if (!n.Problem || n.Missing != missing)
+                continue;
+            const QString users = n.Users.join(QStringLiteral(", "));
+            lines << (missing ? QCoreApplication::translate("lcdfile", "\"%1\": no such file (used by %2)")
+                                    .arg(QDir::toNativeSeparators(file), users)
+                              : QCoreApplication::translate("lcdfile", "\"%1\": %2 (used by %3)")
+                                    .arg(QDir::toNativeSeparators(file), n.Reason, users));
+        }
+        return lines;
+    }
+
+  private:
+    struct TNote
+    {
+        QString Reason;
+        QStringList Users;
+        bool Problem;
+        bool Missing;
+    };
+    QStringList order_;
+    QHash<QString, TNote> notes_;
+};
+
+// Loads a picture during the filling of a screen; a failure is reported and gives no picture.
+QImage LoadOrNote(const QString& file, const QString& user, TPictureReport& report)
 {
     try {
-        return LoadPictureFile(file);
+        const QImage picture = LoadSharedPicture(file);
+        report.Use(file, user);
+        return picture;
     } catch (const TError& e) {
-        if (warnings)
-            *warnings << QStringLiteral("%1: %2").arg(file, e.Message());
+        report.Note(file, user, e.Message(), false);
         return {};
     }
 }
@@ -110,17 +174,108 @@ QString Resolve(const QString& base, const QString& name)
     return QFileInfo::exists(beside) ? beside : name;
 }
 
-QImage BarPicture(const QString& base, const QString& file, BarSegment segment, QStringList* warnings)
+struct TBarPicture
+{
+    qsizetype Offset;
+    BarSegment Segment;
+    const char* What;
+};
+constexpr TBarPicture BarPictures[] = {
+    {eRedFile, BarSegment::Red, QT_TRANSLATE_NOOP("lcdfile", "red")},
+    {eYellowFile, BarSegment::Yellow, QT_TRANSLATE_NOOP("lcdfile", "yellow")},
+    {eGreenFile, BarSegment::Green, QT_TRANSLATE_NOOP("lcdfile", "green")},
+    {eBkgFile, BarSegment::Bkg, QT_TRANSLATE_NOOP("lcdfile", "background")},
+};
+
+QString BackgroundUser(const QString& which)
+{
+    return QCoreApplication::translate("lcdfile", "the background of %1").arg(which);
+}
+QString ImageUser(int index, const QString& which)
+{
+    return QCoreApplication::translate("lcdfile", "image element %1 on %2").arg(index).arg(which);
+}
+QString BarUser(int index, const QString& which, const char* segment)
+{
+    return QCoreApplication::translate("lcdfile", "the %1 picture of bar element %2 on %3")
+        .arg(QCoreApplication::translate("lcdfile", segment))
+        .arg(index)
+        .arg(which);
+}
+
+QImage BarPicture(const QString& base, const QString& file, BarSegment segment, const QString& user,
+                  TPictureReport& report)
 {
     if (file.isEmpty())
         return DefaultBarPicture(segment);
-    const QImage picture = LoadOrWarn(Resolve(base, file), warnings);
+    const QImage picture = LoadOrNote(Resolve(base, file), user, report);
     // A bar segment is one row: the panel stretches it over the segment.
     return picture.isNull() ? QImage() : picture.copy(0, 0, picture.width(), 1);
 }
 
-// Fills `screen` from a checked screen block.
-void ApplyScreenBlock(TLCD& screen, QByteArrayView block, QStringList* warnings, const QString& base = {})
+// Every picture a checked screen block names, with what uses it.
+void ScreenPictures(QByteArrayView block, const QString& which, QList<std::pair<QString, QString>>& out)
+{
+    const TRecordReader h(block.first(ScreenHeaderSize));
+    const QString background = FromCodePage(h.ShortText(sBackFile, 255));
+    if (!background.isEmpty())
+        out.append({background, BackgroundUser(which)});
+    const int count = h.U8(sCount);
+    for (int i = 0; i < count; ++i) {
+        const TRecordReader r(block.sliced(ScreenHeaderSize + i * ElementRecordSize, ElementRecordSize));
+        if (r.U8(eKind) == ekImage) {
+            const QString name = FromCodePage(r.ShortText(eText, 254));
+            if (!name.isEmpty())
+                out.append({name, ImageUser(i, which)});
+        }
+        if (r.U8(eKind) == ekBar) {
+            for (const TBarPicture& b : BarPictures) {
+                const QString name = FromCodePage(r.ShortText(b.Offset, 250));
+                if (!name.isEmpty())
+                    out.append({name, BarUser(i, which, b.What)});
+            }
+        }
+    }
+}
+
+// Decodes every picture a project names before anything is replaced, each different file once, so
+// that a project whose pictures would take more memory than its budget is refused while the open
+// project is still whole. The pictures stay in `budget` (and so in the shared cache) for the filling
+// of the screens. Missing and undecodable files are noted; only memory refuses the load.
+void DecodeProjectPictures(const QList<std::pair<QString, QString>>& pictures, const QString& base,
+                           TPictureBudget& budget, TPictureReport& report)
+{
+    for (const auto& [name, user] : pictures) {
+        const QString file = Resolve(base, name);
+        if (report.Has(file)) {
+            report.Use(file, user);
+            continue;
+        }
+        const QFileInfo info(file);
+        if (!info.exists() || info.isDir()) {
+            report.Note(file, user, {}, true);
+            continue;
+        }
+        QStringList warnings;
+        try {
+            budget.Load(file, &warnings);
+        } catch (const TPictureTooLarge& e) {
+            throw TError(QCoreApplication::translate("lcdfile", "\"%1\" (%2): %3")
+                             .arg(QDir::toNativeSeparators(file), user, e.Message()));
+        } catch (const TError& e) {
+            report.Note(file, user, e.Message(), false);
+            continue;
+        }
+        if (warnings.isEmpty())
+            report.Fine(file);
+        else
+            report.Note(file, user, warnings.join(QStringLiteral(" ")), false);
+    }
+}
+
+// Fills `screen` from a checked screen block; `which` names the screen in reports.
+void ApplyScreenBlock(TLCD& screen, QByteArrayView block, TPictureReport& report, const QString& which,
+                      const QString& base = {})
 {
     const TRecordReader h(block.first(ScreenHeaderSize));
     screen.SetZoom(1);
@@ -131,12 +286,12 @@ void ApplyScreenBlock(TLCD& screen, QByteArrayView block, QStringList* warnings,
     screen.BackgroundFile = backgroundFile;
     screen.BackgroundColor = h.U32(sBackColor);
     if (!backgroundFile.isEmpty()) {
+        const QString file = Resolve(base, backgroundFile);
         try {
-            screen.SetBackground(Resolve(base, backgroundFile));
+            screen.SetBackground(file);
             screen.BackgroundFile = backgroundFile;
         } catch (const TError& e) {
-            if (warnings)
-                *warnings << QStringLiteral("%1: %2").arg(backgroundFile, e.Message());
+            report.Note(file, BackgroundUser(which), e.Message(), false);
             screen.Background = QImage();
         }
     }
@@ -196,8 +351,7 @@ void ApplyScreenBlock(TLCD& screen, QByteArrayView block, QStringList* warnings,
             try {
                 e->LoadPicture(file);
             } catch (const TError& err) {
-                if (warnings)
-                    *warnings << QStringLiteral("%1: %2").arg(file, err.Message());
+                report.Note(file, ImageUser(i, which), err.Message(), false);
                 e->Picture = QImage();
             }
             // A replacement chosen for a missing file becomes the element's own.
@@ -207,10 +361,11 @@ void ApplyScreenBlock(TLCD& screen, QByteArrayView block, QStringList* warnings,
         if (e->Kind == ekShape)
             e->PenColor = first;
         if (e->Kind == ekBar) {
-            e->RedPic = BarPicture(base, e->RedPicFile, BarSegment::Red, warnings);
-            e->YellowPic = BarPicture(base, e->YellowPicFile, BarSegment::Yellow, warnings);
-            e->GreenPic = BarPicture(base, e->GreenPicFile, BarSegment::Green, warnings);
-            e->BkgPic = BarPicture(base, e->BkgPicFile, BarSegment::Bkg, warnings);
+            const QString* files[] = {&e->RedPicFile, &e->YellowPicFile, &e->GreenPicFile, &e->BkgPicFile};
+            QImage* pictures[] = {&e->RedPic, &e->YellowPic, &e->GreenPic, &e->BkgPic};
+            for (size_t b = 0; b < std::size(BarPictures); ++b)
+                *pictures[b] = BarPicture(base, *files[b], BarPictures[b].Segment,
+                                          BarUser(i, which, BarPictures[b].What), report);
         }
         e->UpdateSize();
 
@@ -303,7 +458,10 @@ void LoadFromStream(TLCD& screen, QIODevice& stream, QStringList* warnings)
     if (CheckScreenBlock(block, 0, name, name) != block.size())
         throw TError(
             Damaged(name, QCoreApplication::translate("lcdfile", "unexpected bytes after the block")));
-    ApplyScreenBlock(screen, block, warnings);
+    TPictureReport report;
+    ApplyScreenBlock(screen, block, report, name);
+    if (warnings)
+        *warnings += report.Lines(false);
 }
 
 QByteArray ProjectBytes(const TLCDList& list, const TLCD& powerFail, const SplashSettings& splash)
@@ -390,6 +548,26 @@ TLoadResult LoadProjectBytes(const QByteArray& bytes, const QString& name, TLCDL
     s.ClockDigitColor = h.U32(hDigitColor);
     s.ClockBackColor = h.U32(hBackColor);
 
+    const int screens = quint8(bytes[hScreens]);
+    auto blockSize = [&bytes](qsizetype pos) {
+        return ScreenHeaderSize + qsizetype(quint8(bytes[pos + sCount])) * ElementRecordSize;
+    };
+    QList<std::pair<QString, QString>> pictures;
+    for (qsizetype i = 0, pos = ProjectHeaderSize; i <= screens; pos += blockSize(pos), ++i)
+        ScreenPictures(QByteArrayView(bytes).sliced(pos, blockSize(pos)), ScreenName(int(i), screens),
+                       pictures);
+    TPictureBudget budget;
+    TPictureReport report;
+    DecodeProjectPictures(pictures, pictureFolder, budget, report);
+    if (s.GifLoaded && !s.GifFile.isEmpty()) {
+        const QString gif = Resolve(pictureFolder, s.GifFile);
+        const QFileInfo info(gif);
+        if (info.exists() && !info.isDir())
+            result.GifPath = gif;
+        else
+            report.Note(gif, QCoreApplication::translate("lcdfile", "the splash animation"), {}, true);
+    }
+
     if (steps.Clear) {
         steps.Clear();
     } else {
@@ -413,16 +591,17 @@ TLoadResult LoadProjectBytes(const QByteArray& bytes, const QString& name, TLCDL
         ~Restore() { list.OnFileNotFound = original; }
     } restore{list, handler};
 
-    const int screens = quint8(bytes[hScreens]);
     qsizetype pos = ProjectHeaderSize;
     for (int i = 0; i <= screens; ++i) {
-        const qsizetype count = quint8(bytes[pos + sCount]);
-        const qsizetype size = ScreenHeaderSize + count * ElementRecordSize;
+        const qsizetype size = blockSize(pos);
         TLCD* screen =
             i < screens ? (steps.NewScreen ? steps.NewScreen() : list.AddScreen(240, 320)) : &powerFail;
-        ApplyScreenBlock(*screen, QByteArrayView(bytes).sliced(pos, size), &result.Warnings, pictureFolder);
+        ApplyScreenBlock(*screen, QByteArrayView(bytes).sliced(pos, size), report, ScreenName(i, screens),
+                         pictureFolder);
         pos += size;
     }
+    result.Warnings = report.Lines(false);
+    result.Missing = report.Lines(true);
     result.Relinked = relinked;
     list.SetModified(relinked);
     powerFail.SetModified(relinked);
@@ -431,17 +610,9 @@ TLoadResult LoadProjectBytes(const QByteArray& bytes, const QString& name, TLCDL
 
 TLoadResult LoadProject(const QString& fileName, TLCDList& list, TLCD& powerFail, const TLoadSteps& steps)
 {
-    QFile file(fileName);
     const QString shown = QFileInfo(fileName).absoluteFilePath();
-    if (!file.open(QIODevice::ReadOnly))
-        throw TError(QCoreApplication::translate("lcdfile", "Cannot open the project \"%1\": %2")
-                         .arg(shown, file.errorString()));
-    if (file.size() > MaxProjectSize)
-        throw TError(
-            Damaged(shown, QCoreApplication::translate("lcdfile", "it is larger than any project can be")));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw TError(QCoreApplication::translate("lcdfile", "Cannot read the project \"%1\": %2")
-                         .arg(shown, file.errorString()));
+    const QByteArray bytes = ReadRegularFile(
+        fileName, MaxProjectSize,
+        Damaged(shown, QCoreApplication::translate("lcdfile", "it is larger than any project can be")));
     return LoadProjectBytes(bytes, shown, list, powerFail, steps, QFileInfo(fileName).absolutePath());
 }

@@ -28,8 +28,15 @@ struct TLoadResult
     SplashSettings Splash;
     // A missing picture was offered to the list's OnFileNotFound handler during the load.
     bool Relinked = false;
-    // Pictures named by the project that exist but could not be decoded; they were left empty.
+    // Pictures named by the project that exist but could not be decoded (they were left empty) or
+    // that the decoder warned of: one line per file, naming it, the reason and what uses it.
     QStringList Warnings;
+    // Pictures (and the GIF) named by the project that were not found: one line per file, naming it
+    // and what uses it. The window asks for missing image files instead and says nothing of the rest.
+    QStringList Missing;
+    // Where the GIF of the splash settings was found (beside the project file first); empty when the
+    // settings name none or it was not found.
+    QString GifPath;
 };
 
 // Writes one screen block. Throws TError when the screen holds more elements than a block can count.
@@ -49,11 +56,13 @@ QByteArray ProjectBytes(const TLCDList& list, const TLCD& powerFail, const Splas
 void SaveProject(const QString& fileName, TLCDList& list, TLCD& powerFail, const SplashSettings& splash);
 
 // Reads and checks the whole file before the project is touched: a file that cannot be opened, is
-// short, over-long or otherwise inconsistent throws TError naming the file and the fault, and the
-// list and the power-fail screen stay exactly as they were. Then `steps` replace the work screens
-// (by default the list's own screens are deleted and added), the screens are filled, and the modified
-// flags become the relinked flag. Picture files named with a relative path are looked for beside the
-// project file first, then from the working folder; the names are kept as the file has them.
+// not a regular file, is short, over-long or otherwise inconsistent throws TError naming the file
+// and the fault, and the list and the power-fail screen stay exactly as they were. So does a project
+// whose pictures, each different file decoded once, would take more than ProjectPicturePixels() or
+// one of which is too large to decode (TPictureTooLarge): the pictures are decoded first. Then `steps`
+// replace the work screens (by default the list's own screens are deleted and added), the screens are filled,
+// and the modified flags become the relinked flag. Picture files named with a relative path are looked for
+// beside the project file first, then from the working folder; the names are kept as the file has them.
 TLoadResult LoadProject(const QString& fileName, TLCDList& list, TLCD& powerFail, const TLoadSteps& steps = {});
 
 // The same from bytes already in memory; `name` is used in messages, relative picture names are
