@@ -1,10 +1,13 @@
-#include <gtest/gtest.h>
-
 #include "model/render.h"
 #include "model/tlcd.h"
 #include "model/tlcdlist.h"
 #include "model/ufonts.h"
 #include "testutil.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -165,7 +168,12 @@ TEST(Render, OrderLabelsOnlyOnBudgetedKinds)
         const bool labelled = img.pixel(3, 1) == qRgb(0, 0, 0);
         EXPECT_EQ(labelled, IsBudgeted(kind)) << "kind " << int(kind);
         EXPECT_EQ(img.pixel(1, 1), qRgb(255, 255, 255)) << "the label starts at x = 2";
-        EXPECT_FALSE(RenderScreen(screen, BackgroundPictureOptions()).pixel(3, 1) == qRgb(0, 0, 0) && kind == ekDRO);
+        // Switched off, no kind shows a label, though the elements are drawn.
+        TRenderOptions noLabels;
+        noLabels.OrderLabels = false;
+        const QImage unlabelled = RenderScreen(screen, noLabels);
+        EXPECT_NE(unlabelled.pixel(3, 1), qRgb(0, 0, 0)) << "kind " << int(kind);
+        EXPECT_EQ(unlabelled.pixel(20, 20), img.pixel(20, 20)) << "kind " << int(kind);
     }
 }
 
@@ -240,4 +248,130 @@ TEST(Render, FreeTextScalesWithZoom)
     const int at3 = count(RenderScreen(screen));
     EXPECT_GT(at1, 0);
     EXPECT_GT(at3, 4 * at1); // about nine times as many
+}
+
+namespace {
+
+// An outline form as a picture of characters: P pen, B fill, . the screen's own colour.
+QStringList ShapeMask(quint8 form, int w, int h)
+{
+    TLCD screen;
+    screen.BackgroundColor = 0x000000;
+    TElement* e = screen.AddElement(ekShape, 10, 10);
+    e->ShapeType = form;
+    e->Width = e->PanelW = w;
+    e->Height = e->PanelH = h;
+    e->PenColor = 0x0000FF;
+    e->BackColor = 0xFF0000;
+    const QImage img = RenderScreen(screen);
+    QStringList rows;
+    for (int y = 9; y <= 10 + h; ++y) { // a row and a column of the screen around the element
+        QString row;
+        for (int x = 9; x <= 10 + w; ++x) {
+            const QRgb c = img.pixel(x, y);
+            row += c == qRgb(255, 0, 0) ? 'P' : c == qRgb(0, 0, 255) ? 'B' : c == qRgb(0, 0, 0) ? '.' : '?';
+        }
+        rows << row;
+    }
+    return rows;
+}
+
+// The columns of the first and last pixel the element draws in each row.
+std::vector<std::pair<int, int>> ShapeSpans(quint8 form, int w, int h)
+{
+    std::vector<std::pair<int, int>> spans;
+    const QStringList mask = ShapeMask(form, w, h);
+    for (qsizetype y = 1; y + 1 < mask.size(); ++y) {
+        const QString& row = mask[y];
+        const qsizetype first = row.indexOf(QRegularExpression("[PB]"));
+        const qsizetype last = row.lastIndexOf(QRegularExpression("[PB]"));
+        spans.push_back({int(first) - 1, int(last) - 1});
+    }
+    return spans;
+}
+
+} // namespace
+
+TEST(Render, SmallOutlineFormsPixelByPixel)
+{
+    struct Case
+    {
+        quint8 form;
+        int w, h;
+        QStringList mask; // with a one-pixel ring of screen around the element
+    };
+    const Case cases[] = {
+        {stRectangle,
+         8,
+         6,
+         {"..........", ".PPPPPPPP.", ".PBBBBBBP.", ".PBBBBBBP.", ".PBBBBBBP.", ".PBBBBBBP.", ".PPPPPPPP.",
+          ".........."}},
+        {stSquare,
+         10,
+         6,
+         {"............", "...PPPPPP...", "...PBBBBP...", "...PBBBBP...", "...PBBBBP...", "...PBBBBP...",
+          "...PPPPPP...", "............"}},
+        {stEllipse,
+         8,
+         6,
+         {"..........", "...PPPP...", "..PBBBBP..", ".PBBBBBBP.", ".PBBBBBBP.", "..PBBBBP..", "...PPPP...",
+          ".........."}},
+        {stCircle,
+         10,
+         6,
+         {"............", "....PPPP....", "...PBBBBP...", "...PBBBBP...", "...PBBBBP...", "...PBBBBP...",
+          "....PPPP....", "............"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "form " << int(c.form));
+        EXPECT_EQ(ShapeMask(c.form, c.w, c.h), c.mask);
+    }
+    // 24 x 20: corners of 20 div 4 = 5 pixels take one pixel off the ends of the top and bottom rows.
+    const QString ring(26, '.');
+    const QString end = ".." + QString(22, 'P') + "..";
+    const QString middle = ".P" + QString(22, 'B') + "P.";
+    QStringList rounded{ring, end};
+    for (int y = 1; y < 19; ++y)
+        rounded << middle;
+    rounded << end << ring;
+    EXPECT_EQ(ShapeMask(stRoundRect, 24, 20), rounded);
+    // Round forms: s = 12 gives a corner of 3 pixels, under a pixel's half on each side: no rounding.
+    EXPECT_EQ(ShapeMask(stRoundRect, 16, 12), ShapeMask(stRectangle, 16, 12));
+}
+
+TEST(Render, RoundCornersAreTheSameAtEveryCorner)
+{
+    // 40 x 40: corners of 10 pixels. Rows from the top and from the bottom start at 3, 1, 1, 0.
+    const std::vector<int> starts = {3, 1, 1, 0, 0};
+    struct Case
+    {
+        quint8 form;
+        int w, h, offset; // the square's left edge in the element
+    };
+    for (const Case c :
+         {Case{stRoundRect, 40, 40, 0}, Case{stRoundSquare, 50, 40, 5}, Case{stRoundSquare, 40, 40, 0}}) {
+        SCOPED_TRACE(testing::Message() << "form " << int(c.form) << ", " << c.w << " x " << c.h);
+        const auto spans = ShapeSpans(c.form, c.w, c.h);
+        ASSERT_EQ(spans.size(), size_t(c.h));
+        for (int y = 0; y < c.h; ++y) {
+            const int d = std::min(y, c.h - 1 - y);
+            const int inset = d < int(starts.size()) ? starts[size_t(d)] : 0;
+            EXPECT_EQ(spans[size_t(y)], std::make_pair(c.offset + inset, c.offset + 39 - inset))
+                << "row " << y;
+        }
+    }
+    // Every form is its own mirror image, left to right and top to bottom, also in odd sizes.
+    for (quint8 form : {stRectangle, stSquare, stRoundRect, stRoundSquare, stEllipse, stCircle}) {
+        for (const QSize size : {QSize(40, 40), QSize(37, 23), QSize(23, 37), QSize(7, 5)}) {
+            SCOPED_TRACE(testing::Message()
+                         << "form " << int(form) << ", " << size.width() << " x " << size.height());
+            const QStringList mask = ShapeMask(form, size.width(), size.height());
+            for (qsizetype y = 0; y < mask.size(); ++y) {
+                QString mirrored = mask[y];
+                std::reverse(mirrored.begin(), mirrored.end());
+                EXPECT_EQ(mask[y], mirrored) << "row " << y;
+                EXPECT_EQ(mask[y], mask[mask.size() - 1 - y]) << "row " << y;
+            }
+        }
+    }
 }

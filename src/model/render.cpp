@@ -2,7 +2,9 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "model/cformat.h"
 #include "model/tlcd.h"
@@ -42,40 +44,98 @@ void StretchDraw(QPainter& p, const QRect& r, const QImage& picture)
     p.drawImage(r, picture);
 }
 
-void DrawOutline(QPainter& p, const TElement& e)
+// The first column of row y of a shape rw x rh pixels in size; the row covers first .. rw - 1 - first.
+// Worked out from the distance of the row's centre to the nearer horizontal edge, so the top and
+// bottom rows and the left and right ends are mirror images of each other whatever the size.
+using TRowStart = int (*)(int y, int rw, int rh, double corner);
+
+int Clamped(double first, int rw)
 {
-    p.setPen(QPen(ToQColor(e.PenColor), 0)); // a cosmetic one-pixel pen
-    p.setBrush(ToQColor(e.BackColor));
+    return std::clamp(int(std::ceil(first)), 0, (rw - 1) / 2);
+}
+
+int RectangleRow(int, int, int, double)
+{
+    return 0;
+}
+
+// A rectangle whose corners are quarters of an ellipse `corner` pixels wide and high.
+int RoundedRow(int y, int rw, int rh, double corner)
+{
+    const double r = corner / 2.0;
+    const double t = std::min(y, rh - 1 - y) + 0.5;
+    if (t >= r)
+        return 0;
+    const double dy = r - t;
+    // The first pixel whose centre lies inside the corner's arc.
+    return Clamped(r - std::sqrt(r * r - dy * dy) - 0.5, rw);
+}
+
+int EllipseRow(int y, int rw, int rh, double)
+{
+    const double a = rw / 2.0, b = rh / 2.0;
+    const double dy = (std::min(y, rh - 1 - y) + 0.5 - b) / b;
+    const double half = a * std::sqrt(std::max(0.0, 1.0 - dy * dy));
+    return Clamped(a - half - 0.5, rw);
+}
+
+// The outline form: the shape's pixels in BackColor, those with a side on the outside of the shape
+// in PenColor (a one-pixel line), pixels outside the shape untouched. Drawn pixel by pixel, as the
+// cell text is, so that every form is symmetric.
+void DrawOutline(QImage& target, const TElement& e)
+{
     const int w = e.Width, h = e.Height;
-    const int s = qMin(w, h);
     if (w <= 0 || h <= 0)
         return;
-    const QRect whole(0, 0, w, h);
-    const QRect square((w - s) / 2, (h - s) / 2, s, s);
-    const double corner = (s / 4) / 2.0; // rounded with an ellipse s div 4 wide and high
-    // A pen of one pixel on a rectangle x..x+w-1: Qt strokes the outline one pixel right and down of
-    // the rectangle it is given, so the shapes are drawn one pixel smaller to stay inside the area.
-    auto inner = [](const QRect& r) { return r.adjusted(0, 0, -1, -1); };
+    const int s = std::min(w, h);
+    const double corner = s / 4; // rounded with an ellipse s div 4 wide and high
+    QRect area(0, 0, w, h);
+    TRowStart start = RectangleRow;
     switch (e.ShapeType) {
     case stSquare:
-        p.drawRect(inner(square));
+        area = QRect((w - s) / 2, (h - s) / 2, s, s);
         break;
     case stRoundRect:
-        p.drawRoundedRect(QRectF(inner(whole)), corner, corner);
+        start = RoundedRow;
         break;
     case stRoundSquare:
-        p.drawRoundedRect(QRectF(inner(square)), corner, corner);
+        area = QRect((w - s) / 2, (h - s) / 2, s, s);
+        start = RoundedRow;
         break;
     case stEllipse:
-        p.drawEllipse(inner(whole));
+        start = EllipseRow;
         break;
     case stCircle:
-        p.drawEllipse(inner(square));
+        area = QRect((w - s) / 2, (h - s) / 2, s, s);
+        start = EllipseRow;
         break;
     case stRectangle:
     default:
-        p.drawRect(inner(whole));
         break;
+    }
+    const int rw = area.width(), rh = area.height();
+    std::vector<int> first(static_cast<size_t>(rh));
+    for (int y = 0; y < rh; ++y)
+        first[size_t(y)] = start(y, rw, rh, corner);
+    auto inside = [&](int x, int y) {
+        return y >= 0 && y < rh && x >= first[size_t(y)] && x <= rw - 1 - first[size_t(y)];
+    };
+
+    const QRgb pen = ToQColor(e.PenColor).rgb(), back = ToQColor(e.BackColor).rgb();
+    // The element's own area bounds the drawing, as its window would; the target bounds it too.
+    const QRect clip = QRect(e.Left, e.Top, w, h).intersected(target.rect());
+    if (clip.isEmpty())
+        return;
+    const int left = e.Left + area.left(), top = e.Top + area.top();
+    for (int y = std::max(0, clip.top() - top); y < rh && top + y <= clip.bottom(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(target.scanLine(top + y));
+        const int from = std::max(first[size_t(y)], clip.left() - left);
+        const int to = std::min(rw - 1 - first[size_t(y)], clip.right() - left);
+        for (int x = from; x <= to; ++x) {
+            const bool edge =
+                !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
+            line[left + x] = edge ? pen : back;
+        }
     }
 }
 
@@ -188,10 +248,10 @@ void DrawElement(QImage& target, TElement& e, const TRenderOptions& options)
 {
     if (e.Kind == ekDRO)
         e.SetText(DroText(e.Format, e.Value)); // also re-derives its width
+    DrawOutline(target, e);
     {
         ElementPainter ep(target, e);
         QPainter& p = ep.p;
-        DrawOutline(p, e);
         if (e.Kind == ekBar)
             DrawBar(p, e);
         else

@@ -25,7 +25,8 @@ TRenderOptions BackgroundPictureOptions();
 // its Text (and so its width): that is why the screen is not const.
 QImage RenderScreen(TLCD& screen, const TRenderOptions& options = {});
 
-// One element into `target`, with its top-left corner at (Left, Top), clipped to its own area.
+// One element into `target` (32 bits per pixel, as RenderScreen makes it), with its top-left corner at
+// (Left, Top), clipped to its own area.
 void DrawElement(QImage& target, TElement& element, const TRenderOptions& options = {});
 
 // The element's Text in the cell font at (x, y) of the element's area: only text pixels are set, in
