@@ -8,7 +8,9 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QtEndian>
 
+#include "gifwriter.h"
 #include "model/render.h"
 #include "output/digits.h"
 #include "project/lcdfile.h"
@@ -41,6 +43,8 @@ protected:
         TElement* dro = s->AddElement(ekDRO, 12, 34);
         dro->Format = "%5.1f";
         dro->Value = 12.25f;
+        dro->TextColor = 0x00FF00;
+        dro->BackColor = 0x000000;
         TElement* led = s->AddElement(ekLED, 50, 60);
         led->OnColor = 0x0000FF;
         s->AddElement(ekShape, 100, 100)->ShapeType = stEllipse;
@@ -104,7 +108,27 @@ TEST_F(CliProject, RenderDrawsWhatTheDesignerDraws)
     LoadProject(file, back, backPf);
     back.Items(0)->SetZoom(2);
     const QImage want = RenderScreen(*back.Items(0)).convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), want);
+    const QImage got = QImage(png).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(got, want); // the command draws as the designer does
+
+    // Pixels known without the renderer: the screen's colour, and the DRO " 12.2" at (12, 34), green
+    // on black, where its second character's glyph "1" has row 3 = 0x18 (columns 3 and 4 set). Each
+    // panel pixel is 2 x 2.
+    ASSERT_EQ(got.size(), QSize(480, 640));
+    struct Pixel
+    {
+        int panelX, panelY;
+        QRgb colour;
+    };
+    for (const Pixel px :
+         {Pixel{230, 300, qRgb(255, 255, 0)}, Pixel{12 + 8 + 3, 34 + 3, qRgb(0, 255, 0)},
+          Pixel{12 + 8 + 4, 34 + 3, qRgb(0, 255, 0)}, Pixel{12 + 8 + 2, 34 + 3, qRgb(0, 0, 0)},
+          Pixel{12 + 8 + 5, 34 + 3, qRgb(0, 0, 0)}, Pixel{12, 34, qRgb(0, 0, 0)}}) {
+        for (int dy = 0; dy < 2; ++dy)
+            for (int dx = 0; dx < 2; ++dx)
+                EXPECT_EQ(got.pixel(2 * px.panelX + dx, 2 * px.panelY + dy) & 0xFFFFFF, px.colour & 0xFFFFFF)
+                    << "panel pixel " << px.panelX << ", " << px.panelY;
+    }
 
     // Background only: the LED's place shows the screen's colour.
     r = Cli({"render", file, "--background-only", "-o", png});
@@ -181,5 +205,127 @@ TEST_F(CliProject, GenerateFindsTheDigitFilesOfAnInstalledOrCopiedProgram)
             EXPECT_EQ(testutil::ReadAll(QDir(out).filePath(name)), testutil::ReadAll(built.filePath(name)))
                 << name.toStdString();
         }
+    }
+}
+
+TEST(CliPictures, EveryProblemPictureIsNamedOnceAndStrictWritesNothing)
+{
+    QTemporaryDir dir;
+    QImage pattern(240, 320, QImage::Format_RGB888); // detail, so that its JPEG data is long
+    for (int y = 0; y < 320; ++y)
+        for (int x = 0; x < 240; ++x)
+            pattern.setPixel(x, y, qRgb((x * 7) & 0xFF, (y * 5) & 0xFF, (x * 3 + y * 11) & 0xFF));
+    ASSERT_TRUE(pattern.save(dir.filePath("good.jpg"), "JPG"));
+    const QByteArray good = testutil::ReadAll(dir.filePath("good.jpg"));
+    testutil::WriteAll(dir.filePath("cut.jpg"), good.left(good.size() * 2 / 3));
+    testutil::WriteAll(dir.filePath("bad.bmp"), QByteArray("BM") + QByteArray(60, '\x7f'));
+    QByteArray huge = good; // its frame header says 60000 x 60000
+    for (qsizetype i = 0; i + 9 < huge.size(); ++i)
+        if (quint8(huge[i]) == 0xFF && quint8(huge[i + 1]) == 0xC0) {
+            qToBigEndian<quint16>(60000, huge.data() + i + 5);
+            qToBigEndian<quint16>(60000, huge.data() + i + 7);
+            break;
+        }
+    testutil::WriteAll(dir.filePath("huge.jpg"), huge);
+    gifwriter::Gif wheel;
+    wheel.Width = wheel.Height = 8;
+    wheel.GlobalMap = {qRgb(255, 255, 255), qRgb(0, 0, 0)};
+    wheel.Frames.push_back(gifwriter::SolidFrame(0, 0, 8, 8, 1));
+    ASSERT_TRUE(gifwriter::WriteGif(dir.filePath("wheel.gif"), wheel));
+    testutil::WriteAll(dir.filePath("cut.gif"), testutil::ReadAll(dir.filePath("wheel.gif")).left(35));
+
+    struct Case
+    {
+        const char* what;
+        const char* background; // of work screen 0
+        const char* image;      // an image element on it
+        const char* gif;
+        QStringList said;  // in the one warning; empty: no warning
+        bool refused;      // an error even without --strict
+    };
+    const Case cases[] = {
+        {"all found", "good.jpg", "good.jpg", "wheel.gif", {}, false},
+        {"missing background", "gone.bmp", nullptr, nullptr,
+         {"gone.bmp", "no such file", "the background of work screen 0"}, false},
+        {"undecodable image", nullptr, "bad.bmp", nullptr,
+         {"bad.bmp", "Bitmap image is not valid", "image element 0 on work screen 0"}, false},
+        {"cut JPEG", "cut.jpg", nullptr, nullptr, {"cut.jpg", "JPEG decoder warns", "the background of work screen 0"},
+         false},
+        {"missing GIF", nullptr, nullptr, "gone.gif", {"gone.gif", "the splash animation"}, false},
+        {"cut GIF", nullptr, nullptr, "cut.gif", {"cut.gif", "ends after 35 bytes", "the splash animation"}, false},
+        {"too large", nullptr, "huge.jpg", nullptr, {"huge.jpg", "too large"}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TLCDList list;
+        TLCD powerFail;
+        SplashSettings splash;
+        TLCD* s = list.AddScreen(240, 320);
+        if (c.background)
+            s->BackgroundFile = c.background;
+        if (c.image)
+            s->AddElement(ekImage, 0, 0)->Text = c.image;
+        if (c.gif) {
+            splash.GifLoaded = true;
+            splash.GifFile = c.gif;
+        }
+        const QString project = dir.filePath("p.lcd");
+        SaveProject(project, list, powerFail, splash);
+        const QString out = dir.filePath("out"), png = dir.filePath("p.png");
+        QDir(out).removeRecursively();
+        QFile::remove(png);
+
+        for (const bool strict : {false, true}) {
+            for (const bool generate : {true, false}) {
+                SCOPED_TRACE(testing::Message()
+                             << (generate ? "generate" : "render") << (strict ? " --strict" : ""));
+                QStringList args = generate ? QStringList{"generate", project, "--output", out}
+                                            : QStringList{"render", project, "-o", png};
+                if (strict)
+                    args << "--strict";
+                const CliRun r = Cli(args);
+                const bool warned = !c.said.isEmpty();
+                const bool fails = c.refused || (strict && warned);
+                EXPECT_EQ(r.status, fails ? 1 : 0) << r.err.toStdString();
+                EXPECT_EQ(QFileInfo::exists(generate ? out : png), !fails);
+                if (!warned) {
+                    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+                    continue;
+                }
+                const QString err = QString::fromUtf8(r.err);
+                for (const QString& part : c.said)
+                    EXPECT_TRUE(err.contains(part)) << err.toStdString();
+                if (!c.refused) {
+                    EXPECT_EQ(err.count("warning:"), 1) << err.toStdString();
+                }
+                QDir(out).removeRecursively();
+                QFile::remove(png);
+            }
+        }
+    }
+}
+
+TEST(CliHelp, EveryCommandAnswersHelpAndBothProgramsTheirVersion)
+{
+    for (const char* command : {"convert", "info", "render", "generate", "download", "device"}) {
+        SCOPED_TRACE(command);
+        const CliRun r = Cli({command, "--help"});
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        EXPECT_TRUE(r.out.startsWith(QByteArray("Usage: tarvolt-cli ") + command + ' '))
+            << r.out.toStdString();
+        EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+    }
+    EXPECT_TRUE(Cli({"generate", "--help"}).out.contains("--force"));
+    const CliRun cli = Cli({"--version"});
+    EXPECT_EQ(cli.status, 0);
+    EXPECT_EQ(cli.out, QByteArray("tarvolt-cli " TARVOLT_VERSION "\n"));
+
+    const QString designer = QStringLiteral(TARVOLT_BIN_DIR "/tarvolt-designer");
+    if (QFileInfo::exists(designer)) {
+        QProcess p;
+        p.start(designer, {"--version"});
+        ASSERT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitCode(), 0);
+        EXPECT_EQ(p.readAllStandardOutput(), QByteArray("tarvolt-designer " TARVOLT_VERSION "\n"));
     }
 }

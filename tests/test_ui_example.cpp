@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QProcess>
 #include <QSet>
 #include <gtest/gtest.h>
 #include <memory>
@@ -26,7 +27,13 @@ const QString Project = QStringLiteral("examples/demo.lcd");
 const QString Wheel = QStringLiteral("examples/wheel.gif");
 const QString SplashImage = QStringLiteral("examples/splash.jpg");
 
-// Pictures are named relative to the repository folder, from where the designer is started.
+// The project names its pictures relative to its own folder, as they lie beside it.
+QString BesideTheProject(const QString& file)
+{
+    return QFileInfo(file).fileName();
+}
+
+// The files are written from the repository folder.
 class InRepository : public testing::Test
 {
   protected:
@@ -37,6 +44,21 @@ class InRepository : public testing::Test
     }
     void TearDown() override { QDir::setCurrent(previous); }
     QString previous;
+};
+
+// The example is used from anywhere: a working folder that is neither the repository nor examples/.
+class ElsewhereThanTheExample : public testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        previous = QDir::currentPath();
+        project = QDir(Root).absoluteFilePath(Project);
+        ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
+    }
+    void TearDown() override { QDir::setCurrent(previous); }
+    QString previous, project;
+    QTemporaryDir elsewhere;
 };
 
 void Size(TElement* e, int w, int h)
@@ -207,7 +229,7 @@ void BuildExample(TLCDList& list, TLCD& powerFail, SplashSettings& splash)
     Size(shift, 16, 16);
     TElement* logo = a.AddElement(ekImage, 16, 200);
     Size(logo, 64, 40);
-    logo->SetText(ToCodePage(Logo));
+    logo->SetText(ToCodePage(BesideTheProject(Logo)));
     QString logoFile = Logo;
     logo->LoadPicture(logoFile);
     TElement* clock = a.AddElement(ekClock, 8, 250);
@@ -219,6 +241,7 @@ void BuildExample(TLCDList& list, TLCD& powerFail, SplashSettings& splash)
     TLCD& b = *list.AddScreen(320, 240);
     b.SetLandscape(true);
     b.SetBackground(Backdrop);
+    b.BackgroundFile = BesideTheProject(Backdrop);
     Label(b, 8, 6, "Spindle", 0xFFFFFF, 0x402818, 12, true);
     TElement* ring = b.AddElement(ekShape, 216, 40);
     Size(ring, 90, 90);
@@ -240,7 +263,7 @@ void BuildExample(TLCDList& list, TLCD& powerFail, SplashSettings& splash)
     led->SetOrderNo(4);
     TElement* logo2 = b.AddElement(ekImage, 240, 190);
     Size(logo2, 64, 40);
-    logo2->SetText(ToCodePage(Logo));
+    logo2->SetText(ToCodePage(BesideTheProject(Logo)));
     QString logo2File = Logo;
     logo2->LoadPicture(logo2File);
     TElement* clock2 = b.AddElement(ekClock, 16, 220);
@@ -258,7 +281,7 @@ void BuildExample(TLCDList& list, TLCD& powerFail, SplashSettings& splash)
     pf->SetScaleH(3);
 
     splash.GifLoaded = true;
-    splash.GifFile = Wheel;
+    splash.GifFile = BesideTheProject(Wheel);
     splash.GifLeft = 104;
     splash.GifTop = 160;
     splash.ClockShown = true;
@@ -316,7 +339,7 @@ TEST_F(InRepository, GeneratorMatchesTheExample)
     EXPECT_EQ(generatedPowerFail.Count(), committedPowerFail.Count());
 }
 
-TEST_F(InRepository, ExampleOpensInTheDesignerWithEveryKind)
+TEST_F(ElsewhereThanTheExample, ExampleOpensInTheDesignerWithEveryKind)
 {
     QTemporaryDir dir;
     QStringList said;
@@ -330,7 +353,7 @@ TEST_F(InRepository, ExampleOpensInTheDesignerWithEveryKind)
     o.Hooks.Notice = [&](const QString& t) { said << t; };
     o.Hooks.ShowError = [&](const QString& t) { said << t; };
     TMForm form(std::move(o));
-    ASSERT_TRUE(form.OpenProjectFile(Project));
+    ASSERT_TRUE(form.OpenProjectFile(project));
     EXPECT_TRUE(said.isEmpty()) << said.join(QLatin1Char('\n')).toStdString();
     ASSERT_GE(form.PageCount(), 2);
     QSet<int> kinds;
@@ -351,8 +374,23 @@ TEST_F(InRepository, ExampleOpensInTheDesignerWithEveryKind)
     EXPECT_EQ(form.Animation().FrameCount(), 4);
     EXPECT_TRUE(form.Splash().ClockShown());
     EXPECT_FALSE(form.List().Modified || form.PowerFail().Modified);
+    EXPECT_EQ(form.Animation().FileName(), QString("wheel.gif")); // saved again as it was
     // The splash picture that `make run` passes.
-    EXPECT_FALSE(LoadPictureFile(SplashImage).isNull());
+    EXPECT_FALSE(LoadPictureFile(QDir(Root).absoluteFilePath(SplashImage)).isNull());
+}
+
+TEST_F(ElsewhereThanTheExample, ExampleGeneratesWithoutAWarning)
+{
+    const QString out = elsewhere.filePath("out");
+    QProcess p;
+    p.start(QStringLiteral(TARVOLT_BIN_DIR "/tarvolt-cli"),
+            {"generate", project, "--strict", "--output", out});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_EQ(p.readAllStandardError(), QByteArray());
+    EXPECT_TRUE(QFileInfo::exists(QDir(out).filePath("anime.bin")));
+    EXPECT_EQ(QFileInfo(QDir(out).filePath("a03.bin")).size(), 32 * 32 * 2);
+    EXPECT_EQ(QFileInfo(QDir(out).filePath("01/01bkg.bin")).size(), 320 * 240 * 2);
 }
 
 } // namespace

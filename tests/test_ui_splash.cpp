@@ -2,6 +2,8 @@
 
 #include "dialogs/udownload.h"
 #include "gifwriter.h"
+#include "base/urgb.h"
+#include "project/lcdfile.h"
 #include "test_ui_window.h"
 #include "widgets/radiogroup.h"
 #include "ui/timegroup.h"
@@ -12,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -417,3 +420,57 @@ TEST_F(SplashWindow, DownloadWindowOpensOnTheDownloadFolder)
 }
 
 } // namespace
+
+TEST_F(SplashWindow, DesignerAndCommandLineWriteTheSameClockRecord)
+{
+    // White, blue at the top (under the fields' first places), green under where the project puts
+    // the hours field and red under its minutes field.
+    QImage picture(240, 320, QImage::Format_RGB888);
+    picture.fill(Qt::white);
+    for (int y = 0; y < 320; ++y)
+        for (int x = 0; x < 240; ++x)
+            if (y < 100)
+                picture.setPixel(x, y, qRgb(0, 0, 255));
+            else if (y >= 260 && y < 270)
+                picture.setPixel(x, y, x < 100 ? qRgb(0, 255, 0) : qRgb(255, 0, 0));
+    const QString image = dir.filePath(QStringLiteral("splash.bmp"));
+    ASSERT_TRUE(picture.save(image, "BMP"));
+
+    TLCDList list;
+    TLCD powerFail;
+    list.AddScreen(240, 320);
+    SplashSettings s;
+    s.ClockShown = true;
+    s.ClockTransparent = true;
+    s.HoursLeft = 60;
+    s.HoursTop = 230;
+    s.MinutesLeft = 125;
+    s.MinutesTop = 230;
+    s.DigitWidth = 25;
+    s.DigitHeight = 35;
+    s.ClockDigitColor = 0xFFFFFF;
+    s.ClockBackColor = 0x123456;
+    const QString project = dir.filePath(QStringLiteral("clock.lcd"));
+    SaveProject(project, list, powerFail, s);
+
+    TMForm& f = Make();
+    f.SetSplashPicture(LoadPictureFile(image), image);
+    ASSERT_TRUE(f.OpenProjectFile(project));
+    f.GenerateCommand();
+    ASSERT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    const QByteArray designer = testutil::ReadAll(QDir(Out(project)).filePath(QStringLiteral("tm.bin")));
+
+    const QString cliOut = dir.filePath(QStringLiteral("cli"));
+    QProcess p;
+    p.start(QStringLiteral(TARVOLT_BIN_DIR "/tarvolt-cli"),
+            {QStringLiteral("generate"), project, QStringLiteral("--splash"), image,
+             QStringLiteral("--output"), cliOut});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    const QByteArray cli = testutil::ReadAll(QDir(cliOut).filePath(QStringLiteral("tm.bin")));
+
+    ASSERT_EQ(designer.size(), 17);
+    EXPECT_EQ(cli, designer);
+    // The colour just below the hours field's bottom-left corner: green.
+    EXPECT_EQ(designer.mid(13, 2), QByteArray::fromHex("e007"));
+}

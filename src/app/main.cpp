@@ -9,11 +9,20 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
+    // Answered before the window system is needed, so that it works without a display.
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--version") == 0) {
+            std::printf("tarvolt-designer %s\n", TARVOLT_VERSION);
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tarvolt-designer"));
+    QApplication::setApplicationVersion(QStringLiteral(TARVOLT_VERSION));
     // The desktop entry's name: the desktop matches the running window to it (and to its icon).
     QGuiApplication::setDesktopFileName(QStringLiteral("tarvolt-designer"));
     QApplication::setWindowIcon(ApplicationIcon());
@@ -21,6 +30,7 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Screen designer for Tarvolt RU"));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption splashOpt(QStringLiteral("splash"),
                                        QStringLiteral("Show IMAGE (BMP or JPEG) as the splash picture."),
                                        QStringLiteral("IMAGE"));

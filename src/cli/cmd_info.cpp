@@ -96,10 +96,7 @@ int RunInfo(const QStringList& args)
                            {"powerFail", ScreenJson(p->Project.PowerFail())},
                            {"splash", SplashJson(p->Result.Splash)}};
     Out() << QJsonDocument(root).toJson(QJsonDocument::Indented);
-    for (const QString& w : p->Result.Warnings)
-        Err() << "warning: " << w << '\n';
-    if (!p->Result.AnimationError.isEmpty())
-        Err() << "warning: " << p->Result.AnimationError << '\n';
+    PrintWarnings("info", ProjectWarnings(*p));
     return 0;
 }
 

@@ -23,12 +23,13 @@ int RunRender(const QStringList& args)
     const QCommandLineOption backgroundOpt("background-only", "what Generate's background picture holds");
     const QCommandLineOption gridOpt("grid", "grid step", "STEP");
     const QCommandLineOption outOpt(QStringList{"o", "output"}, "output PNG", "OUT.png");
-    parser.addOptions({screenOpt, powerFailOpt, zoomOpt, backgroundOpt, gridOpt, outOpt});
+    const QCommandLineOption strictOpt("strict", "a warning is an error: write nothing");
+    parser.addOptions({screenOpt, powerFailOpt, zoomOpt, backgroundOpt, gridOpt, outOpt, strictOpt});
     if (!parser.parse(QStringList{"render"} + args))
         return Fail(parser.errorText());
     if (parser.positionalArguments().size() != 1 || !parser.isSet(outOpt))
         return Fail("usage: tarvolt-cli render PROJECT.lcd [--screen N | --power-fail] [--zoom Z] "
-                    "[--background-only] [--grid STEP] -o OUT.png");
+                    "[--background-only] [--grid STEP] [--strict] -o OUT.png");
     if (parser.isSet(screenOpt) && parser.isSet(powerFailOpt))
         return Fail("--screen and --power-fail exclude each other");
 
@@ -44,6 +45,10 @@ int RunRender(const QStringList& args)
     }
 
     const auto p = LoadCliProject(parser.positionalArguments().first());
+    const QStringList warnings = ProjectWarnings(*p);
+    PrintWarnings("render", warnings);
+    if (parser.isSet(strictOpt) && !warnings.isEmpty())
+        return Fail("--strict: nothing written because of the warnings above");
     const TLCDList& list = p->Project.Screens();
     TLCD* screen = &p->Project.PowerFail();
     if (!parser.isSet(powerFailOpt)) {
@@ -70,8 +75,20 @@ int RunRender(const QStringList& args)
     return 0;
 }
 
+const char* const Help =
+    "Options:\n"
+    "  --screen N          the work screen N, counted from 0 (default 0)\n"
+    "  --power-fail        the power-fail screen instead\n"
+    "  --zoom Z            each panel pixel as Z x Z pixels, 1 to 16 (default 1)\n"
+    "  --background-only   only what Generate bakes into the screen's background picture\n"
+    "  --grid STEP         grid lines every STEP panel pixels\n"
+    "  --strict            a warning (a picture that is missing or cannot be decoded) is an error:\n"
+    "                      nothing is written, the status is 1\n"
+    "  -o, --output FILE   the PNG file to write\n";
+
 const CommandRegistrar registrar({"render",
-                                  "PROJECT.lcd [--screen N | --power-fail] [--zoom Z] [--background-only] [--grid STEP] -o OUT.png",
-                                  "draw a screen as the designer shows it into a PNG file", RunRender});
+                                  "PROJECT.lcd [--screen N | --power-fail] [--zoom Z] [--background-only] "
+                                  "[--grid STEP] [--strict] -o OUT.png",
+                                  "draw a screen as the designer shows it into a PNG file", RunRender, Help});
 
 } // namespace

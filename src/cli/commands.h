@@ -12,6 +12,7 @@ struct CliCommand
     const char* Usage;    // arguments after the name, e.g. "IMAGE -o OUT.bin [--size WxH]"
     const char* Summary;  // one line for --help
     int (*Run)(const QStringList& args); // args after the name; returns the exit status
+    const char* Help = nullptr;          // what the options do, for "COMMAND --help"; may be absent
 };
 
 void RegisterCommand(const CliCommand& command);

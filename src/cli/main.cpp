@@ -24,7 +24,17 @@ void PrintHelp(QTextStream& s)
               [](const CliCommand& a, const CliCommand& b) { return qstrcmp(a.Name, b.Name) < 0; });
     for (const CliCommand& c : commands)
         s << "  " << c.Name << ' ' << c.Usage << "\n      " << c.Summary << '\n';
-    s << "\n  --help   show this text\n";
+    s << "\n  --help      show this text (COMMAND --help: that command's)\n"
+         "  --version   show the version\n";
+    s.flush();
+}
+
+void PrintCommandHelp(const CliCommand& c)
+{
+    QTextStream& s = Out();
+    s << "Usage: tarvolt-cli " << c.Name << ' ' << c.Usage << "\n\n" << c.Summary << '\n';
+    if (c.Help)
+        s << '\n' << c.Help;
     s.flush();
 }
 
@@ -68,9 +78,18 @@ int main(int argc, char** argv)
         PrintHelp(args.isEmpty() ? Err() : Out());
         return args.isEmpty() ? 2 : 0;
     }
+    if (args.first() == "--version") {
+        Out() << "tarvolt-cli " << TARVOLT_VERSION << '\n';
+        Out().flush();
+        return 0;
+    }
     const QString name = args.takeFirst();
     for (const CliCommand& c : Registry()) {
         if (name == QLatin1String(c.Name)) {
+            if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
+                PrintCommandHelp(c);
+                return 0;
+            }
             try {
                 int rc = c.Run(args);
                 Out().flush();

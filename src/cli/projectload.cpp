@@ -1,5 +1,7 @@
 #include "projectload.h"
 
+#include "commands.h"
+
 std::unique_ptr<TCliProject> LoadCliProject(const QString& fileName, const std::function<void(TProject&)>& prepare)
 {
     auto p = std::make_unique<TCliProject>();
@@ -7,4 +9,19 @@ std::unique_ptr<TCliProject> LoadCliProject(const QString& fileName, const std::
         prepare(p->Project);
     p->Result = p->Project.Open(fileName);
     return p;
+}
+
+QStringList ProjectWarnings(const TCliProject& project)
+{
+    QStringList warnings = project.Result.Missing + project.Result.Warnings;
+    if (!project.Result.AnimationError.isEmpty())
+        warnings << QStringLiteral("%1 (used by the splash animation)").arg(project.Result.AnimationError);
+    return warnings;
+}
+
+void PrintWarnings(const char* command, const QStringList& warnings)
+{
+    for (const QString& w : warnings)
+        Err() << "tarvolt-cli " << command << ": warning: " << w << '\n';
+    Err().flush();
 }

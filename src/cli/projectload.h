@@ -16,3 +16,10 @@ struct TCliProject
 // `prepare` runs on the empty project first (the splash picture and speed that are program settings).
 std::unique_ptr<TCliProject> LoadCliProject(const QString& fileName,
                                             const std::function<void(TProject&)>& prepare = {});
+
+// What a headless command warns of in an opened project: every picture file or GIF that is missing,
+// cannot be decoded or decoded with a warning, one line per file naming it and what uses it.
+QStringList ProjectWarnings(const TCliProject& project);
+
+// Prints each warning on stderr as "tarvolt-cli COMMAND: warning: ...".
+void PrintWarnings(const char* command, const QStringList& warnings);

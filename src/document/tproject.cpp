@@ -71,7 +71,7 @@ TProject::TOpenResult TProject::Open(const QString& fileName, const TLoadSteps& 
     if (list_.Count() > 0)
         splash_.SetScreenSize(list_.Items(0)->Landscape ? QSize(320, 240) : QSize(240, 320));
     try {
-        ApplySplashSettings(result.Splash, splash_, animation_);
+        ApplySplashSettings(result.Splash, splash_, animation_, result.GifPath);
     } catch (const TError& e) {
         result.AnimationError = e.Message();
     }

@@ -329,7 +329,8 @@ SplashSettings GatherSplashSettings(const TSplash& splash, const TAnimation& ani
     return s;
 }
 
-void ApplySplashSettings(const SplashSettings& settings, TSplash& splash, TAnimation& animation)
+void ApplySplashSettings(const SplashSettings& settings, TSplash& splash, TAnimation& animation,
+                         const QString& gifPath)
 {
     splash.SetClockColors(settings.ClockDigitColor, settings.ClockBackColor);
     if (splash.ClockShown() != settings.ClockShown)
@@ -347,8 +348,9 @@ void ApplySplashSettings(const SplashSettings& settings, TSplash& splash, TAnima
                       KeepOnPicture({settings.MinutesLeft, settings.MinutesTop}, field, splash.ScreenSize()));
     splash.DisableDigitSize();
 
-    if (settings.GifLoaded && !settings.GifFile.isEmpty() && QFileInfo::exists(settings.GifFile)) {
-        animation.LoadAnimation(settings.GifFile);
+    const QString gif = gifPath.isEmpty() ? settings.GifFile : gifPath;
+    if (settings.GifLoaded && !settings.GifFile.isEmpty() && QFileInfo::exists(gif)) {
+        animation.LoadAnimation(gif, settings.GifFile);
         animation.SetPosition(
             KeepOnPicture({settings.GifLeft, settings.GifTop}, animation.PreviewSize(), splash.ScreenSize()));
     }

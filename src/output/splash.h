@@ -171,5 +171,8 @@ SplashSettings GatherSplashSettings(const TSplash& splash, const TAnimation& ani
 // digit size and both field positions (kept on the splash screen), after which the digit size is no
 // longer editable; and, when a GIF is named and its file exists, the animation is loaded and placed
 // (kept on the splash screen). A GIF that cannot be decoded throws TError after everything else was
-// applied; the animation then stays as it was.
-void ApplySplashSettings(const SplashSettings& settings, TSplash& splash, TAnimation& animation);
+// applied; the animation then stays as it was. `gifPath` is where the GIF was found (a project's
+// loader looks beside the project file first); when empty, the stored name itself. The animation
+// keeps the stored name.
+void ApplySplashSettings(const SplashSettings& settings, TSplash& splash, TAnimation& animation,
+                         const QString& gifPath = {});
