@@ -71,6 +71,12 @@ TEST_F(CliPanel, CheckPassesWhatGenerateWrote)
     const CliRun c = Cli({"check", set});
     EXPECT_EQ(c.status, 0) << c.out.toStdString() << c.err.toStdString();
     EXPECT_EQ(c.out, QString());
+
+    // What the panel ignores is listed; the set stays whole.
+    ASSERT_TRUE(QDir(set).mkdir("old"));
+    const CliRun stray = Cli({"check", set});
+    EXPECT_EQ(stray.status, 0);
+    EXPECT_EQ(stray.out, QString("old/: not part of the set; the panel ignores it\n"));
 }
 
 TEST_F(CliPanel, CheckListsEachFaultAndWhatThePanelIgnores)
@@ -85,11 +91,15 @@ TEST_F(CliPanel, CheckListsEachFaultAndWhatThePanelIgnores)
     EXPECT_EQ(c.out, QString("00/01.elm: 4 records announced, 3 present\n"
                              "readme.txt: not part of the set; the panel ignores it\n"));
 
-    // What the panel ignores alone leaves the set whole.
     ASSERT_TRUE(QFile::remove(QDir(set).filePath("00/01.elm")));
     const CliRun missing = Cli({"check", set});
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(missing.out.startsWith("00/01.elm: missing\n")) << missing.out.toStdString();
+
+    const CliRun none = Cli({"check", dir.filePath("nowhere")});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_TRUE(none.err.contains("no such folder")) << none.err.toStdString();
+    EXPECT_EQ(Cli({"check"}).status, 2);
 }
 
 TEST_F(CliPanel, PreviewWritesWhatThePanelShows)

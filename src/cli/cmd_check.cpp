@@ -16,7 +16,7 @@ int RunCheck(const QStringList& args)
     const TFolderSource source(folder);
     if (!source.Exists()) {
         Err() << "tarvolt-cli check: \"" << folder << "\": no such folder\n";
-        return 2;
+        return 1;
     }
     const TPanelSet set = ReadPanelSet(source);
     for (const QString& line : CheckReport(set))

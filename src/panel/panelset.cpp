@@ -458,7 +458,7 @@ TPanelSet ReadPanelSet(const TSetSource& source)
 
     // lcdconfig: the number of work screens. Without it the screen folders found from 00 on stand in.
     const QString config = QStringLiteral("lcdconfig");
-    if (const auto bytes = ReadExact(source, findings, {TSetPart::Set, -1, config}, 1, TPanelText::tr("1"))) {
+    if (const auto bytes = ReadExact(source, findings, {TSetPart::Set, -1, config}, 1, QStringLiteral("1"))) {
         set.ScreenCount = quint8(bytes->at(0));
         if (set.ScreenCount == 0)
             findings.Add(TSetPart::Set, -1, config, TPanelText::tr("announces no work screen"));
@@ -488,7 +488,7 @@ TPanelSet ReadPanelSet(const TSetSource& source)
     const QStringList digitNames = DigitFileNames(); // n01.bin first
     if (source.Size(tm) >= 0) {
         if (const auto bytes =
-                ReadExact(source, findings, {TSetPart::Splash, -1, tm}, 17, TPanelText::tr("17"))) {
+                ReadExact(source, findings, {TSetPart::Splash, -1, tm}, 17, QStringLiteral("17"))) {
             const TRecordReader r(*bytes);
             TPanelClock clock;
             clock.Hours = QPoint(r.U16(0), r.U16(2));
@@ -540,7 +540,7 @@ TPanelSet ReadPanelSet(const TSetSource& source)
     int announcedFrames = -1;
     if (source.Size(anime) >= 0) {
         if (const auto bytes =
-                ReadExact(source, findings, {TSetPart::Splash, -1, anime}, 11, TPanelText::tr("11"))) {
+                ReadExact(source, findings, {TSetPart::Splash, -1, anime}, 11, QStringLiteral("11"))) {
             const TRecordReader r(*bytes);
             TPanelAnimation a;
             announcedFrames = r.U8(0);
