@@ -1,5 +1,5 @@
 #include "commands.h"
-#include "model/terror.h"
+#include "base/terror.h"
 #include "panel/panelrender.h"
 #include "panel/panelset.h"
 

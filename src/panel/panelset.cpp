@@ -1,12 +1,10 @@
 #include "panel/panelset.h"
 
-#include "model/elementkind.h"
+#include "base/bytes.h"
 #include "base/terror.h"
-#include "output/animation.h"
+#include "model/elementkind.h"
 #include "output/digits.h"
 #include "output/screenfiles.h"
-#include "output/splash.h"
-#include "base/bytes.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -39,7 +37,7 @@ class TFindings
     std::vector<TSetFinding>& out_;
 };
 
-// What a file's role allows it to hold.
+// A file and the part of the set its findings keep from being drawn.
 struct TExpect
 {
     TSetPart Part;
