@@ -2,18 +2,25 @@
 //   OUT/project/*.lcd  small project files from ProjectBytes
 //   OUT/bmp/*.bmp, OUT/jpeg/*.jpg  tiny pictures from QImage::save
 //   OUT/gif/*.gif  small animations from giflib's encoder
+//   OUT/panelset/*.set  SD-card sets written by Generate, in the set target's input layout
 // Usage: make_seeds OUT. Exits 1 with a message when a file cannot be written.
 
 #include "fuzzcommon.h"
 #include "base/terror.h"
 #include "model/tlcdlist.h"
 #include "base/codepage.h"
+#include "output/animation.h"
+#include "output/digits.h"
+#include "output/generate.h"
+#include "output/splash.h"
 #include "project/lcdfile.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
 #include <gif_lib.h>
@@ -68,6 +75,62 @@ void WritePicture(const QString& path, const QImage& image, const char* format, 
         Fail(QStringLiteral("cannot write %1: %2").arg(path, writer.errorString()));
 }
 
+// Generates a project's set and writes it in the set target's layout. Pictures are of one colour, so
+// that each stands in the seed as a two-byte pattern.
+void WriteSet(const QString& path, const std::function<void(TLCDList&, TLCD&, TSplash&)>& fill, int frames = 0)
+{
+    QTemporaryDir work;
+    if (!work.isValid()) {
+        Fail(QStringLiteral("cannot make a temporary folder"));
+        return;
+    }
+    const QDir dir(work.path());
+    const QString out = dir.filePath(QStringLiteral("set"));
+    TLCDList list;
+    TLCD powerFail;
+    TSplash splash;
+    TAnimation animation;
+    QImage solid(240, 320, QImage::Format_RGB888);
+    solid.fill(QColor(0x20, 0x40, 0x60));
+    splash.SetPicture(solid);
+    powerFail.Background = solid;
+    list.AddScreen(240, 320);
+    fill(list, powerFail, splash);
+    try {
+        dir.mkpath(QStringLiteral("res"));
+        WriteDigitFiles(dir.filePath(QStringLiteral("res")));
+        TGenerateJob job;
+        job.ProjectFile = out + QStringLiteral(".lcd");
+        job.ResFolder = dir.filePath(QStringLiteral("res"));
+        job.Screens = &list;
+        job.PowerFail = &powerFail;
+        job.Splash = &splash;
+        job.Animation = &animation;
+        Generate(job);
+    } catch (const TError& e) {
+        Fail(QStringLiteral("%1: %2").arg(path, e.Message()));
+        return;
+    }
+    QByteArray bytes;
+    QDirIterator it(out, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        QFile f(file);
+        if (!f.open(QIODevice::ReadOnly)) {
+            Fail(QStringLiteral("cannot read %1").arg(file));
+            continue;
+        }
+        bytes += EncodeSetFile(QDir(out).relativeFilePath(file), f.readAll());
+    }
+    // A few frames, as the animation writer lays them out.
+    if (frames > 0) {
+        bytes += EncodeSetFile(QStringLiteral("anime.bin"), AnimationHeader(frames, 100, QPoint(8, 8), QSize(16, 16)));
+        for (int i = 0; i < frames; ++i)
+            bytes += EncodeSetFile(QString::asprintf("a%.2d.bin", i), QByteArray(16 * 16 * 2, char(0x11 * (i + 1))));
+    }
+    WriteFile(path, bytes);
+}
+
 } // namespace
 
 // A GIF of `frames` frames of w x h on a logical screen of the same size, four colours, each frame
@@ -114,7 +177,7 @@ int main(int argc, char** argv)
     }
     StartFuzzApplication();
     const QDir out(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
-    for (const char* sub : {"project", "bmp", "jpeg", "gif"})
+    for (const char* sub : {"project", "bmp", "jpeg", "gif", "panelset"})
         if (!out.mkpath(QString::fromLatin1(sub)))
             Fail(QStringLiteral("cannot make %1/%2").arg(out.path(), QLatin1String(sub)));
 
@@ -180,5 +243,25 @@ int main(int argc, char** argv)
                      dro->Format = "%5.1f";
                      dro->SetText("  0.0");
                  });
+
+    WriteSet(out.filePath(QStringLiteral("panelset/empty_screen.set")), [](TLCDList&, TLCD&, TSplash&) {});
+    WriteSet(
+        out.filePath(QStringLiteral("panelset/every_kind.set")),
+        [](TLCDList& list, TLCD& powerFail, TSplash& splash) {
+            TLCD& s = *list.Items(0);
+            s.AddElement(ekDRO, 10, 10)->SetScaleW(2);
+            TElement* led = s.AddElement(ekLED, 100, 10);
+            led->OnColor = 0x0000FF;
+            s.AddElement(ekBar, 10, 40);
+            s.AddElement(ekShift, 60, 40);
+            s.AddElement(ekStatus, 0, 120);
+            s.AddElement(ekClock, 10, 280);
+            TLCD* second = list.AddScreen(240, 320);
+            second->SetLandscape(true);
+            second->AddElement(ekBar, 300, 200);
+            powerFail.AddElement(ekDRO, 20, 150);
+            splash.SetClockShown(true);
+        },
+        3);
     return Failed ? 1 : 0;
 }

@@ -9,14 +9,25 @@
 #include "base/terror.h"
 #include "model/tlcdlist.h"
 #include "output/animation.h"
+#include "output/digits.h"
 #include "output/generate.h"
 #include "output/splash.h"
+#include "panel/panelset.h"
 #include "project/lcdfile.h"
 #include "testutil.h"
 
 namespace {
 
 using testutil::U16;
+
+// A stand-in for one of the firmware's digit files: of a digit file's size, its bytes telling which
+// file it is, so that copying them byte for byte can be seen.
+QByteArray DigitFile(const QByteArray& name)
+{
+    QByteArray bytes = name;
+    bytes.resize(DigitFileWidth * DigitFileHeight * 2, '\0');
+    return bytes;
+}
 
 class GenerateTest : public testing::Test
 {
@@ -29,15 +40,16 @@ protected:
         res = root.filePath("res");
         QDir().mkpath(res);
         for (int d = 0; d <= 9; ++d)
-            testutil::WriteAll(QDir(res).filePath(QString("n%1.bin").arg(d)), QByteArray("digit ") + char('0' + d));
-        testutil::WriteAll(QDir(res).filePath("n01.bin"), "colon");
+            testutil::WriteAll(QDir(res).filePath(QString("n%1.bin").arg(d)), DigitFile(QByteArray("digit ") + char('0' + d)));
+        testutil::WriteAll(QDir(res).filePath("n01.bin"), DigitFile("colon"));
         list.AddScreen(240, 320);
         list.AddScreen(240, 320);
         powerFail.Background = BuiltInPowerFailPicture();
     }
     void TearDown() override { QDir::setCurrent(previous); }
 
-    QString Run()
+    // Generates; the set written must then pass the panel's check, unless the test makes it incomplete.
+    QString Run(bool whole = true)
     {
         TGenerateJob job;
         job.ProjectFile = project;
@@ -47,7 +59,12 @@ protected:
         job.Splash = &splash;
         job.Animation = &animation;
         job.OnScreen = [this](int i, int n) { progress << QString("%1/%2").arg(i).arg(n); };
-        return Generate(job);
+        const QString out = Generate(job);
+        if (whole) {
+            const TPanelSet set = ReadPanelSet(TFolderSource(out));
+            EXPECT_TRUE(set.Whole()) << CheckReport(set).join('\n').toStdString();
+        }
+        return out;
     }
     QByteArray Out(const QString& name) { return testutil::ReadAll(QDir(root.filePath("demo")).filePath(name)); }
     bool Exists(const QString& name) { return QFileInfo::exists(QDir(root.filePath("demo")).filePath(name)); }
@@ -285,13 +302,15 @@ TEST_F(GenerateTest, ClockSettingsAndDigitFiles)
     splash.SetClockColors(0x000000, 0xFFFFFF);
     Run();
     EXPECT_EQ(Out("tm.bin"), QByteArray::fromHex("0000000046000000190023000" "0FFFF0000"));
-    EXPECT_EQ(Out("n01.bin"), QByteArray("colon"));
+    EXPECT_EQ(Out("n01.bin"), DigitFile("colon"));
     for (int d = 0; d <= 9; ++d)
-        EXPECT_EQ(Out(QString("n%1.bin").arg(d)), QByteArray("digit ") + char('0' + d));
+        EXPECT_EQ(Out(QString("n%1.bin").arg(d)), DigitFile(QByteArray("digit ") + char('0' + d)));
 
-    // A missing digit file is left out without a message.
+    // A missing digit file is left out without a message; the panel's check finds the gap.
     QFile::remove(QDir(res).filePath("n7.bin"));
-    Run();
+    Run(false);
+    EXPECT_EQ(CheckReport(ReadPanelSet(TFolderSource(root.filePath("demo")))),
+              QStringList{"n7.bin: missing; tm.bin shows the clock"});
     EXPECT_FALSE(Exists("n7.bin"));
     EXPECT_TRUE(Exists("n8.bin"));
 }
@@ -369,13 +388,15 @@ TEST_F(GenerateTest, CommandLineGeneratesASavedProject)
     EXPECT_EQ(Out("00/01.elm").size(), 9 + 43);
     EXPECT_EQ(Out("01/i00G.bin").size(), 44);
     EXPECT_EQ(Out("tm.bin").size(), 17);
-    EXPECT_EQ(Out("n3.bin"), QByteArray("digit 3"));
+    EXPECT_EQ(Out("n3.bin"), DigitFile("digit 3"));
+    EXPECT_TRUE(ReadPanelSet(TFolderSource(root.filePath("demo"))).Whole());
 
     // The shipped digit files by default; a damaged project or an unwritable output: status 1.
     p.start(QStringLiteral(TARVOLT_BIN_DIR "/tarvolt-cli"), {"generate", project, "--output", root.filePath("def")});
     ASSERT_TRUE(p.waitForFinished(60000));
     EXPECT_EQ(p.exitCode(), 0);
     EXPECT_EQ(QFileInfo(root.filePath("def/n0.bin")).size(), 1750);
+    EXPECT_TRUE(ReadPanelSet(TFolderSource(root.filePath("def"))).Whole());
 
     testutil::WriteAll(root.filePath("blocked"), "x");
     p.start(QStringLiteral(TARVOLT_BIN_DIR "/tarvolt-cli"), {"generate", project, "--output", root.filePath("blocked")});

@@ -4,6 +4,7 @@
 #include "gifwriter.h"
 #include "base/urgb.h"
 #include "project/lcdfile.h"
+#include "panel/panelset.h"
 #include "test_ui_window.h"
 #include "widgets/radiogroup.h"
 #include "ui/timegroup.h"
@@ -308,6 +309,8 @@ TEST_F(SplashWindow, GenerateEndsOnTheLastPageAtFullSize)
     EXPECT_TRUE(f.acGenerate->isEnabled());
     EXPECT_TRUE(QFileInfo(Out(project) + QStringLiteral("/01/")).isDir());
     EXPECT_EQ(QFileInfo(Out(project) + QStringLiteral("/logo.bin")).size(), 240 * 320 * 2);
+    const TPanelSet set = ReadPanelSet(TFolderSource(Out(project)));
+    EXPECT_TRUE(set.Whole()) << CheckReport(set).join('\n').toStdString();
 
     // "No" still makes the folder the download folder; the folder is not opened.
     openFolderAnswer = false;
@@ -390,6 +393,8 @@ TEST_F(SplashWindow, PowerScreenPictureSurvivesZoomAndIsGenerated)
     EXPECT_EQ(quint8(pwr.at(0)), 0x00);
     EXPECT_EQ(quint8(pwr.at(1)), 0xF8);
     EXPECT_EQ(pwr.count(QByteArray("\x00\xF8", 2)), 240 * 320);
+    const TPanelSet set = ReadPanelSet(TFolderSource(Out(project)));
+    EXPECT_TRUE(set.Whole()) << CheckReport(set).join('\n').toStdString();
 }
 
 TEST_F(SplashWindow, DownloadWindowOpensOnTheDownloadFolder)

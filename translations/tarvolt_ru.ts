@@ -520,6 +520,14 @@
 <context>
     <name>TMForm</name>
     <message>
+        <source>Panel colours</source>
+        <translation>Цвета пульта</translation>
+    </message>
+    <message>
+        <source>Preview SD-card set...</source>
+        <translation>Просмотр набора для SD-карты...</translation>
+    </message>
+    <message>
         <location filename="../src/ui/umain.cpp" line="113"/>
         <location filename="../src/ui/umain.cpp" line="307"/>
         <source>Open project</source>
@@ -963,6 +971,228 @@
         <location filename="../src/device/panellink.cpp" line="98"/>
         <source>The rule names vendor id 20A0 and product id 4122; for these ids add a line as its comment shows.</source>
         <translation>Правило называет код производителя 20A0 и код изделия 4122; для этих кодов добавьте строку, как показано в его комментарии.</translation>
+    </message>
+</context>
+<context>
+    <name>TPanelText</name>
+    <message>
+        <source>The set has no work screen %1 (it has %2).</source>
+        <translation>В наборе нет рабочего экрана %1 (их %2).</translation>
+    </message>
+    <message>
+        <source>00/01.elm: the splash screen takes the first work screen&apos;s size, which that table does not give</source>
+        <translation>00/01.elm: заставка берёт размер первого рабочего экрана, а эта таблица его не даёт</translation>
+    </message>
+    <message>
+        <source>anime.bin holds %1 frames; there is no frame %2.</source>
+        <translation>в anime.bin %1 кадров; кадра %2 нет.</translation>
+    </message>
+    <message>
+        <source>00/01.elm: the power-fail screen takes the first work screen&apos;s size, which that table does not give</source>
+        <translation>00/01.elm: экран сбоя питания берёт размер первого рабочего экрана, а эта таблица его не даёт</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>отсутствует</translation>
+    </message>
+    <message>
+        <source>%1 bytes, %2 expected</source>
+        <translation>%1 байт, ожидалось %2</translation>
+    </message>
+    <message>
+        <source>%1 bytes could be read, %2 expected</source>
+        <translation>прочитано %1 байт, ожидалось %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 x %3 pixels)</source>
+        <translation>%1 (%2 x %3 точек)</translation>
+    </message>
+    <message>
+        <source>DRO</source>
+        <translation>индикатор</translation>
+    </message>
+    <message>
+        <source>LED</source>
+        <translation>светодиод</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>шкала</translation>
+    </message>
+    <message>
+        <source>shift mark</source>
+        <translation>знак Shift</translation>
+    </message>
+    <message>
+        <source>status line</source>
+        <translation>строка состояния</translation>
+    </message>
+    <message>
+        <source>clock</source>
+        <translation>часы</translation>
+    </message>
+    <message>
+        <source>kind %1</source>
+        <translation>вид %1</translation>
+    </message>
+    <message>
+        <source>%1 bytes, shorter than the %2-byte header</source>
+        <translation>%1 байт, короче заголовка в %2 байт</translation>
+    </message>
+    <message>
+        <source>%1 bytes, more than a table of 255 records holds (%2)</source>
+        <translation>%1 байт, больше, чем вмещает таблица из 255 записей (%2)</translation>
+    </message>
+    <message>
+        <source>the header begins with %1, not 1</source>
+        <translation>заголовок начинается с %1, а не с 1</translation>
+    </message>
+    <message>
+        <source>orientation %1, neither 0 (portrait) nor 1 (landscape)</source>
+        <translation>ориентация %1 — ни 0 (книжная), ни 1 (альбомная)</translation>
+    </message>
+    <message>
+        <source>a %1 screen of %2 x %3; the panel&apos;s is %4 x %5</source>
+        <translation>%1 экран %2 x %3; у пульта %4 x %5</translation>
+    </message>
+    <message>
+        <source>landscape</source>
+        <translation>альбомный</translation>
+    </message>
+    <message>
+        <source>portrait</source>
+        <translation>книжный</translation>
+    </message>
+    <message>
+        <source>%1 records announced, %2 present</source>
+        <translation>объявлено записей: %1, есть: %2</translation>
+    </message>
+    <message>
+        <source>%1 records announced, %2 present and %3 bytes more</source>
+        <translation>объявлено записей: %1, есть: %2 и ещё %3 байт</translation>
+    </message>
+    <message>
+        <source>record %1: kind %2 is not one the panel draws</source>
+        <translation>запись %1: вид %2 пульт не рисует</translation>
+    </message>
+    <message>
+        <source>record %1 (%2): %3 x %4 is not a row of whole %5 x %6 cells</source>
+        <translation>запись %1 (%2): %3 x %4 — не ряд целых ячеек %5 x %6</translation>
+    </message>
+    <message>
+        <source>missing (the bar of record %1)</source>
+        <translation>отсутствует (шкала записи %1)</translation>
+    </message>
+    <message>
+        <source>%1 bytes, not a whole number of pixels</source>
+        <translation>%1 байт, не целое число точек</translation>
+    </message>
+    <message>
+        <source>%1 bytes, more than a bar picture row holds (%2)</source>
+        <translation>%1 байт, больше, чем вмещает строка рисунка шкалы (%2)</translation>
+    </message>
+    <message>
+        <source>announces no work screen</source>
+        <translation>не объявляет ни одного рабочего экрана</translation>
+    </message>
+    <message>
+        <source>digits of %1 x %2: a field of two does not fit the %3 x %4 splash screen</source>
+        <translation>цифры %1 x %2: поле из двух не помещается на заставке %3 x %4</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 или %2</translation>
+    </message>
+    <message>
+        <source>missing; tm.bin shows the clock</source>
+        <translation>отсутствует; tm.bin показывает часы</translation>
+    </message>
+    <message>
+        <source>announces no frame</source>
+        <translation>не объявляет ни одного кадра</translation>
+    </message>
+    <message>
+        <source>frames of %1 x %2 at %3, %4 do not lie within the %5 x %6 splash screen</source>
+        <translation>кадры %1 x %2 в точке %3, %4 выходят за заставку %5 x %6</translation>
+    </message>
+    <message>
+        <source>missing; anime.bin announces %1 frames</source>
+        <translation>отсутствует; anime.bin объявляет кадров: %1</translation>
+    </message>
+    <message>
+        <source>kind %1; the power-fail readout is a DRO (0)</source>
+        <translation>вид %1; индикатор сбоя питания — DRO (0)</translation>
+    </message>
+    <message>
+        <source>beyond the %1 frames anime.bin announces</source>
+        <translation>сверх %1 кадров, объявленных в anime.bin</translation>
+    </message>
+    <message>
+        <source>not part of the set; the panel ignores it</source>
+        <translation>не входит в набор; пульт его пропускает</translation>
+    </message>
+    <message>
+        <source>a digit file without tm.bin; the panel ignores it</source>
+        <translation>файл цифры без tm.bin; пульт его пропускает</translation>
+    </message>
+    <message>
+        <source>a frame file without anime.bin; the panel ignores it</source>
+        <translation>файл кадра без anime.bin; пульт его пропускает</translation>
+    </message>
+    <message>
+        <source>a screen folder beyond the %1 that lcdconfig announces; the panel ignores it</source>
+        <translation>папка экрана сверх %1, объявленных в lcdconfig; пульт её пропускает</translation>
+    </message>
+</context>
+<context>
+    <name>TPreviewForm</name>
+    <message>
+        <source>SD-card set</source>
+        <translation>Набор для SD-карты</translation>
+    </message>
+    <message>
+        <source>Preview SD-card set</source>
+        <translation>Просмотр набора для SD-карты</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Папка:</translation>
+    </message>
+    <message>
+        <source>Folder...</source>
+        <translation>Папка...</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Перечитать</translation>
+    </message>
+    <message>
+        <source>LEDs on</source>
+        <translation>Светодиоды вкл.</translation>
+    </message>
+    <message>
+        <source>Check:</source>
+        <translation>Проверка:</translation>
+    </message>
+    <message>
+        <source>Screen %1</source>
+        <translation>Экран %1</translation>
+    </message>
+    <message>
+        <source>Splash</source>
+        <translation>Заставка</translation>
+    </message>
+    <message>
+        <source>Power fail</source>
+        <translation>Сбой питания</translation>
+    </message>
+    <message>
+        <source>The set is whole.</source>
+        <translation>Набор полный.</translation>
+    </message>
+    <message>
+        <source>Value: %1</source>
+        <translation>Значение: %1</translation>
     </message>
 </context>
 <context>

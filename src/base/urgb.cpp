@@ -326,6 +326,50 @@ quint16 ColorTo16bit(TColor color)
     return Rgb565(quint8(rgb), quint8(rgb >> 8), quint8(rgb >> 16));
 }
 
+QImage PanelColours(const QImage& picture)
+{
+    if (picture.isNull())
+        return {};
+    QImage out = picture.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x)
+            line[x] = Rgb565ToRgb(Rgb565(quint8(qRed(line[x])), quint8(qGreen(line[x])), quint8(qBlue(line[x]))));
+    }
+    return out;
+}
+
+T16bitArray Pixels16FromBytes(QByteArrayView bytes)
+{
+    T16bitArray pixels(bytes.size() / 2);
+    const auto* b = reinterpret_cast<const uchar*>(bytes.data());
+    for (qsizetype i = 0; i < pixels.size(); ++i)
+        pixels[i] = quint16(b[2 * i] | (b[2 * i + 1] << 8));
+    return pixels;
+}
+
+QImage PictureFrom16bitArray(const T16bitArray& pixels, int width, int height)
+{
+    if (width <= 0 || height <= 0 || qint64(width) * height != pixels.size())
+        return {};
+    QImage picture(width, height, QImage::Format_RGB888);
+    if (picture.isNull())
+        throw TError(QCoreApplication::translate("output", "Not enough memory for a %1 x %2 picture")
+                         .arg(width)
+                         .arg(height));
+    for (int y = 0; y < height; ++y) {
+        uchar* line = picture.scanLine(y);
+        const quint16* row = pixels.constData() + qsizetype(y) * width;
+        for (int x = 0; x < width; ++x) {
+            const QRgb c = Rgb565ToRgb(row[x]);
+            line[3 * x] = uchar(qRed(c));
+            line[3 * x + 1] = uchar(qGreen(c));
+            line[3 * x + 2] = uchar(qBlue(c));
+        }
+    }
+    return picture;
+}
+
 QImage To24bit(const QImage& picture)
 {
     if (picture.isNull() || picture.format() == QImage::Format_RGB888)

@@ -3,6 +3,8 @@
 // Colour and pixel encoding for the panel: RGB565 values, 16-bit image files, and the one routine
 // that reads a picture file (BMP or JPEG) into memory.
 
+#include <QByteArrayView>
+
 #include "base/terror.h"
 
 #include <QImage>
@@ -26,6 +28,34 @@ constexpr quint16 Rgb565(quint8 r, quint8 g, quint8 b)
 {
     return quint16(((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3));
 }
+
+// The colour the panel shows for an RGB565 value, as 0xAARRGGBB with full alpha: each 5- or 6-bit
+// channel is widened to 8 bits by repeating its top bits (r8 = r5 << 3 | r5 >> 2, g8 = g6 << 2 |
+// g6 >> 4), so black stays black, the full field gives 0xFF, and Rgb565 of the result is the value.
+constexpr QRgb Rgb565ToRgb(quint16 value)
+{
+    const quint32 r5 = (value >> 11) & 0x1F, g6 = (value >> 5) & 0x3F, b5 = value & 0x1F;
+    return 0xFF000000u | ((r5 << 3 | r5 >> 2) << 16) | ((g6 << 2 | g6 >> 4) << 8) | (b5 << 3 | b5 >> 2);
+}
+
+// The same colour as the designer holds colours (0x00BBGGRR).
+constexpr TColor ColorFrom16bit(quint16 value)
+{
+    const QRgb c = Rgb565ToRgb(value);
+    return TColor((c >> 16) & 0xFF) | (TColor((c >> 8) & 0xFF) << 8) | (TColor(c & 0xFF) << 16);
+}
+
+// The picture as the panel shows it: every pixel through RGB565 and back (Rgb565ToRgb), at 32 bits
+// per pixel (QImage::Format_RGB32). An empty picture stays empty.
+QImage PanelColours(const QImage& picture);
+
+// The RGB565 values of a 16-bit image file's bytes (little-endian, two a pixel); an odd last byte
+// is not a pixel and is left out.
+T16bitArray Pixels16FromBytes(QByteArrayView bytes);
+
+// A width x height picture (QImage::Format_RGB888) of RGB565 pixels, top row first, each widened as
+// Rgb565ToRgb does. Null when the array does not hold exactly width x height values or a side is 0.
+QImage PictureFrom16bitArray(const T16bitArray& pixels, int width, int height);
 
 // A copy of the picture at 24 bits per pixel (QImage::Format_RGB888), the form the converters take.
 // An alpha channel is dropped; an empty picture stays empty.

@@ -13,9 +13,38 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSet>
 #include <QToolTip>
 
 const char* TScreenView::KindProperty = "Tag";
+
+namespace {
+bool PanelColoursOn = false;
+QSet<TScreenView*>& Views()
+{
+    static QSet<TScreenView*> views;
+    return views;
+}
+} // namespace
+
+void TScreenView::SetPanelColours(bool on)
+{
+    if (PanelColoursOn == on)
+        return;
+    PanelColoursOn = on;
+    for (TScreenView* v : std::as_const(Views()))
+        v->update();
+}
+
+bool TScreenView::PanelColoursShown()
+{
+    return PanelColoursOn;
+}
+
+QImage TScreenView::AsShown(const QImage& picture)
+{
+    return PanelColoursOn ? PanelColours(picture) : picture;
+}
 const char* TScreenView::KindMimeType = "application/x-tarvolt-element-kind";
 
 namespace {
@@ -51,6 +80,12 @@ TScreenView::TScreenView(TLCD* screen, QWidget* parent) : QWidget(parent), scree
             pressed_ = nullptr;
     });
     SyncSize();
+    Views().insert(this);
+}
+
+TScreenView::~TScreenView()
+{
+    Views().remove(this);
 }
 
 void TScreenView::SyncSize()
@@ -72,15 +107,26 @@ const QImage& TScreenView::Image()
 {
     if (stale_) {
         image_ = RenderScreen(*screen_);
+        panelImage_ = QImage();
         stale_ = false;
     }
     return image_;
 }
 
+const QImage& TScreenView::ShownImage()
+{
+    const QImage& image = Image();
+    if (!PanelColoursOn)
+        return image;
+    if (panelImage_.isNull())
+        panelImage_ = PanelColours(image);
+    return panelImage_;
+}
+
 void TScreenView::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    const QImage& image = Image();
+    const QImage& image = ShownImage();
     p.fillRect(event->rect(), palette().window());
     p.drawImage(0, 0, image);
     const QRect band = BandRect(*screen_);

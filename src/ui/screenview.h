@@ -21,6 +21,7 @@ class TScreenView : public QWidget
   public:
     // The screen outlives the view, or is destroyed with it; the view never owns it.
     explicit TScreenView(TLCD* screen, QWidget* parent = nullptr);
+    ~TScreenView() override;
 
     TLCD* Screen() const { return screen_; }
 
@@ -31,8 +32,19 @@ class TScreenView : public QWidget
     // Takes the screen's displayed size and redraws; called after the size was changed directly.
     void SyncSize();
 
-    // The rendering as last painted (renders first when it is out of date).
+    // The rendering as last painted (renders first when it is out of date), in the design's colours.
     const QImage& Image();
+    // What the view shows: Image(), or Image() through the RGB565 round trip while panel colours are
+    // shown.
+    const QImage& ShownImage();
+
+    // "Panel colours": every screen view shows its screen as the LCD will, each pixel through the
+    // RGB565 round trip. One switch for all views of the program; off at start-up. Picking a colour
+    // from a screen still takes the design's colour.
+    static void SetPanelColours(bool on);
+    static bool PanelColoursShown();
+    // A picture as the views show pictures now: through the round trip while panel colours are shown.
+    static QImage AsShown(const QImage& picture);
 
     // The property of drag sources that carries the element kind.
     static const char* KindProperty;
@@ -59,6 +71,7 @@ class TScreenView : public QWidget
 
     TLCD* screen_;
     QImage image_;
+    QImage panelImage_; // image_ in panel colours, null when stale
     bool stale_ = true;
     TElement* pressed_ = nullptr;
     QPointer<QMenu> elementMenu_;

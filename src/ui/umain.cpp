@@ -143,6 +143,7 @@ TMForm::TMForm(TFormOptions options, QWidget* parent)
     StartUp(options.LanguageFolders);
     CreatePropDialogs();
     StartUpWindowSide(options.HIDLayer);
+    CreatePreviewCommands();
     Retranslate();
 
     // The enabling rules run each time the event loop is about to wait: that is when it is idle.
@@ -158,6 +159,9 @@ TMForm::~TMForm()
         DestroyAllPages();
     delete powerFailView_;
     powerFailView_ = nullptr;
+    // The switch is the program's: the next window starts with it off.
+    TScreenView::SetPanelColours(false);
+    TColorBox::SetPanelColours(false);
 }
 
 void TMForm::StartUp(const QStringList& languageFolders)
@@ -339,6 +343,9 @@ void TMForm::CreateActions()
          QStringLiteral("xP"), power);
     make(acSettings, "acSettings", QT_TR_NOOP("Settings"), nullptr, QStringLiteral("St"), tools);
     make(acCalc, "acCalc", QT_TR_NOOP("RGB calculator"), nullptr, QStringLiteral("RGB"), tools);
+    make(acPanelColors, "acPanelColors", QT_TR_NOOP("Panel colours"), nullptr, QStringLiteral("565"), view);
+    make(acPreviewSet, "acPreviewSet", QT_TR_NOOP("Preview SD-card set..."), nullptr, QStringLiteral("Pv"),
+         tools);
     acExit = new QAction(this);
     acExit->setObjectName(QStringLiteral("acExit"));
     actionTexts_.push_back({acExit, QT_TR_NOOP("Exit"), nullptr});
@@ -346,7 +353,7 @@ void TMForm::CreateActions()
     acAbout->setObjectName(QStringLiteral("acAbout"));
     actionTexts_.push_back({acAbout, QT_TR_NOOP("About"), nullptr});
 
-    for (QAction* a : {acCopyProp, acGetBkgColor, acGetFgColor, acShowOrder, acGrid})
+    for (QAction* a : {acCopyProp, acGetBkgColor, acGetFgColor, acShowOrder, acGrid, acPanelColors})
         a->setCheckable(true);
     pickGroup_ = new QActionGroup(this);
     pickGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
@@ -433,12 +440,12 @@ void TMForm::CreateMenus()
     mnView_ = menuBar()->addMenu(QString());
     mnView_->addActions({acZoomIn, acZoomOut, acZoomOne});
     mnView_->addSeparator();
-    mnView_->addActions({acShowOrder, acGrid});
+    mnView_->addActions({acShowOrder, acGrid, acPanelColors});
     menuBar()->addAction(QStringLiteral("|"))->setEnabled(false);
     mnTools_ = menuBar()->addMenu(QString());
     mnTools_->addActions({acSettings, acCalc});
     mnTools_->addSeparator();
-    mnTools_->addAction(acDownload);
+    mnTools_->addActions({acPreviewSet, acDownload});
     menuBar()->addAction(acAbout);
 }
 
@@ -544,7 +551,7 @@ QWidget* TMForm::CreateDesignArea()
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &QTimer::timeout, this, [this] {
         if (project_.Animation().Tick() >= 0)
-            Anime->setPixmap(KeyedPixmap(project_.Animation().PreviewPicture()));
+            Anime->setPixmap(KeyedPixmap(TScreenView::AsShown(project_.Animation().PreviewPicture())));
     });
     lbPWR = new QLabel(canvas_);
     lbPWR->setObjectName(QStringLiteral("lbPWR"));
@@ -945,15 +952,15 @@ void TMForm::SetSplashPicture(const QImage& picture, const QString& file)
 
 void TMForm::RefreshSplashPanel()
 {
-    ImgSplash->setPixmap(QPixmap::fromImage(project_.Splash().DisplayedPicture()));
+    ImgSplash->setPixmap(QPixmap::fromImage(TScreenView::AsShown(project_.Splash().DisplayedPicture())));
     const std::pair<QLabel*, ClockField> fields[] = {{ITM1, ClockField::Hours}, {ITM2, ClockField::Minutes}};
     for (const auto& [label, field] : fields) {
         label->setGeometry(project_.Splash().FieldRect(field));
-        label->setPixmap(QPixmap::fromImage(project_.Splash().FieldPicture(field)));
+        label->setPixmap(QPixmap::fromImage(TScreenView::AsShown(project_.Splash().FieldPicture(field))));
         label->setScaledContents(true);
         label->setVisible(project_.Splash().ClockShown());
     }
-    Anime->setPixmap(KeyedPixmap(project_.Animation().PreviewPicture()));
+    Anime->setPixmap(KeyedPixmap(TScreenView::AsShown(project_.Animation().PreviewPicture())));
     Anime->setGeometry(QRect(project_.Animation().Position(), project_.Animation().PreviewSize()));
     Anime->setVisible(project_.Animation().PreviewVisible());
     Anime->raise();

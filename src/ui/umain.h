@@ -33,6 +33,7 @@ class TAboutForm;
 class TDownloadForm;
 class THIDLayer;
 class TTimeGroup;
+class TPreviewForm;
 class QProgressBar;
 
 // The questions and dialogs the main window shows. Each has a default that opens the real box; a
@@ -67,6 +68,8 @@ struct TFormHooks
     std::function<void(TAboutForm& form)> ShowAbout;
     // The system beep.
     std::function<void()> Beep;
+    // The SD-card set preview, shown beside the main window.
+    std::function<void(TPreviewForm& form)> ShowPreview;
 };
 
 // The folders searched for language files, in order: the program folder, then the installed data
@@ -143,6 +146,8 @@ class TMForm : public QMainWindow
         *acGetBkgColor, *acGetFgColor, *acZoomIn, *acZoomOut, *acZoomOne, *acShowOrder, *acGrid,
         *acLoadLCDbkg, *acLoadGIF, *acUnLoadGIF, *acLoadPWR, *acDelPWRelement, *acSettings, *acCalc, *acExit,
         *acAbout;
+    // View > Panel colours (checkable) and Tools > Preview SD-card set (umain_preview.cpp).
+    QAction *acPanelColors = nullptr, *acPreviewSet = nullptr;
 
     // --- splash, generate, download and the editing commands (umain_splash.cpp, umain_commands.cpp) ---
     // Generate from the window: the SD-card files of the project in the folder named after it. Does
@@ -158,6 +163,14 @@ class TMForm : public QMainWindow
     TElement* PickTarget() const { return pickTarget_; }
     // "Delete item" of the frame list: removes the selected frame; nothing without a selection.
     void DeleteFrameItem();
+
+    // --- the panel's view (umain_preview.cpp) ---------------------------------------------------------
+    // Shows every screen, the splash and the power-fail screen through the RGB565 round trip, and the
+    // colour boxes with their 16-bit values.
+    void SetPanelColours(bool on);
+    // Opens the preview window on the last Generate's output (or the download folder before any).
+    void PreviewSetCommand();
+    TPreviewForm* PreviewForm() const { return previewForm_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -286,4 +299,8 @@ class TMForm : public QMainWindow
     TElement* copySource_ = nullptr;
     TElement* pickTarget_ = nullptr;
     bool generating_ = false;
+
+    void CreatePreviewCommands();
+    TPreviewForm* previewForm_ = nullptr;
+    QString lastOutput_; // the folder the last Generate of this run wrote
 };

@@ -262,6 +262,7 @@ void TMForm::GenerateCommand()
     if (hooks_.AskInfo(msg::FilesPrepared()))
         hooks_.OpenFolder(out);
     downloadFolder_ = QDir::toNativeSeparators(out);
+    lastOutput_ = out;
     downloadForm_->SetBrowseFolder(downloadFolder_);
 }
 

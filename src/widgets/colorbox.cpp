@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QSet>
 
 namespace {
 constexpr int RoleColor = Qt::UserRole;
@@ -14,10 +15,18 @@ constexpr int RolePicker = Qt::UserRole + 1;
 // Marks the "Custom" entry, whatever language its text is in.
 constexpr int RoleCustom = Qt::UserRole + 2;
 
+bool PanelColoursOn = false;
+
+QSet<TColorBox*>& Boxes()
+{
+    static QSet<TColorBox*> boxes;
+    return boxes;
+}
+
 QIcon Swatch(TColor color)
 {
     QPixmap pixmap(16, 12);
-    pixmap.fill(ToQColor(color));
+    pixmap.fill(PanelColoursOn ? QColor::fromRgb(Rgb565ToRgb(ColorTo16bit(color))) : ToQColor(color));
     QPainter p(&pixmap);
     p.setPen(Qt::black);
     p.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
@@ -69,17 +78,60 @@ TColorBox::TColorBox(QWidget* parent) : QComboBox(parent)
     };
     connect(this, &QComboBox::activated, this, &TColorBox::Activated);
     SetColor(0);
+    Boxes().insert(this);
+    if (PanelColoursOn)
+        RefreshSwatches();
+}
+
+TColorBox::~TColorBox()
+{
+    Boxes().remove(this);
+}
+
+void TColorBox::SetPanelColours(bool on)
+{
+    if (PanelColoursOn == on)
+        return;
+    PanelColoursOn = on;
+    for (TColorBox* box : std::as_const(Boxes())) {
+        box->RefreshSwatches();
+        box->Retranslate();
+    }
+}
+
+bool TColorBox::PanelColoursShown()
+{
+    return PanelColoursOn;
+}
+
+void TColorBox::RefreshSwatches()
+{
+    for (int i = 0; i < PickerIndex(); ++i)
+        setItemIcon(i, Swatch(itemData(i, RoleColor).value<quint32>()));
 }
 
 void TColorBox::Retranslate()
 {
+    // The 16-bit value the panel takes, beside the name, while panel colours are shown.
+    auto text = [this](int index, const QString& name) {
+        if (!PanelColoursOn) {
+            setItemText(index, name);
+            return;
+        }
+        const quint16 value = ColorTo16bit(itemData(index, RoleColor).value<quint32>());
+        setItemText(index, QStringLiteral("%1 %2").arg(name, QString::number(value, 16).rightJustified(4, '0').toUpper()));
+    };
     int i = 0;
-    for (const auto& c : NamedColors())
-        setItemText(i++, tr(c.Name));
-    for (const auto& s : SystemColors())
-        setItemText(i++, tr(s.Title));
+    for (const auto& c : NamedColors()) {
+        text(i, tr(c.Name));
+        ++i;
+    }
+    for (const auto& s : SystemColors()) {
+        text(i, tr(s.Title));
+        ++i;
+    }
     if (const int custom = CustomIndex(); custom >= 0)
-        setItemText(custom, tr("Custom"));
+        text(custom, tr("Custom"));
     setItemText(PickerIndex(), tr("Custom..."));
 }
 
@@ -131,6 +183,8 @@ void TColorBox::ShowCustom(TColor color)
     }
     setItemIcon(custom, Swatch(color));
     setItemData(custom, QVariant::fromValue<quint32>(color), RoleColor);
+    if (PanelColoursOn)
+        Retranslate(); // the custom entry's value changed
     Select(custom);
 }
 

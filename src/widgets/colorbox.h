@@ -14,6 +14,13 @@ class TColorBox : public QComboBox
 
   public:
     explicit TColorBox(QWidget* parent = nullptr);
+    ~TColorBox() override;
+
+    // While panel colours are shown, every colour box shows each colour as the LCD will (through the
+    // RGB565 round trip) with its 16-bit value beside its name ("Red F800"). One switch for all boxes
+    // of the program; off at start-up.
+    static void SetPanelColours(bool on);
+    static bool PanelColoursShown();
 
     TColor Color() const { return color_; }
     // Selects the entry of `color`, adding or updating "Custom" when no entry has it. Emits nothing.
@@ -46,6 +53,8 @@ class TColorBox : public QComboBox
     void Select(int index);
     // Shows `color` as the "Custom" entry, adding the entry when there is none.
     void ShowCustom(TColor color);
+    // The swatches in the colours shown now.
+    void RefreshSwatches();
 
     TColor color_ = 0;
     int shown_ = 0;
