@@ -318,11 +318,11 @@ INSTANTIATE_TEST_SUITE_P(BothOrientations, EveryKind, testing::Values(false, tru
 TEST_F(PanelSet, TheExampleProjectEqualsTheDesignersDrawing)
 {
     const QString previous = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(Root)); // the example names its pictures from the repository folder
+    ASSERT_TRUE(QDir::setCurrent(Root)); // the splash picture is named from the repository folder
     const TLoadResult loaded = LoadProject(QStringLiteral("examples/demo.lcd"), list, powerFail);
     splash.SetPicture(LoadPictureFile(QStringLiteral("examples/splash.jpg")));
     splash.SetScreenSize(QSize(240, 320));
-    ApplySplashSettings(loaded.Splash, splash, animation);
+    ApplySplashSettings(loaded.Splash, splash, animation, loaded.GifPath);
     QDir::setCurrent(previous);
     ASSERT_EQ(list.Count(), 2);
     ASSERT_GT(animation.FrameCount(), 0);
