@@ -492,6 +492,36 @@ TEST_F(Urgb, JpegCutInTheImageDataDecodesSilently)
     EXPECT_EQ(loaded.size(), QSize(64, 64));
 }
 
+TEST_F(Urgb, BmpOfMoreThanQtsDefaultLimitButWithinOursIsRead)
+{
+    // 5800 x 5800 at 24 bits: 101 MB in the file, 135 MB as Qt's 32-bit picture, over the 128 MB
+    // Qt's readers allow by default, and under MaxPicturePixels. Sparse: only the header and the
+    // first pixel (the bottom-left one, rows being stored bottom first) take room.
+    const qint32 side = 5800;
+    ASSERT_LT(qint64(side) * side, MaxPicturePixels);
+    const qint64 rowBytes = side * 3; // a multiple of 4 already
+    QByteArray head(54, '\0');
+    head[0] = 'B';
+    head[1] = 'M';
+    qToLittleEndian<quint32>(quint32(54 + rowBytes * side), head.data() + 2);
+    qToLittleEndian<quint32>(54, head.data() + 10);
+    qToLittleEndian<quint32>(40, head.data() + 14);
+    qToLittleEndian<qint32>(side, head.data() + 18);
+    qToLittleEndian<qint32>(side, head.data() + 22);
+    qToLittleEndian<quint16>(1, head.data() + 26);
+    qToLittleEndian<quint16>(24, head.data() + 28);
+    QFile file(Path("large.bmp"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(head + QByteArray("\x00\x00\xff", 3)), 57);
+    ASSERT_TRUE(file.resize(54 + rowBytes * side));
+    file.close();
+
+    const QImage picture = LoadPictureFile(Path("large.bmp"));
+    ASSERT_EQ(picture.size(), QSize(side, side));
+    EXPECT_EQ(picture.pixel(0, side - 1), qRgb(255, 0, 0));
+    EXPECT_EQ(picture.pixel(1, side - 1), qRgb(0, 0, 0));
+}
+
 TEST_F(Urgb, HugePicturesAreRefusedBeforeDecoding)
 {
     QByteArray jpeg = EncodeRgbJpeg(Pattern(16, 16));
