@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "gifwriter.h"
 #include "base/terror.h"
@@ -11,6 +12,7 @@
 #include "output/animation.h"
 #include "output/digits.h"
 #include "output/generate.h"
+#include "output/screenfiles.h"
 #include "output/splash.h"
 #include "panel/panelset.h"
 #include "project/lcdfile.h"
@@ -442,5 +444,37 @@ TEST_F(GenerateTest, CommandLineEmptiesOnlyWhatItIsAllowedTo)
         EXPECT_TRUE(said.contains(c.said)) << said.toStdString();
         EXPECT_EQ(QFileInfo::exists(root.filePath("mine/notes.txt")), c.notesStay);
         EXPECT_TRUE(QFileInfo::exists(project));
+    }
+}
+
+TEST_F(GenerateTest, AFullDiskIsReportedInTheSystemsWords)
+{
+    splash.SetClockShown(true);
+    const QString out = root.filePath("out");
+    QDir().mkpath(out);
+    struct Case
+    {
+        const char* what;
+        qint64 limit; // bytes a file may hold
+        std::function<void()> write;
+    };
+    const Case cases[] = {
+        {"Generate, its first picture cut short", 1000, [&] { Run(); }},
+        {"a 16-bit picture", 1000,
+         [&] { Save16bitArray(T16bitArray(240 * 320, 0x1234), QDir(out).filePath("x.bin")); }},
+        {"a small file", 0, [&] { WriteFileBytes(QDir(out).filePath("lcdconfig"), QByteArray(1, '\x02')); }},
+        {"the clock record", 0, [&] { WriteClockSettings(splash, QDir(out).filePath("tm.bin")); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        try {
+            const testutil::TFileSizeLimit full(c.limit);
+            c.write();
+            ADD_FAILURE() << "written";
+        } catch (const TError& e) {
+            EXPECT_TRUE(e.Message().startsWith("Cannot create file \"")) << e.what();
+            EXPECT_TRUE(e.Message().contains("File too large")) << e.what();
+            EXPECT_FALSE(e.Message().contains("Unknown error")) << e.what();
+        }
     }
 }

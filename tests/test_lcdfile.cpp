@@ -670,3 +670,25 @@ TEST(ProjectFile, TheGifIsLookedForBesideTheProjectAndMissingFilesAreListed)
     ASSERT_EQ(r.Missing.size(), 2);
     EXPECT_TRUE(r.Missing[1].contains("wheel.gif") && r.Missing[1].contains("the splash animation"));
 }
+
+TEST(ProjectFile, AFullDiskIsReportedInTheSystemsWords)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("p.lcd");
+    Project small;
+    SaveProject(file, small.list, small.powerFail, small.splash);
+    const QByteArray before = testutil::ReadAll(file);
+    Project p;
+    for (int i = 0; i < 5; ++i)
+        p.First().AddElement(ekLED, 0, 0); // 7938 bytes
+    try {
+        const testutil::TFileSizeLimit limit(4000);
+        SaveProject(file, p.list, p.powerFail, p.splash);
+        ADD_FAILURE() << "saved";
+    } catch (const TError& e) {
+        EXPECT_TRUE(e.Message().contains("File too large")) << e.what();
+        EXPECT_FALSE(e.Message().contains("Unknown error")) << e.what();
+    }
+    EXPECT_EQ(testutil::ReadAll(file), before);
+    EXPECT_TRUE(p.list.Modified);
+}

@@ -1,6 +1,8 @@
 #include "testutil.h"
 
 #include <QFile>
+#include <csignal>
+#include <sys/resource.h>
 #include <gtest/gtest.h>
 
 namespace testutil {
@@ -51,6 +53,26 @@ QImage SolidImage(int w, int h, QRgb rgb)
     QImage img(w, h, QImage::Format_RGB888);
     img.fill(QColor::fromRgb(rgb));
     return img;
+}
+
+TFileSizeLimit::TFileSizeLimit(qint64 bytes)
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    soft_ = limit.rlim_cur;
+    signal_ = std::signal(SIGXFSZ, SIG_IGN);
+    limit.rlim_cur = rlim_t(bytes);
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+        ADD_FAILURE() << "cannot lower the file size limit";
+}
+
+TFileSizeLimit::~TFileSizeLimit()
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = rlim_t(soft_);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, signal_);
 }
 
 } // namespace testutil

@@ -25,4 +25,19 @@ quint32 U32(const QByteArray& bytes, qsizetype at);
 // A 24-bit picture of the given size filled with one colour (0xRRGGBB as QColor takes it).
 QImage SolidImage(int w, int h, QRgb rgb);
 
+// While it lives, this process may write no file beyond `bytes`: a write past it fails as on a full
+// disk, with the system's reason ("File too large"), and the signal for it is ignored.
+class TFileSizeLimit
+{
+  public:
+    explicit TFileSizeLimit(qint64 bytes);
+    ~TFileSizeLimit();
+    TFileSizeLimit(const TFileSizeLimit&) = delete;
+    TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
+
+  private:
+    quint64 soft_ = 0;
+    void (*signal_)(int) = nullptr;
+};
+
 } // namespace testutil

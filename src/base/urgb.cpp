@@ -3,6 +3,7 @@
 #include "base/regularfile.h"
 #include "base/syscolors.h"
 #include "base/terror.h"
+#include "base/writeall.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -410,9 +411,9 @@ bool Save16bitArray(const T16bitArray& array, const QString& fileName)
         throw TError(QCoreApplication::translate("output", "Cannot create file \"%1\". %2")
                          .arg(QDir::toNativeSeparators(fileName), reason));
     };
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         fail();
-    if (file.write(bytes) != bytes.size())
+    if (!WriteAll(file, bytes))
         fail();
     if (!file.commit())
         fail();

@@ -1,6 +1,7 @@
 #include "output/animation.h"
 
 #include "base/bytes.h"
+#include "base/writeall.h"
 #include "base/terror.h"
 #include "output/splash.h"
 #include "base/gifdecode.h"
@@ -194,7 +195,8 @@ void TAnimation::WriteAnimationFiles(const QString& outputFolder, const TSplash&
     const QString headerName = dir.filePath(QStringLiteral("anime.bin"));
     const QByteArray header = AnimationHeader(FrameCount(), speed_, position_, frameSize_);
     QFile f(headerName);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(header) != header.size() || !f.flush())
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) || !WriteAll(f, header) ||
+        !f.flush())
         throw TError(QCoreApplication::translate("output", "Cannot create file \"%1\". %2")
                          .arg(headerName, f.errorString()));
 }

@@ -6,6 +6,7 @@
 #include "model/tlcd.h"
 #include "base/urgb.h"
 #include "base/bytes.h"
+#include "base/writeall.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -32,7 +33,7 @@ void WriteFileBytes(const QString& fileName, const QByteArray& bytes)
 {
     QSaveFile file(fileName);
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteAll(file, bytes) || !file.commit())
         throw TError(FileError(fileName, file.errorString()));
 }
 

@@ -5,6 +5,7 @@
 #include "base/picturecache.h"
 #include "base/regularfile.h"
 #include "base/terror.h"
+#include "base/writeall.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -501,7 +502,7 @@ void SaveProject(const QString& fileName, TLCDList& list, TLCD& powerFail, const
     const QByteArray bytes = ProjectBytes(list, powerFail, splash);
     QSaveFile file(fileName);
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteAll(file, bytes) || !file.commit())
         throw TError(QCoreApplication::translate("lcdfile", "Cannot save the project to \"%1\": %2")
                          .arg(QFileInfo(fileName).absoluteFilePath(), file.errorString()));
     list.SetModified(false);
