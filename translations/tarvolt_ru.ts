@@ -65,263 +65,263 @@
 <context>
     <name>TColorBox</name>
     <message>
-        <location filename="../src/ui/colorbox.cpp" line="36"/>
+        <location filename="../src/widgets/colorbox.cpp" line="45"/>
         <source>Black</source>
         <translation>Чёрный</translation>
     </message>
     <message>
-        <location filename="../src/ui/colorbox.cpp" line="36"/>
+        <location filename="../src/widgets/colorbox.cpp" line="45"/>
         <source>Maroon</source>
         <translation>Тёмно-бордовый</translation>
     </message>
     <message>
-        <location filename="../src/ui/colorbox.cpp" line="37"/>
+        <location filename="../src/widgets/colorbox.cpp" line="46"/>
         <source>Green</source>
         <translation>Зелёный</translation>
     </message>
     <message>
-        <location filename="../src/ui/colorbox.cpp" line="37"/>
+        <location filename="../src/widgets/colorbox.cpp" line="46"/>
         <source>Olive green</source>
         <translation>Оливковый</translation>
     </message>
     <message>
-        <location filename="../src/ui/colorbox.cpp" line="38"/>
+        <location filename="../src/widgets/colorbox.cpp" line="47"/>
         <source>Navy blue</source>
         <translation>Тёмно-синий</translation>
     </message>
     <message>
-        <location filename="../src/ui/colorbox.cpp" line="38"/>
+        <location filename="../src/widgets/colorbox.cpp" line="47"/>
         <source>Purple</source>
         <translation>Пурпурный</translation>
     </message>
     <message>
-        <location filename="../src/ui/colorbox.cpp" line="39"/>
+        <location filename="../src/widgets/colorbox.cpp" line="48"/>
         <source>Teal</source>
         <translation>Сине-зелёный</translation>
     </message>
     <message>
-        <location filename="../src/ui/colorbox.cpp" line="39"/>
+        <location filename="../src/widgets/colorbox.cpp" line="48"/>
         <source>Gray</source>
         <translation>Серый</translation>
     </message>
     <message>
-        <location filename="../src/ui/colorbox.cpp" line="40"/>
+        <location filename="../src/widgets/colorbox.cpp" line="49"/>
         <source>Silver</source>
         <translation>Серебристый</translation>
     </message>
     <message>
-        <location filename="../src/ui/colorbox.cpp" line="40"/>
+        <location filename="../src/widgets/colorbox.cpp" line="49"/>
         <source>Red</source>
         <translation>Красный</translation>
     </message>
     <message>
-        <location filename="../src/ui/colorbox.cpp" line="41"/>
+        <location filename="../src/widgets/colorbox.cpp" line="50"/>
         <source>Lime</source>
         <translation>Салатовый</translation>
     </message>
     <message>
-        <location filename="../src/ui/colorbox.cpp" line="41"/>
+        <location filename="../src/widgets/colorbox.cpp" line="50"/>
         <source>Yellow</source>
         <translation>Жёлтый</translation>
     </message>
     <message>
-        <location filename="../src/ui/colorbox.cpp" line="42"/>
+        <location filename="../src/widgets/colorbox.cpp" line="51"/>
         <source>Blue</source>
         <translation>Синий</translation>
     </message>
     <message>
-        <location filename="../src/ui/colorbox.cpp" line="42"/>
+        <location filename="../src/widgets/colorbox.cpp" line="51"/>
         <source>Fuchsia</source>
         <translation>Фуксия</translation>
     </message>
     <message>
-        <location filename="../src/ui/colorbox.cpp" line="43"/>
+        <location filename="../src/widgets/colorbox.cpp" line="52"/>
         <source>Aqua</source>
         <translation>Голубой</translation>
     </message>
     <message>
-        <location filename="../src/ui/colorbox.cpp" line="43"/>
+        <location filename="../src/widgets/colorbox.cpp" line="52"/>
         <source>White</source>
         <translation>Белый</translation>
     </message>
     <message>
-        <location filename="../src/ui/colorbox.cpp" line="44"/>
+        <location filename="../src/widgets/colorbox.cpp" line="53"/>
         <source>Money green</source>
         <translation>Светло-зелёный</translation>
     </message>
     <message>
-        <location filename="../src/ui/colorbox.cpp" line="44"/>
+        <location filename="../src/widgets/colorbox.cpp" line="53"/>
         <source>Sky blue</source>
         <translation>Небесно-голубой</translation>
     </message>
     <message>
-        <location filename="../src/ui/colorbox.cpp" line="45"/>
+        <location filename="../src/widgets/colorbox.cpp" line="54"/>
         <source>Cream</source>
         <translation>Кремовый</translation>
     </message>
     <message>
-        <location filename="../src/ui/colorbox.cpp" line="45"/>
+        <location filename="../src/widgets/colorbox.cpp" line="54"/>
         <source>Medium gray</source>
         <translation>Средне-серый</translation>
     </message>
     <message>
-        <location filename="../src/ui/colorbox.cpp" line="82"/>
-        <location filename="../src/ui/colorbox.cpp" line="129"/>
+        <location filename="../src/widgets/colorbox.cpp" line="134"/>
+        <location filename="../src/widgets/colorbox.cpp" line="181"/>
         <source>Custom</source>
         <translation>Свой</translation>
     </message>
     <message>
-        <location filename="../src/ui/colorbox.cpp" line="83"/>
+        <location filename="../src/widgets/colorbox.cpp" line="135"/>
         <source>Custom...</source>
         <translation>Выбрать...</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="24"/>
+        <location filename="../src/base/syscolors.cpp" line="24"/>
         <source>Scroll bar</source>
         <translation>Полоса прокрутки</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="25"/>
+        <location filename="../src/base/syscolors.cpp" line="25"/>
         <source>Desktop background</source>
         <translation>Фон рабочего стола</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="26"/>
+        <location filename="../src/base/syscolors.cpp" line="26"/>
         <source>Active window caption</source>
         <translation>Заголовок активного окна</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="29"/>
+        <location filename="../src/base/syscolors.cpp" line="29"/>
         <source>Inactive window caption</source>
         <translation>Заголовок неактивного окна</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="32"/>
+        <location filename="../src/base/syscolors.cpp" line="32"/>
         <source>Menu background</source>
         <translation>Фон меню</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="33"/>
+        <location filename="../src/base/syscolors.cpp" line="33"/>
         <source>Window background</source>
         <translation>Фон окна</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="34"/>
+        <location filename="../src/base/syscolors.cpp" line="34"/>
         <source>Window frame</source>
         <translation>Рамка окна</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="35"/>
+        <location filename="../src/base/syscolors.cpp" line="35"/>
         <source>Menu text</source>
         <translation>Текст меню</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="36"/>
+        <location filename="../src/base/syscolors.cpp" line="36"/>
         <source>Window text</source>
         <translation>Текст окна</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="37"/>
+        <location filename="../src/base/syscolors.cpp" line="37"/>
         <source>Active caption text</source>
         <translation>Текст активного заголовка</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="40"/>
+        <location filename="../src/base/syscolors.cpp" line="40"/>
         <source>Active window border</source>
         <translation>Граница активного окна</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="41"/>
+        <location filename="../src/base/syscolors.cpp" line="41"/>
         <source>Inactive window border</source>
         <translation>Граница неактивного окна</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="44"/>
+        <location filename="../src/base/syscolors.cpp" line="44"/>
         <source>Application workspace</source>
         <translation>Рабочая область приложения</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="45"/>
+        <location filename="../src/base/syscolors.cpp" line="45"/>
         <source>Highlight background</source>
         <translation>Фон выделения</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="46"/>
+        <location filename="../src/base/syscolors.cpp" line="46"/>
         <source>Highlight text</source>
         <translation>Текст выделения</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="49"/>
+        <location filename="../src/base/syscolors.cpp" line="49"/>
         <source>Button face</source>
         <translation>Поверхность кнопки</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="50"/>
+        <location filename="../src/base/syscolors.cpp" line="50"/>
         <source>Button shadow</source>
         <translation>Тень кнопки</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="51"/>
+        <location filename="../src/base/syscolors.cpp" line="51"/>
         <source>Gray text</source>
         <translation>Недоступный текст</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="52"/>
+        <location filename="../src/base/syscolors.cpp" line="52"/>
         <source>Button text</source>
         <translation>Текст кнопки</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="53"/>
+        <location filename="../src/base/syscolors.cpp" line="53"/>
         <source>Inactive caption text</source>
         <translation>Текст неактивного заголовка</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="56"/>
+        <location filename="../src/base/syscolors.cpp" line="56"/>
         <source>Button highlight</source>
         <translation>Подсветка кнопки</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="57"/>
+        <location filename="../src/base/syscolors.cpp" line="57"/>
         <source>3D dark shadow</source>
         <translation>Тёмная объёмная тень</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="58"/>
+        <location filename="../src/base/syscolors.cpp" line="58"/>
         <source>3D light</source>
         <translation>Объёмный свет</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="59"/>
+        <location filename="../src/base/syscolors.cpp" line="59"/>
         <source>Tooltip text</source>
         <translation>Текст подсказки</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="60"/>
+        <location filename="../src/base/syscolors.cpp" line="60"/>
         <source>Tooltip background</source>
         <translation>Фон подсказки</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="61"/>
+        <location filename="../src/base/syscolors.cpp" line="61"/>
         <source>Hot-tracked item</source>
         <translation>Элемент под указателем</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="62"/>
+        <location filename="../src/base/syscolors.cpp" line="62"/>
         <source>Active caption gradient</source>
         <translation>Градиент активного заголовка</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="65"/>
+        <location filename="../src/base/syscolors.cpp" line="65"/>
         <source>Inactive caption gradient</source>
         <translation>Градиент неактивного заголовка</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="68"/>
+        <location filename="../src/base/syscolors.cpp" line="68"/>
         <source>Menu highlight</source>
         <translation>Выделение в меню</translation>
     </message>
     <message>
-        <location filename="../src/output/syscolors.cpp" line="69"/>
+        <location filename="../src/base/syscolors.cpp" line="69"/>
         <source>Menu bar</source>
         <translation>Строка меню</translation>
     </message>
@@ -411,108 +411,108 @@
 <context>
     <name>TDownloadForm</name>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="90"/>
+        <location filename="../src/dialogs/udownload.cpp" line="91"/>
         <source>Download</source>
         <translation>Загрузка</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="91"/>
+        <location filename="../src/dialogs/udownload.cpp" line="92"/>
         <source>Files</source>
         <translation>Файлы</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="92"/>
+        <location filename="../src/dialogs/udownload.cpp" line="93"/>
         <source>Tools</source>
         <translation>Сервис</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="93"/>
+        <location filename="../src/dialogs/udownload.cpp" line="94"/>
         <source>VID</source>
         <translation>VID</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="94"/>
+        <location filename="../src/dialogs/udownload.cpp" line="95"/>
         <source>PID</source>
         <translation>PID</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="95"/>
+        <location filename="../src/dialogs/udownload.cpp" line="96"/>
         <source>&lt;-- hexadecimal string</source>
         <translation>&lt;-- шестнадцатеричная строка</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="96"/>
+        <location filename="../src/dialogs/udownload.cpp" line="97"/>
         <source>Refresh</source>
         <translation>Обновить</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="98"/>
+        <location filename="../src/dialogs/udownload.cpp" line="100"/>
         <source>Name</source>
         <translation>Имя</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="98"/>
+        <location filename="../src/dialogs/udownload.cpp" line="100"/>
         <source>Size</source>
         <translation>Размер</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="98"/>
+        <location filename="../src/dialogs/udownload.cpp" line="100"/>
         <source>Modified</source>
         <translation>Изменён</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="99"/>
+        <location filename="../src/dialogs/udownload.cpp" line="101"/>
         <source>Write all</source>
         <translation>Записать все</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="100"/>
         <location filename="../src/dialogs/udownload.cpp" line="102"/>
+        <location filename="../src/dialogs/udownload.cpp" line="104"/>
         <source>Start download process</source>
         <translation>Начать загрузку</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="101"/>
+        <location filename="../src/dialogs/udownload.cpp" line="103"/>
         <source>Write selected</source>
         <translation>Записать выбранные</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="103"/>
+        <location filename="../src/dialogs/udownload.cpp" line="105"/>
         <source>Clear</source>
         <translation>Очистить</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="104"/>
+        <location filename="../src/dialogs/udownload.cpp" line="106"/>
         <source>Light interval</source>
         <translation>Интервал подсветки</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="105"/>
+        <location filename="../src/dialogs/udownload.cpp" line="107"/>
         <source>sec</source>
         <translation>с</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="106"/>
+        <location filename="../src/dialogs/udownload.cpp" line="108"/>
         <source>Get interval</source>
         <translation>Прочитать интервал</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="107"/>
+        <location filename="../src/dialogs/udownload.cpp" line="109"/>
         <source>Set interval</source>
         <translation>Задать интервал</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="108"/>
+        <location filename="../src/dialogs/udownload.cpp" line="110"/>
         <source>Date / time</source>
         <translation>Дата / время</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="109"/>
+        <location filename="../src/dialogs/udownload.cpp" line="111"/>
         <source>Now</source>
         <translation>Сейчас</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="110"/>
+        <location filename="../src/dialogs/udownload.cpp" line="112"/>
         <source>Set date/time</source>
         <translation>Задать дату/время</translation>
     </message>
@@ -520,294 +520,296 @@
 <context>
     <name>TMForm</name>
     <message>
+        <location filename="../src/ui/umain.cpp" line="346"/>
         <source>Panel colours</source>
         <translation>Цвета пульта</translation>
     </message>
     <message>
+        <location filename="../src/ui/umain.cpp" line="347"/>
         <source>Preview SD-card set...</source>
         <translation>Просмотр набора для SD-карты...</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="113"/>
-        <location filename="../src/ui/umain.cpp" line="307"/>
+        <location filename="../src/ui/umain.cpp" line="114"/>
+        <location filename="../src/ui/umain.cpp" line="311"/>
         <source>Open project</source>
         <translation>Открыть проект</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="114"/>
-        <location filename="../src/ui/umain.cpp" line="118"/>
+        <location filename="../src/ui/umain.cpp" line="115"/>
+        <location filename="../src/ui/umain.cpp" line="119"/>
         <source>Screen project (*.lcd)</source>
         <translation>Проект экранов (*.lcd)</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="118"/>
-        <location filename="../src/ui/umain.cpp" line="308"/>
+        <location filename="../src/ui/umain.cpp" line="119"/>
+        <location filename="../src/ui/umain.cpp" line="312"/>
         <source>Save project</source>
         <translation>Сохранить проект</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="127"/>
+        <location filename="../src/ui/umain.cpp" line="128"/>
         <source>Picture</source>
         <translation>Изображение</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="127"/>
+        <location filename="../src/ui/umain.cpp" line="128"/>
         <source>BMP, JPEG (*.bmp *.jpg *.jpeg)</source>
         <translation>BMP, JPEG (*.bmp *.jpg *.jpeg)</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="306"/>
+        <location filename="../src/ui/umain.cpp" line="310"/>
         <source>New project</source>
         <translation>Новый проект</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="306"/>
+        <location filename="../src/ui/umain.cpp" line="310"/>
         <source>New</source>
         <translation>Новый</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="307"/>
+        <location filename="../src/ui/umain.cpp" line="311"/>
         <source>Open</source>
         <translation>Открыть</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="308"/>
+        <location filename="../src/ui/umain.cpp" line="312"/>
         <source>Save</source>
         <translation>Сохранить</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="309"/>
+        <location filename="../src/ui/umain.cpp" line="313"/>
         <source>Generate</source>
         <translation>Сформировать</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="310"/>
+        <location filename="../src/ui/umain.cpp" line="314"/>
         <source>Download to MCU</source>
         <translation>Загрузить в контроллер</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="311"/>
+        <location filename="../src/ui/umain.cpp" line="315"/>
         <source>Add screen</source>
         <translation>Добавить экран</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="312"/>
+        <location filename="../src/ui/umain.cpp" line="316"/>
         <source>Delete screen</source>
         <translation>Удалить экран</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="313"/>
+        <location filename="../src/ui/umain.cpp" line="317"/>
         <source>Move left</source>
         <translation>Влево</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="313"/>
+        <location filename="../src/ui/umain.cpp" line="317"/>
         <source>Move screen left</source>
         <translation>Сдвинуть экран влево</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="315"/>
+        <location filename="../src/ui/umain.cpp" line="319"/>
         <source>Move right</source>
         <translation>Вправо</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="315"/>
+        <location filename="../src/ui/umain.cpp" line="319"/>
         <source>Move screen right</source>
         <translation>Сдвинуть экран вправо</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="317"/>
+        <location filename="../src/ui/umain.cpp" line="321"/>
         <source>Load background</source>
         <translation>Загрузить фон</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="318"/>
+        <location filename="../src/ui/umain.cpp" line="322"/>
         <source>Clear background</source>
         <translation>Убрать фон</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="319"/>
+        <location filename="../src/ui/umain.cpp" line="323"/>
         <source>Delete element</source>
         <translation>Удалить элемент</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="320"/>
-        <location filename="../src/ui/umain.cpp" line="1118"/>
+        <location filename="../src/ui/umain.cpp" line="324"/>
+        <location filename="../src/ui/umain.cpp" line="1069"/>
         <source>To back</source>
         <translation>На задний план</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="321"/>
-        <location filename="../src/ui/umain.cpp" line="1119"/>
+        <location filename="../src/ui/umain.cpp" line="325"/>
+        <location filename="../src/ui/umain.cpp" line="1070"/>
         <source>To front</source>
         <translation>На передний план</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="322"/>
+        <location filename="../src/ui/umain.cpp" line="326"/>
         <source>Element properties</source>
         <translation>Свойства элемента</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="323"/>
+        <location filename="../src/ui/umain.cpp" line="327"/>
         <source>Copy properties</source>
         <translation>Копировать свойства</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="324"/>
+        <location filename="../src/ui/umain.cpp" line="328"/>
         <source>Get background color</source>
         <translation>Взять цвет фона</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="326"/>
+        <location filename="../src/ui/umain.cpp" line="330"/>
         <source>Get foreground color</source>
         <translation>Взять цвет текста</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="328"/>
+        <location filename="../src/ui/umain.cpp" line="332"/>
         <source>Zoom in</source>
         <translation>Увеличить</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="329"/>
+        <location filename="../src/ui/umain.cpp" line="333"/>
         <source>Zoom out</source>
         <translation>Уменьшить</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="330"/>
+        <location filename="../src/ui/umain.cpp" line="334"/>
         <source>100%</source>
         <translation>Масштаб 100%</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="331"/>
+        <location filename="../src/ui/umain.cpp" line="335"/>
         <source>Show elements order</source>
         <translation>Показать порядок элементов</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="332"/>
+        <location filename="../src/ui/umain.cpp" line="336"/>
         <source>Grid</source>
         <translation>Сетка</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="333"/>
+        <location filename="../src/ui/umain.cpp" line="337"/>
         <source>Load splash image</source>
         <translation>Загрузить заставку</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="335"/>
+        <location filename="../src/ui/umain.cpp" line="339"/>
         <source>Load animated GIF</source>
         <translation>Загрузить анимированный GIF</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="336"/>
+        <location filename="../src/ui/umain.cpp" line="340"/>
         <source>Clear animated GIF</source>
         <translation>Убрать анимированный GIF</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="337"/>
+        <location filename="../src/ui/umain.cpp" line="341"/>
         <source>Load power screen image</source>
         <translation>Загрузить изображение экрана питания</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="338"/>
+        <location filename="../src/ui/umain.cpp" line="342"/>
         <source>Delete Power fail DRO</source>
         <translation>Удалить индикатор экрана сбоя питания</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="340"/>
+        <location filename="../src/ui/umain.cpp" line="344"/>
         <source>Settings</source>
         <translation>Настройки</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="341"/>
+        <location filename="../src/ui/umain.cpp" line="345"/>
         <source>RGB calculator</source>
         <translation>Калькулятор RGB</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="344"/>
+        <location filename="../src/ui/umain.cpp" line="351"/>
         <source>Exit</source>
         <translation>Выход</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="347"/>
+        <location filename="../src/ui/umain.cpp" line="354"/>
         <source>About</source>
         <translation>О программе</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1102"/>
+        <location filename="../src/ui/umain.cpp" line="1053"/>
         <source>Screen designer for Tarvolt RU</source>
         <translation>Дизайнер экранов для Tarvolt RU</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1110"/>
+        <location filename="../src/ui/umain.cpp" line="1061"/>
         <source>File</source>
         <translation>Файл</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1111"/>
-        <location filename="../src/ui/umain.cpp" line="1122"/>
+        <location filename="../src/ui/umain.cpp" line="1062"/>
+        <location filename="../src/ui/umain.cpp" line="1073"/>
         <source>Work screen</source>
         <translation>Рабочий экран</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1112"/>
-        <location filename="../src/ui/umain.cpp" line="1123"/>
+        <location filename="../src/ui/umain.cpp" line="1063"/>
+        <location filename="../src/ui/umain.cpp" line="1074"/>
         <source>Splash screen</source>
         <translation>Заставка</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1113"/>
+        <location filename="../src/ui/umain.cpp" line="1064"/>
         <source>Power screen</source>
         <translation>Экран питания</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1114"/>
+        <location filename="../src/ui/umain.cpp" line="1065"/>
         <source>View</source>
         <translation>Вид</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1115"/>
-        <location filename="../src/ui/umain.cpp" line="1116"/>
+        <location filename="../src/ui/umain.cpp" line="1066"/>
+        <location filename="../src/ui/umain.cpp" line="1067"/>
         <source>Tools</source>
         <translation>Сервис</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1117"/>
+        <location filename="../src/ui/umain.cpp" line="1068"/>
         <source>Properties</source>
         <translation>Свойства</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1120"/>
-        <location filename="../src/ui/umain.cpp" line="1121"/>
+        <location filename="../src/ui/umain.cpp" line="1071"/>
+        <location filename="../src/ui/umain.cpp" line="1072"/>
         <source>Time colors</source>
         <translation>Цвета часов</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1124"/>
+        <location filename="../src/ui/umain.cpp" line="1075"/>
         <source>Power fail screen</source>
         <translation>Экран сбоя питания</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1125"/>
+        <location filename="../src/ui/umain.cpp" line="1076"/>
         <source>Frames of animated image</source>
         <translation>Кадры анимации</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1127"/>
+        <location filename="../src/ui/umain.cpp" line="1078"/>
         <source>Delete item</source>
         <translation>Удалить кадр</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1129"/>
+        <location filename="../src/ui/umain.cpp" line="1080"/>
         <source>Generate: %v / %m</source>
         <translation>Формирование: %v / %m</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain_commands.cpp" line="33"/>
+        <location filename="../src/ui/umain_commands.cpp" line="34"/>
         <source>Animated GIF</source>
         <translation>Анимированный GIF</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain_commands.cpp" line="33"/>
+        <location filename="../src/ui/umain_commands.cpp" line="34"/>
         <source>GIF (*.gif)</source>
         <translation>GIF (*.gif)</translation>
     </message>
@@ -815,87 +817,87 @@
 <context>
     <name>TPalette</name>
     <message>
-        <location filename="../src/ui/palette.cpp" line="160"/>
+        <location filename="../src/ui/palette.cpp" line="161"/>
         <source>DRO</source>
         <translation>Цифровой индикатор</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="161"/>
+        <location filename="../src/ui/palette.cpp" line="162"/>
         <source>Progress bar</source>
         <translation>Шкала</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="162"/>
+        <location filename="../src/ui/palette.cpp" line="163"/>
         <source>Any text</source>
         <translation>Произвольный текст</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="163"/>
+        <location filename="../src/ui/palette.cpp" line="164"/>
         <source>Image</source>
         <translation>Изображение</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="164"/>
+        <location filename="../src/ui/palette.cpp" line="165"/>
         <source>Shape</source>
         <translation>Фигура</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="166"/>
+        <location filename="../src/ui/palette.cpp" line="167"/>
         <source> DRO </source>
         <translation> DRO </translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="167"/>
+        <location filename="../src/ui/palette.cpp" line="168"/>
         <source>LED</source>
         <translation>Светодиод</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="168"/>
+        <location filename="../src/ui/palette.cpp" line="169"/>
         <source>BAR</source>
         <translation>Шкала</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="169"/>
+        <location filename="../src/ui/palette.cpp" line="170"/>
         <source>Shift</source>
         <translation>Shift</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="170"/>
+        <location filename="../src/ui/palette.cpp" line="171"/>
         <source> Status </source>
         <translation> Статус </translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="171"/>
+        <location filename="../src/ui/palette.cpp" line="172"/>
         <source> Text</source>
         <translation> Текст</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="172"/>
+        <location filename="../src/ui/palette.cpp" line="173"/>
         <source>Free:</source>
         <translation>Свободно:</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="173"/>
+        <location filename="../src/ui/palette.cpp" line="174"/>
         <source>Layout</source>
         <translation>Ориентация</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="174"/>
+        <location filename="../src/ui/palette.cpp" line="175"/>
         <source>Portrait</source>
         <translation>Книжная</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="175"/>
+        <location filename="../src/ui/palette.cpp" line="176"/>
         <source>Landscape</source>
         <translation>Альбомная</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="176"/>
+        <location filename="../src/ui/palette.cpp" line="177"/>
         <source>GIF speed</source>
         <translation>Скорость GIF</translation>
     </message>
     <message>
-        <location filename="../src/ui/palette.cpp" line="177"/>
+        <location filename="../src/ui/palette.cpp" line="178"/>
         <source>ms</source>
         <translation>мс</translation>
     </message>
@@ -923,17 +925,17 @@
         <translation>Занято: ещё выполняется другая команда</translation>
     </message>
     <message>
-        <location filename="../src/device/panellink.cpp" line="139"/>
+        <location filename="../src/device/panellink.cpp" line="178"/>
         <source>There is no panel to send to (%1)</source>
         <translation>Нет панели для отправки (%1)</translation>
     </message>
     <message>
-        <location filename="../src/device/panellink.cpp" line="159"/>
+        <location filename="../src/device/panellink.cpp" line="198"/>
         <source>the command has ended: %1</source>
         <translation>команда прервана: %1</translation>
     </message>
     <message>
-        <location filename="../src/device/panellink.cpp" line="169"/>
+        <location filename="../src/device/panellink.cpp" line="208"/>
         <source>The panel&apos;s output report of %1 bytes is not supported (%2 to %3 bytes)</source>
         <translation>Выходной отчёт панели длиной %1 байт не поддерживается (допустимо от %2 до %3 байт)</translation>
     </message>
@@ -976,170 +978,217 @@
 <context>
     <name>TPanelText</name>
     <message>
+        <location filename="../src/panel/panelrender.cpp" line="150"/>
         <source>The set has no work screen %1 (it has %2).</source>
         <translation>В наборе нет рабочего экрана %1 (их %2).</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelrender.cpp" line="160"/>
         <source>00/01.elm: the splash screen takes the first work screen&apos;s size, which that table does not give</source>
         <translation>00/01.elm: заставка берёт размер первого рабочего экрана, а эта таблица его не даёт</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelrender.cpp" line="166"/>
         <source>anime.bin holds %1 frames; there is no frame %2.</source>
         <translation>в anime.bin %1 кадров; кадра %2 нет.</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelrender.cpp" line="187"/>
         <source>00/01.elm: the power-fail screen takes the first work screen&apos;s size, which that table does not give</source>
         <translation>00/01.elm: экран сбоя питания берёт размер первого рабочего экрана, а эта таблица его не даёт</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="56"/>
+        <location filename="../src/panel/panelset.cpp" line="130"/>
+        <location filename="../src/panel/panelset.cpp" line="140"/>
         <source>missing</source>
         <translation>отсутствует</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="61"/>
         <source>%1 bytes, %2 expected</source>
         <translation>%1 байт, ожидалось %2</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="68"/>
+        <location filename="../src/panel/panelset.cpp" line="238"/>
         <source>%1 bytes could be read, %2 expected</source>
         <translation>прочитано %1 байт, ожидалось %2</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="80"/>
         <source>%1 (%2 x %3 pixels)</source>
         <translation>%1 (%2 x %3 точек)</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="101"/>
         <source>DRO</source>
         <translation>индикатор</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="103"/>
         <source>LED</source>
         <translation>светодиод</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="105"/>
         <source>bar</source>
         <translation>шкала</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="107"/>
         <source>shift mark</source>
         <translation>знак Shift</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="109"/>
         <source>status line</source>
         <translation>строка состояния</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="111"/>
         <source>clock</source>
         <translation>часы</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="113"/>
         <source>kind %1</source>
         <translation>вид %1</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="142"/>
         <source>%1 bytes, shorter than the %2-byte header</source>
         <translation>%1 байт, короче заголовка в %2 байт</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="147"/>
         <source>%1 bytes, more than a table of 255 records holds (%2)</source>
         <translation>%1 байт, больше, чем вмещает таблица из 255 записей (%2)</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="160"/>
         <source>the header begins with %1, not 1</source>
         <translation>заголовок начинается с %1, а не с 1</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="162"/>
         <source>orientation %1, neither 0 (portrait) nor 1 (landscape)</source>
         <translation>ориентация %1 — ни 0 (книжная), ни 1 (альбомная)</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="168"/>
         <source>a %1 screen of %2 x %3; the panel&apos;s is %4 x %5</source>
         <translation>%1 экран %2 x %3; у пульта %4 x %5</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="169"/>
         <source>landscape</source>
         <translation>альбомный</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="169"/>
         <source>portrait</source>
         <translation>книжный</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="183"/>
         <source>%1 records announced, %2 present</source>
         <translation>объявлено записей: %1, есть: %2</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="185"/>
         <source>%1 records announced, %2 present and %3 bytes more</source>
         <translation>объявлено записей: %1, есть: %2 и ещё %3 байт</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="196"/>
         <source>record %1: kind %2 is not one the panel draws</source>
         <translation>запись %1: вид %2 пульт не рисует</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="202"/>
         <source>record %1 (%2): %3 x %4 is not a row of whole %5 x %6 cells</source>
         <translation>запись %1 (%2): %3 x %4 — не ряд целых ячеек %5 x %6</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="227"/>
         <source>missing (the bar of record %1)</source>
         <translation>отсутствует (шкала записи %1)</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="229"/>
         <source>%1 bytes, not a whole number of pixels</source>
         <translation>%1 байт, не целое число точек</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="231"/>
         <source>%1 bytes, more than a bar picture row holds (%2)</source>
         <translation>%1 байт, больше, чем вмещает строка рисунка шкалы (%2)</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="462"/>
         <source>announces no work screen</source>
         <translation>не объявляет ни одного рабочего экрана</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="503"/>
         <source>digits of %1 x %2: a field of two does not fit the %3 x %4 splash screen</source>
         <translation>цифры %1 x %2: поле из двух не помещается на заставке %3 x %4</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="518"/>
         <source>%1 or %2</source>
         <translation>%1 или %2</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="523"/>
         <source>missing; tm.bin shows the clock</source>
         <translation>отсутствует; tm.bin показывает часы</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="550"/>
         <source>announces no frame</source>
         <translation>не объявляет ни одного кадра</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="558"/>
         <source>frames of %1 x %2 at %3, %4 do not lie within the %5 x %6 splash screen</source>
         <translation>кадры %1 x %2 в точке %3, %4 выходят за заставку %5 x %6</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="573"/>
         <source>missing; anime.bin announces %1 frames</source>
         <translation>отсутствует; anime.bin объявляет кадров: %1</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="594"/>
         <source>kind %1; the power-fail readout is a DRO (0)</source>
         <translation>вид %1; индикатор сбоя питания — DRO (0)</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="626"/>
         <source>beyond the %1 frames anime.bin announces</source>
         <translation>сверх %1 кадров, объявленных в anime.bin</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="630"/>
+        <location filename="../src/panel/panelset.cpp" line="649"/>
+        <location filename="../src/panel/panelset.cpp" line="657"/>
         <source>not part of the set; the panel ignores it</source>
         <translation>не входит в набор; пульт его пропускает</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="632"/>
         <source>a digit file without tm.bin; the panel ignores it</source>
         <translation>файл цифры без tm.bin; пульт его пропускает</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="634"/>
         <source>a frame file without anime.bin; the panel ignores it</source>
         <translation>файл кадра без anime.bin; пульт его пропускает</translation>
     </message>
     <message>
+        <location filename="../src/panel/panelset.cpp" line="646"/>
         <source>a screen folder beyond the %1 that lcdconfig announces; the panel ignores it</source>
         <translation>папка экрана сверх %1, объявленных в lcdconfig; пульт её пропускает</translation>
     </message>
@@ -1147,50 +1196,63 @@
 <context>
     <name>TPreviewForm</name>
     <message>
+        <location filename="../src/ui/upreview.cpp" line="77"/>
         <source>SD-card set</source>
         <translation>Набор для SD-карты</translation>
     </message>
     <message>
+        <location filename="../src/ui/upreview.cpp" line="96"/>
         <source>Preview SD-card set</source>
         <translation>Просмотр набора для SD-карты</translation>
     </message>
     <message>
+        <location filename="../src/ui/upreview.cpp" line="97"/>
         <source>Folder:</source>
         <translation>Папка:</translation>
     </message>
     <message>
+        <location filename="../src/ui/upreview.cpp" line="98"/>
         <source>Folder...</source>
         <translation>Папка...</translation>
     </message>
     <message>
+        <location filename="../src/ui/upreview.cpp" line="99"/>
         <source>Reload</source>
         <translation>Перечитать</translation>
     </message>
     <message>
+        <location filename="../src/ui/upreview.cpp" line="100"/>
         <source>LEDs on</source>
         <translation>Светодиоды вкл.</translation>
     </message>
     <message>
+        <location filename="../src/ui/upreview.cpp" line="101"/>
         <source>Check:</source>
         <translation>Проверка:</translation>
     </message>
     <message>
+        <location filename="../src/ui/upreview.cpp" line="104"/>
         <source>Screen %1</source>
         <translation>Экран %1</translation>
     </message>
     <message>
+        <location filename="../src/ui/upreview.cpp" line="105"/>
         <source>Splash</source>
         <translation>Заставка</translation>
     </message>
     <message>
+        <location filename="../src/ui/upreview.cpp" line="106"/>
         <source>Power fail</source>
         <translation>Сбой питания</translation>
     </message>
     <message>
+        <location filename="../src/ui/upreview.cpp" line="109"/>
         <source>The set is whole.</source>
         <translation>Набор полный.</translation>
     </message>
     <message>
+        <location filename="../src/ui/upreview.cpp" line="110"/>
+        <location filename="../src/ui/upreview.cpp" line="208"/>
         <source>Value: %1</source>
         <translation>Значение: %1</translation>
     </message>
@@ -1457,7 +1519,7 @@
 <context>
     <name>TScreenView</name>
     <message>
-        <location filename="../src/model/tlcd.cpp" line="101"/>
+        <location filename="../src/model/tlcd.cpp" line="110"/>
         <source>Shift status</source>
         <translation>Состояние Shift</translation>
     </message>
@@ -1521,236 +1583,357 @@
 <context>
     <name>lcdfile</name>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="39"/>
+        <location filename="../src/project/lcdfile.cpp" line="44"/>
         <source>format</source>
         <translation>формат</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="40"/>
+        <location filename="../src/project/lcdfile.cpp" line="45"/>
         <source>text</source>
         <translation>текст</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="41"/>
+        <location filename="../src/project/lcdfile.cpp" line="46"/>
         <source>red picture file</source>
         <translation>файл красного изображения</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="42"/>
+        <location filename="../src/project/lcdfile.cpp" line="47"/>
         <source>yellow picture file</source>
         <translation>файл жёлтого изображения</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="43"/>
+        <location filename="../src/project/lcdfile.cpp" line="48"/>
         <source>green picture file</source>
         <translation>файл зелёного изображения</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="44"/>
+        <location filename="../src/project/lcdfile.cpp" line="49"/>
         <source>background picture file</source>
         <translation>файл фонового изображения</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="45"/>
+        <location filename="../src/project/lcdfile.cpp" line="50"/>
         <source>font name</source>
         <translation>имя шрифта</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="54"/>
+        <location filename="../src/project/lcdfile.cpp" line="59"/>
         <source>The project file &quot;%1&quot; is damaged: %2.</source>
         <translation>Файл проекта «%1» повреждён: %2.</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="59"/>
+        <location filename="../src/project/lcdfile.cpp" line="64"/>
         <source>work screen %1</source>
         <translation>рабочий экран %1</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="60"/>
+        <location filename="../src/project/lcdfile.cpp" line="65"/>
         <source>the power-fail screen</source>
         <translation>экран сбоя питания</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="68"/>
+        <location filename="../src/project/lcdfile.cpp" line="73"/>
         <source>it ends inside the header of %1</source>
         <translation>файл обрывается внутри заголовка (%1)</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="73"/>
+        <location filename="../src/project/lcdfile.cpp" line="78"/>
         <source>%1 announces %2 elements but the file holds only %3</source>
         <translation>%1: объявлено элементов: %2, а в файле только %3</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="83"/>
+        <location filename="../src/project/lcdfile.cpp" line="88"/>
         <source>the %1 of element %2 on %3 is longer than its field</source>
         <translation>%3, элемент %2: %1 длиннее своего поля</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="227"/>
+        <location filename="../src/project/lcdfile.cpp" line="135"/>
+        <source>&quot;%1&quot;: no such file (used by %2)</source>
+        <translation>«%1»: файл не найден (используется: %2)</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="137"/>
+        <source>&quot;%1&quot;: %2 (used by %3)</source>
+        <translation>«%1»: %2 (используется: %3)</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="185"/>
+        <source>red</source>
+        <translation>красная</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="186"/>
+        <source>yellow</source>
+        <translation>жёлтая</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="187"/>
+        <source>green</source>
+        <translation>зелёная</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="188"/>
+        <source>background</source>
+        <translation>фоновая</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="193"/>
+        <source>the background of %1</source>
+        <translation>фон: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="197"/>
+        <source>image element %1 on %2</source>
+        <translation>изображение %1, %2</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="201"/>
+        <source>the %1 picture of bar element %2 on %3</source>
+        <translation>%1 картинка шкалы %2, %3</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="264"/>
+        <source>&quot;%1&quot; (%2): %3</source>
+        <translation>«%1» (%2): %3</translation>
+    </message>
+    <message>
+        <location filename="../src/project/lcdfile.cpp" line="383"/>
         <source>A screen holds %1 elements; a project file can keep at most %2.</source>
         <translation>На экране %1 элементов; файл проекта вмещает не более %2.</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="285"/>
+        <location filename="../src/project/lcdfile.cpp" line="441"/>
         <source>Cannot write the project: %1</source>
         <translation>Не удаётся записать проект: %1</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="297"/>
+        <location filename="../src/project/lcdfile.cpp" line="453"/>
         <source>screen block</source>
         <translation>блок экрана</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="305"/>
+        <location filename="../src/project/lcdfile.cpp" line="461"/>
         <source>unexpected bytes after the block</source>
         <translation>после блока лишние байты</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="312"/>
+        <location filename="../src/project/lcdfile.cpp" line="471"/>
         <source>A project needs at least one work screen.</source>
         <translation>В проекте должен быть хотя бы один рабочий экран.</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="314"/>
+        <location filename="../src/project/lcdfile.cpp" line="473"/>
         <source>The project has %1 work screens; a project file can keep at most %2.</source>
         <translation>В проекте %1 рабочих экранов; файл проекта вмещает не более %2.</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="347"/>
+        <location filename="../src/project/lcdfile.cpp" line="506"/>
         <source>Cannot save the project to &quot;%1&quot;: %2</source>
         <translation>Не удаётся сохранить проект в «%1»: %2</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="357"/>
+        <location filename="../src/project/lcdfile.cpp" line="516"/>
         <source>it ends inside the project header</source>
         <translation>файл обрывается внутри заголовка проекта</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="360"/>
+        <location filename="../src/project/lcdfile.cpp" line="519"/>
         <source>it holds no work screen</source>
         <translation>в нём нет ни одного рабочего экрана</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="366"/>
+        <location filename="../src/project/lcdfile.cpp" line="525"/>
         <source>%1 unexpected bytes follow the power-fail screen</source>
         <translation>после экрана сбоя питания лишние байты: %1</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="437"/>
-        <source>Cannot open the project &quot;%1&quot;: %2</source>
-        <translation>Не удаётся открыть проект «%1»: %2</translation>
+        <location filename="../src/project/lcdfile.cpp" line="569"/>
+        <source>the splash animation</source>
+        <translation>анимация заставки</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="441"/>
+        <location filename="../src/project/lcdfile.cpp" line="617"/>
         <source>it is larger than any project can be</source>
         <translation>он больше, чем может быть любой проект</translation>
-    </message>
-    <message>
-        <location filename="../src/project/lcdfile.cpp" line="444"/>
-        <source>Cannot read the project &quot;%1&quot;: %2</source>
-        <translation>Не удаётся прочитать проект «%1»: %2</translation>
     </message>
 </context>
 <context>
     <name>output</name>
     <message>
-        <location filename="../src/output/animation.cpp" line="43"/>
+        <location filename="../src/base/gifdecode.cpp" line="56"/>
         <source>Cannot decode GIF file &quot;%1&quot;. %2</source>
         <translation>Не удаётся декодировать GIF-файл «%1». %2</translation>
     </message>
     <message>
-        <location filename="../src/output/animation.cpp" line="49"/>
+        <location filename="../src/base/gifdecode.cpp" line="69"/>
+        <source>The file ends after %1 bytes, before its data is complete.</source>
+        <translation>Файл обрывается после %1 байт, данные неполные.</translation>
+    </message>
+    <message>
+        <location filename="../src/base/gifdecode.cpp" line="73"/>
         <source>GIF error %1</source>
         <translation>Ошибка GIF %1</translation>
     </message>
     <message>
-        <location filename="../src/output/animation.cpp" line="109"/>
+        <location filename="../src/base/gifdecode.cpp" line="129"/>
         <source>Its logical screen is empty (%1 x %2).</source>
         <translation>Его логический экран пуст (%1 x %2).</translation>
     </message>
     <message>
-        <location filename="../src/output/animation.cpp" line="112"/>
+        <location filename="../src/base/gifdecode.cpp" line="132"/>
         <source>Its logical screen of %1 x %2 is larger than %3 x %3.</source>
         <translation>Его логический экран %1 x %2 больше, чем %3 x %3.</translation>
     </message>
     <message>
-        <location filename="../src/output/animation.cpp" line="147"/>
+        <location filename="../src/base/gifdecode.cpp" line="167"/>
         <source>It holds more than %1 frames.</source>
         <translation>В нём больше %1 кадров.</translation>
     </message>
     <message>
-        <location filename="../src/output/animation.cpp" line="153"/>
+        <location filename="../src/base/gifdecode.cpp" line="173"/>
         <source>Frame %1 is empty.</source>
         <translation>Кадр %1 пуст.</translation>
     </message>
     <message>
-        <location filename="../src/output/animation.cpp" line="155"/>
+        <location filename="../src/base/gifdecode.cpp" line="175"/>
         <source>Frame %1 (%2 x %3 at %4, %5) does not lie within the logical screen of %6 x %7.</source>
         <translation>Кадр %1 (%2 x %3 в точке %4, %5) выходит за логический экран %6 x %7.</translation>
     </message>
     <message>
-        <location filename="../src/output/animation.cpp" line="167"/>
+        <location filename="../src/base/gifdecode.cpp" line="187"/>
         <source>Frame %1 has no colour map.</source>
         <translation>У кадра %1 нет палитры.</translation>
     </message>
     <message>
-        <location filename="../src/output/animation.cpp" line="181"/>
+        <location filename="../src/base/gifdecode.cpp" line="201"/>
         <source>Frame %1 uses colour %2, beyond its colour map of %3 colours.</source>
         <translation>Кадр %1 использует цвет %2 за пределами своей палитры из %3 цветов.</translation>
     </message>
     <message>
-        <location filename="../src/output/animation.cpp" line="196"/>
+        <location filename="../src/base/gifdecode.cpp" line="216"/>
         <source>It holds no frame.</source>
         <translation>В нём нет ни одного кадра.</translation>
     </message>
     <message>
-        <location filename="../src/output/animation.cpp" line="369"/>
+        <location filename="../src/output/animation.cpp" line="178"/>
         <source>The animation (%1 x %2 at %3, %4) does not lie within the splash screen of %5 x %6.</source>
         <translation>Анимация (%1 x %2 в точке %3, %4) выходит за экран заставки %5 x %6.</translation>
     </message>
     <message>
-        <location filename="../src/output/animation.cpp" line="392"/>
-        <location filename="../src/output/screenfiles.cpp" line="25"/>
-        <location filename="../src/output/splash.cpp" line="313"/>
-        <location filename="../src/output/urgb.cpp" line="342"/>
+        <location filename="../src/output/animation.cpp" line="200"/>
+        <location filename="../src/output/screenfiles.cpp" line="26"/>
+        <location filename="../src/output/splash.cpp" line="308"/>
+        <location filename="../src/base/urgb.cpp" line="410"/>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Не удаётся создать файл «%1». %2</translation>
     </message>
     <message>
-        <location filename="../src/output/generate.cpp" line="68"/>
+        <location filename="../src/output/generate.cpp" line="37"/>
+        <source>Generate will not empty the output folder &quot;%1&quot;: %2</source>
+        <translation>Генерация не будет очищать выходную папку «%1»: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/output/generate.cpp" line="106"/>
+        <source>The project file name &quot;%1&quot; has no name before its extension, so it names no output folder. Rename the project.</source>
+        <translation>В имени файла проекта «%1» нет имени перед расширением, поэтому выходная папка не определена. Переименуйте проект.</translation>
+    </message>
+    <message>
+        <location filename="../src/output/generate.cpp" line="114"/>
+        <source>it is a link to another folder, whose files are not this project&apos;s.</source>
+        <translation>это ссылка на другую папку, её файлы не принадлежат проекту.</translation>
+    </message>
+    <message>
+        <location filename="../src/output/generate.cpp" line="121"/>
+        <source>it is the project&apos;s own folder or a folder above it.</source>
+        <translation>это папка самого проекта или папка выше неё.</translation>
+    </message>
+    <message>
+        <location filename="../src/output/generate.cpp" line="126"/>
+        <source>it is the home folder or a folder above it.</source>
+        <translation>это домашняя папка или папка выше неё.</translation>
+    </message>
+    <message>
+        <location filename="../src/output/generate.cpp" line="129"/>
+        <source>it is a root folder.</source>
+        <translation>это корневая папка.</translation>
+    </message>
+    <message>
+        <location filename="../src/output/generate.cpp" line="140"/>
+        <source>it holds &quot;%1&quot;, which the project uses.</source>
+        <translation>в ней лежит «%1», который использует проект.</translation>
+    </message>
+    <message>
+        <location filename="../src/output/generate.cpp" line="150"/>
+        <source>it is not empty and holds no &quot;lcdconfig&quot;, so it is no earlier output of Generate. Choose an empty folder, or add --force to empty it all the same.</source>
+        <translation>она не пуста и в ней нет «lcdconfig», значит это не результат прежней генерации. Выберите пустую папку или добавьте --force, чтобы всё равно её очистить.</translation>
+    </message>
+    <message>
+        <location filename="../src/output/generate.cpp" line="187"/>
         <source>The project has no work screen.</source>
         <translation>В проекте нет ни одного рабочего экрана.</translation>
     </message>
     <message>
-        <location filename="../src/output/urgb.cpp" line="30"/>
+        <location filename="../src/base/urgb.cpp" line="36"/>
         <source>Picture is too large: %1 x %2 pixels (at most %3 pixels)</source>
         <translation>Изображение слишком велико: %1 x %2 пикселей (не более %3 пикселей)</translation>
     </message>
     <message>
-        <location filename="../src/output/urgb.cpp" line="152"/>
+        <location filename="../src/base/urgb.cpp" line="165"/>
+        <location filename="../src/base/urgb.cpp" line="357"/>
         <source>Not enough memory for a %1 x %2 picture</source>
         <translation>Недостаточно памяти для изображения %1 x %2</translation>
     </message>
     <message>
-        <location filename="../src/output/urgb.cpp" line="161"/>
+        <location filename="../src/base/urgb.cpp" line="174"/>
         <source>JPEG file &quot;%1&quot; is too large</source>
         <translation>JPEG-файл «%1» слишком велик</translation>
     </message>
     <message>
-        <location filename="../src/output/urgb.cpp" line="164"/>
-        <location filename="../src/output/urgb.cpp" line="275"/>
+        <location filename="../src/base/urgb.cpp" line="293"/>
+        <source>BMP file &quot;%1&quot; is too large</source>
+        <translation>Файл BMP «%1» слишком велик</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/panelset.cpp" line="336"/>
+        <location filename="../src/base/regularfile.cpp" line="28"/>
         <source>Cannot open file &quot;%1&quot;. %2</source>
         <translation>Не удаётся открыть файл «%1». %2</translation>
     </message>
     <message>
-        <location filename="../src/output/urgb.cpp" line="219"/>
+        <location filename="../src/base/urgb.cpp" line="228"/>
         <source>JPEG image has an unsupported colour layout</source>
         <translation>Цветовая схема JPEG-изображения не поддерживается</translation>
     </message>
     <message>
-        <location filename="../src/output/urgb.cpp" line="272"/>
+        <location filename="../src/base/urgb.cpp" line="232"/>
+        <source>the JPEG decoder warns &quot;%1&quot;; parts of the picture may be missing</source>
+        <translation>декодер JPEG предупреждает: «%1»; части изображения могут отсутствовать</translation>
+    </message>
+    <message>
+        <location filename="../src/base/urgb.cpp" line="290"/>
         <source>Bitmap image is not valid</source>
         <translation>Недопустимое растровое изображение</translation>
+    </message>
+    <message>
+        <location filename="../src/base/picturecache.cpp" line="102"/>
+        <source>The pictures of this project take more than %1 pixels of memory; &quot;%2&quot; (%3 x %4) is one too many.</source>
+        <translation>Изображения этого проекта занимают в памяти больше %1 пикселей; «%2» (%3 x %4) уже не помещается.</translation>
+    </message>
+    <message>
+        <location filename="../src/base/regularfile.cpp" line="33"/>
+        <source>&quot;%1&quot; is not a regular file.</source>
+        <translation>«%1» не является обычным файлом.</translation>
+    </message>
+    <message>
+        <location filename="../src/base/regularfile.cpp" line="40"/>
+        <source>&quot;%1&quot; is larger than %2 bytes.</source>
+        <translation>«%1» больше %2 байт.</translation>
+    </message>
+    <message>
+        <location filename="../src/base/regularfile.cpp" line="98"/>
+        <source>Cannot read file &quot;%1&quot;. %2</source>
+        <translation>Не удаётся прочитать файл «%1». %2</translation>
     </message>
 </context>
 <context>

@@ -229,10 +229,9 @@ QImage LoadJpeg(const QString& fileName, QStringList* warnings)
         }
     }
     if (warnings && job->Error.Warning[0] != '\0')
-        *warnings << QCoreApplication::translate("output",
-                                                 "\"%1\": the JPEG decoder warns \"%2\"; parts of the "
-                                                 "picture may be missing.")
-                         .arg(QDir::toNativeSeparators(fileName), QString::fromLocal8Bit(job->Error.Warning));
+        *warnings << QCoreApplication::translate("output", "the JPEG decoder warns \"%1\"; parts of the picture "
+                                                           "may be missing")
+                         .arg(QString::fromLocal8Bit(job->Error.Warning));
     return picture;
 }
 

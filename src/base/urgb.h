@@ -95,7 +95,7 @@ class TPictureTooLarge : public TError
 // picture can be is refused before it is read.
 QImage LoadPictureFile(const QString& fileName);
 // The same, adding to `warnings` (when given) what the decoder warned of in a picture it finished
-// all the same: a JPEG cut short is filled in grey.
+// all the same (a JPEG cut short is filled in grey), in words that do not name the file.
 QImage LoadPictureFile(const QString& fileName, QStringList* warnings);
 
 // The largest picture LoadPictureFile decodes, in pixels.
