@@ -1,5 +1,6 @@
 #include "output/splash.h"
 
+#include "base/atomicfile.h"
 #include "base/bytes.h"
 #include "base/terror.h"
 #include "output/animation.h"
@@ -300,11 +301,7 @@ QByteArray ClockSettingsRecord(const TSplash& splash)
 
 void WriteClockSettings(const TSplash& splash, const QString& fileName)
 {
-    const QByteArray record = ClockSettingsRecord(splash);
-    QFile f(fileName);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(record) != record.size() || !f.flush())
-        throw TError(QCoreApplication::translate("output", "Cannot create file \"%1\". %2")
-                         .arg(fileName, f.errorString()));
+    WriteFileAtomic(fileName, ClockSettingsRecord(splash));
 }
 
 // --- splash settings -----------------------------------------------------------------------------
