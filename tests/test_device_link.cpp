@@ -1,5 +1,7 @@
 #include "device/devicetools.h"
 #include "device/hidapilayer.h"
+#include "device/linksession.h"
+#include "model/terror.h"
 #include "test_device_support.h"
 #include "testutil.h"
 
@@ -452,4 +454,62 @@ TEST(DeviceTools, Failures)
         EXPECT_FALSE(tools.SetDateTime(QDateTime()));
         EXPECT_TRUE(rig.panel->Reports().isEmpty());
     }
+}
+
+TEST(LinkOptions, EachBadValueIsNamedByItsOwnOptionWhateverFollows)
+{
+    struct Case
+    {
+        QStringList args;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"--vid", "XYZ", "--virtual-panel", "/tmp/sd"}, "--vid wants a hexadecimal id"},
+        {{"--vid", "20G0", "--pid", "4122"}, "--vid wants a hexadecimal id"},
+        {{"--pid", "12345", "--timeout", "5"}, "--pid wants a hexadecimal id"},
+        {{"--pid", "", "--vid", "20A0"}, "--pid wants a hexadecimal id"},
+        {{"--timeout", "x", "--vid", "20A0"}, "--timeout wants seconds"},
+        {{"--timeout", "0", "--pid", "4122"}, "--timeout wants seconds"},
+        {{"--virtual-panel"}, "--virtual-panel needs a value"},
+        {{"--pid", "4122", "--vid"}, "--vid needs a value"},
+    };
+    for (const Case& c : cases) {
+        QStringList args = c.args;
+        try {
+            TakeLinkOptions(args);
+            ADD_FAILURE() << c.args.join(' ').toStdString();
+        } catch (const TError& e) {
+            EXPECT_TRUE(e.Message().startsWith(QLatin1String(c.message)))
+                << c.args.join(' ').toStdString() << ": " << e.what();
+        }
+    }
+}
+
+TEST(LinkOptions, IdsAreTakenAsDiscoveryTakesThem)
+{
+    struct Case
+    {
+        QStringList args;
+        const char* vid;
+        const char* pid;
+        QStringList rest;
+    };
+    const Case cases[] = {
+        {{"--vid", "020A0"}, "020A0", "4122", {}},
+        {{"FOLDER", "--pid", "4122", "--vid", "20a0", "more"}, "20a0", "4122", {"FOLDER", "more"}},
+        {{"--vid", "0000020A0", "--pid", "0"}, "0000020A0", "0", {}},
+    };
+    for (const Case& c : cases) {
+        QStringList args = c.args;
+        const TLinkOptions o = TakeLinkOptions(args);
+        EXPECT_EQ(o.VendorText, QLatin1String(c.vid));
+        EXPECT_EQ(o.ProductText, QLatin1String(c.pid));
+        EXPECT_EQ(args, c.rest);
+    }
+
+    // The id the window finds the panel with, the command line finds it with too.
+    QTemporaryDir sd;
+    QStringList args{"--vid", "020A0", "--pid", "04122", "--virtual-panel", sd.path()};
+    TLinkSession session(TakeLinkOptions(args));
+    EXPECT_EQ(session.Link().CurrentDevice(), session.VirtualPanel());
 }
