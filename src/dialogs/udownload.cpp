@@ -65,6 +65,7 @@ TDownloadForm::TDownloadForm(THIDLayer* layer, QWidget* parent)
 
     link_->SetIdentitySource([this] { return std::pair{eVID_->text(), ePID_->text()}; });
     connect(link_, &TPanelLink::DeviceTextChanged, eDev_, &QLineEdit::setText);
+    connect(link_, &TPanelLink::DeviceLost, this, [this](const QString& text) { AddLog(text, true); });
     connect(link_, &TPanelLink::DiscoveryDone, this, [this](bool has) {
         btStart_->setEnabled(has);
         btStartSelected_->setEnabled(has);
