@@ -1,7 +1,7 @@
+#include "base/terror.h"
 #include "device/devicetools.h"
 #include "device/hidapilayer.h"
 #include "device/linksession.h"
-#include "model/terror.h"
 #include "test_device_support.h"
 #include "testutil.h"
 

@@ -1,13 +1,14 @@
 #include "download.h"
 
+#include "base/codepage.h"
 #include "device/panellink.h"
 #include "device/panelprotocol.h"
-#include "base/codepage.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <algorithm>
 #include <climits>
 
@@ -123,7 +124,16 @@ bool TDownload::Start()
     lastError_.clear();
     problems_ = 0;
     stopped_ = false;
+    running_ = true;
+    cancelRequested_ = false;
+    cancelled_ = false;
     return true;
+}
+
+void TDownload::Cancel()
+{
+    if (running_)
+        cancelRequested_ = true;
 }
 
 bool TDownload::Begin()
@@ -134,6 +144,7 @@ bool TDownload::Begin()
     QByteArray& buf = link_->ReportBuffer();
     buf[0] = panel::kReportId;
     buf[1] = char(panel::cmdBeginTransfer);
+    clock_.start();
     return Exchange(true);
 }
 
@@ -153,7 +164,11 @@ void TDownload::Finish(TOutcome* outcome)
     if (stopped_) {
         *outcome = TOutcome::Failed;
         emit ProgressVisible(false);
+    } else if (cancelled_) {
+        *outcome = TOutcome::Cancelled;
     }
+    running_ = false;
+    cancelRequested_ = false;
     link_->EndCommand();
 }
 
@@ -170,7 +185,12 @@ TDownload::TOutcome TDownload::WriteAll(const QString& folder)
         return TOutcome::Refused;
     folder_ = folder;
     TOutcome outcome = TOutcome::Done;
-    if (Begin() && Walk(folder)) {
+    std::vector<TStep> steps;
+    QString p = folder;
+    if (!p.isEmpty() && EndsWithSeparator(p))
+        p.chop(1);
+    Collect(p, steps);
+    if (Begin() && Run(steps)) {
         emit ProgressVisible(false);
         ProcessEvents();
         emit LogLine(tr("Done"), true);
@@ -186,68 +206,118 @@ TDownload::TOutcome TDownload::WriteSelected(const QString& folder, const QStrin
         return TOutcome::Refused;
     folder_ = folder;
     TOutcome outcome = TOutcome::Done;
-    if (Begin()) {
-        bool ok = true;
-        for (const QString& file : files) {
-            if (!(ok = SendFile(file)))
-                break;
-        }
-        if (ok) {
-            emit LogLine(tr("Done"), true);
-            End();
-            emit ProgressVisible(false);
-        }
+    std::vector<TStep> steps;
+    for (const QString& file : files)
+        steps.push_back(FileStep(file));
+    if (Begin() && Run(steps)) {
+        emit LogLine(tr("Done"), true);
+        End();
+        emit ProgressVisible(false);
     }
     Finish(&outcome);
     return outcome;
 }
 
-bool TDownload::Walk(const QString& folder)
+TDownload::TStep TDownload::FileStep(const QString& path) const
 {
-    QString p = folder;
-    if (!p.isEmpty() && EndsWithSeparator(p))
-        p.chop(1);
+    const QFileInfo info(path);
+    return {TStep::TKind::File, path, {}, {}, info.isFile() ? info.size() : 0};
+}
+
+void TDownload::Collect(const QString& p, std::vector<TStep>& steps)
+{
     // Sorted by name so that a download always runs in the same order; the panel does not care.
     const QFileInfoList entries =
         QDir(p.isEmpty() ? QStringLiteral("/") : p)
             .entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo& entry : entries) {
         const QString path = p + QLatin1Char('/') + entry.fileName();
-        if (entry.isDir()) {
-            if (entry.isSymLink()) {
-                // A link may lead back up the tree; its folder is not walked.
-                ++problems_;
-                emit LogLine(tr("Skipped folder link: %1").arg(entry.fileName()), true);
-                continue;
-            }
-            QString why;
-            const QByteArray name =
-                PanelName(entry.fileName(), panel::MaxNameLength(link_->OutputLength()), &why);
-            if (name.isEmpty()) {
-                ++problems_;
-                emit LogLine(tr("Skipped folder \"%1\": %2").arg(entry.fileName(), why), true);
-                continue;
-            }
-            emit LogLine(tr("Create dir: ") + entry.fileName(), true);
-            if (!SendName(panel::cmdMakeDir, name) || !Walk(path))
-                return false;
-        } else if (!SendFile(path)) {
+        if (!entry.isDir()) {
+            steps.push_back(FileStep(path));
+            continue;
+        }
+        if (entry.isSymLink()) {
+            // A link may lead back up the tree; its folder is not walked.
+            steps.push_back(
+                {TStep::TKind::Skip, {}, {}, tr("Skipped folder link: %1").arg(entry.fileName())});
+            continue;
+        }
+        QString why;
+        const QByteArray name =
+            PanelName(entry.fileName(), panel::MaxNameLength(link_->OutputLength()), &why);
+        if (name.isEmpty()) {
+            steps.push_back(
+                {TStep::TKind::Skip, {}, {}, tr("Skipped folder \"%1\": %2").arg(entry.fileName(), why)});
+            continue;
+        }
+        steps.push_back({TStep::TKind::Folder, path, name, entry.fileName()});
+        Collect(path, steps);
+    }
+}
+
+bool TDownload::Run(const std::vector<TStep>& steps)
+{
+    progress_ = {};
+    for (const TStep& step : steps) {
+        if (step.Kind == TStep::TKind::File) {
+            progress_.Total += step.Size;
+            ++progress_.FilesTotal;
+        }
+    }
+    for (const TStep& step : steps) {
+        if (cancelRequested_) {
+            // Between two files: what the card holds is whole. The transfer is ended properly.
+            cancelled_ = true;
+            emit ProgressVisible(false);
+            emit LogLine(tr("Cancelled"), true);
+            End();
             return false;
+        }
+        switch (step.Kind) {
+        case TStep::TKind::Skip:
+            ++problems_;
+            emit LogLine(step.Text, true);
+            break;
+        case TStep::TKind::Folder:
+            emit LogLine(tr("Create dir: ") + step.Text, true);
+            if (!SendName(panel::cmdMakeDir, step.Name))
+                return false;
+            break;
+        case TStep::TKind::File:
+            if (!SendFile(step))
+                return false;
+            break;
         }
     }
     return !stopped_;
 }
 
-bool TDownload::SendFile(const QString& path)
+void TDownload::Report(bool fileFinished)
 {
+    const double seconds = double(clock_.nsecsElapsed()) * 1e-9;
+    // A rate needs a little time and some bytes behind it to mean anything.
+    if (seconds >= 0.5 && progress_.Done > 0) {
+        progress_.BytesPerSecond = double(progress_.Done) / seconds;
+        progress_.SecondsLeft = qint64((progress_.Total - progress_.Done) / progress_.BytesPerSecond + 0.5);
+    }
+    progress_.FileFinished = fileFinished;
+    emit Progress(progress_);
+}
+
+bool TDownload::SendFile(const TStep& step)
+{
+    const QString& path = step.Path;
     const QString relative = RelativeName(folder_, path);
     QString why;
     const QByteArray name = PanelName(relative, panel::MaxNameLength(link_->OutputLength()), &why);
     QString shown = relative;
     shown.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    progress_.File = shown;
     if (name.isEmpty()) {
         ++problems_;
         emit LogLine(tr("Skipped file \"%1\": %2").arg(shown, why), true);
+        progress_.Total -= step.Size;
+        --progress_.FilesTotal;
         return true;
     }
     const QFileInfo info(path);
@@ -255,6 +325,7 @@ bool TDownload::SendFile(const QString& path)
         // Pipes, sockets and device nodes could block a read for ever or never end.
         ++problems_;
         emit LogLine(tr("Skipped file \"%1\": not a regular file").arg(shown), true);
+        --progress_.FilesTotal;
         return true;
     }
     // The file is opened before the panel is told to open its copy, so that a file that cannot be read
@@ -272,9 +343,12 @@ bool TDownload::SendFile(const QString& path)
         return false;
 
     const qint64 size = file.size();
+    // The set's total counted the size seen when the folder was listed; the file may have changed.
+    progress_.Total += size - step.Size;
     const qint64 full = size / panel::kDataChunk;
     const int rest = int(size - full * panel::kDataChunk);
     emit ProgressRange(int(std::min<qint64>(full, INT_MAX)));
+    Report(false);
     for (qint64 i = 0; i < full; ++i) {
         if (!SendData(file, panel::kDataChunk))
             return false;
@@ -288,7 +362,11 @@ bool TDownload::SendFile(const QString& path)
     QByteArray& buf = link_->ReportBuffer();
     buf[0] = panel::kReportId;
     buf[1] = char(panel::cmdCloseFile);
-    return Exchange(true);
+    if (!Exchange(true))
+        return false;
+    ++progress_.FilesDone;
+    Report(true);
+    return true;
 }
 
 bool TDownload::SendData(QFile& file, int count)
@@ -313,5 +391,26 @@ bool TDownload::SendData(QFile& file, int count)
         ++problems_;
         emit LogLine(tr("write error"), false);
     }
+    progress_.Done += count;
+    Report(false);
     return true;
+}
+
+QString DownloadProgressText(const TDownloadProgress& p)
+{
+    const QLocale locale;
+    const auto size = [&locale](qint64 bytes) {
+        return locale.formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat);
+    };
+    QString text =
+        QCoreApplication::translate("TDownload", "%1: %2 of %3").arg(p.File, size(p.Done), size(p.Total));
+    if (p.BytesPerSecond > 0) {
+        const qint64 s = std::max<qint64>(p.SecondsLeft, 0);
+        const QString left = s >= 3600
+                                 ? QString::asprintf("%lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60)
+                                 : QString::asprintf("%lld:%02lld", s / 60, s % 60);
+        text += QCoreApplication::translate("TDownload", ", %1/s, %2 left")
+                    .arg(size(qint64(p.BytesPerSecond)), left);
+    }
+    return text;
 }

@@ -34,6 +34,9 @@
 
 namespace {
 
+// The progress bar's range: fine enough for a set of any size, small enough for an int.
+constexpr int kProgressSteps = 1000;
+
 // cxDateEdit1 is empty while it holds this value (a date-time box always holds one).
 const QDateTime kEmptyDateTime(QDate(2000, 1, 1), QTime(0, 0, 0));
 
@@ -73,12 +76,21 @@ TDownloadForm::TDownloadForm(THIDLayer* layer, QWidget* parent)
     });
     connect(download_, &TDownload::LogLine, this, &TDownloadForm::AddLog);
     connect(download_, &TDownload::Warning, this, &TDownloadForm::Warn);
-    connect(download_, &TDownload::ProgressVisible, PB_, &QWidget::setVisible);
-    connect(download_, &TDownload::ProgressRange, this, [this](int max) {
-        PB_->setRange(0, max);
-        PB_->setValue(0);
+    // The bar and the line below it follow the whole set, not one file: that is what a user waits for.
+    connect(download_, &TDownload::ProgressVisible, this, [this](bool visible) {
+        PB_->setVisible(visible);
+        lbProgress_->setVisible(visible);
+        btCancel_->setEnabled(visible && download_->Running());
+        if (visible) {
+            PB_->setRange(0, kProgressSteps);
+            PB_->setValue(0);
+            lbProgress_->clear();
+        }
     });
-    connect(download_, &TDownload::ProgressStep, this, [this] { PB_->setValue(PB_->value() + 1); });
+    connect(download_, &TDownload::Progress, this, [this](const TDownloadProgress& p) {
+        PB_->setValue(p.Total > 0 ? int(p.Done * kProgressSteps / p.Total) : kProgressSteps);
+        lbProgress_->setText(DownloadProgressText(p));
+    });
     connect(tools_, &TDeviceTools::Warning, this, &TDownloadForm::Warn);
 
     SetDownloadFolder(QString());
@@ -104,6 +116,8 @@ void TDownloadForm::Retranslate()
     btStartSelected_->setText(tr("Write selected"));
     btStartSelected_->setToolTip(tr("Start download process"));
     btClear_->setText(tr("Clear"));
+    btCancel_->setText(tr("Cancel"));
+    btCancel_->setToolTip(tr("Stop after the file being sent"));
     lbInterval_->setText(tr("Light interval"));
     lbSec_->setText(tr("sec"));
     btGetInterval_->setText(tr("Get interval"));
@@ -186,9 +200,12 @@ QWidget* TDownloadForm::MakeFilesPage()
     btStart_->setEnabled(false);
     btStartSelected_->setEnabled(false);
     btClear_ = Button("btClear", page);
+    btCancel_ = Button("btCancel", page);
+    btCancel_->setEnabled(false);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btStart_);
     buttons->addWidget(btStartSelected_);
+    buttons->addWidget(btCancel_);
     buttons->addStretch(1);
     buttons->addWidget(btClear_);
     grid->addLayout(buttons, 4, 0, 1, 2);
@@ -201,6 +218,10 @@ QWidget* TDownloadForm::MakeFilesPage()
     PB_->setTextVisible(false);
     PB_->hide();
     grid->addWidget(PB_, 6, 0, 1, 2);
+    lbProgress_ = new QLabel(page);
+    lbProgress_->setObjectName(QStringLiteral("lbProgress"));
+    lbProgress_->hide();
+    grid->addWidget(lbProgress_, 7, 0, 1, 2);
     grid->setRowStretch(3, 3);
     grid->setRowStretch(5, 2);
 
@@ -209,6 +230,10 @@ QWidget* TDownloadForm::MakeFilesPage()
     connect(btStart_, &QPushButton::clicked, this, &TDownloadForm::OnWriteAll);
     connect(btStartSelected_, &QPushButton::clicked, this, &TDownloadForm::OnWriteSelected);
     connect(btClear_, &QPushButton::clicked, LB_, &QListWidget::clear);
+    connect(btCancel_, &QPushButton::clicked, this, [this] {
+        download_->Cancel();
+        btCancel_->setEnabled(false);
+    });
     connect(DV_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { FillFileList(folders_->filePath(current)); });
     return page;

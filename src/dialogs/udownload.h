@@ -105,6 +105,8 @@ class TDownloadForm : public QDialog
     QLabel* lbHex_;
     QPushButton* btRefresh_;
     QPushButton* btClear_;
+    QPushButton* btCancel_;
+    QLabel* lbProgress_;
     QLabel* lbInterval_;
     QLabel* lbSec_;
     QPushButton* btGetInterval_;
