@@ -407,6 +407,21 @@
         <source>write error</source>
         <translation>ошибка записи</translation>
     </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="272"/>
+        <source>Cancelled</source>
+        <translation>Отменено</translation>
+    </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="406"/>
+        <source>%1: %2 of %3</source>
+        <translation>%1: %2 из %3</translation>
+    </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="412"/>
+        <source>, %1/s, %2 left</source>
+        <translation>, %1/с, осталось %2</translation>
+    </message>
 </context>
 <context>
     <name>TDownloadForm</name>
@@ -515,6 +530,16 @@
         <location filename="../src/dialogs/udownload.cpp" line="110"/>
         <source>Set date/time</source>
         <translation>Задать дату/время</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/udownload.cpp" line="119"/>
+        <source>Cancel</source>
+        <translation type="unfinished">Отмена</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/udownload.cpp" line="120"/>
+        <source>Stop after the file being sent</source>
+        <translation>Остановить после передаваемого файла</translation>
     </message>
 </context>
 <context>
@@ -971,6 +996,16 @@
         <location filename="../src/device/panellink.cpp" line="98"/>
         <source>The rule names vendor id 20A0 and product id 4122; for these ids add a line as its comment shows.</source>
         <translation>Правило называет код производителя 20A0 и код изделия 4122; для этих кодов добавьте строку, как показано в его комментарии.</translation>
+    </message>
+    <message>
+        <location filename="../src/device/panellink.cpp" line="173"/>
+        <source>The panel was unplugged</source>
+        <translation>Панель отключена</translation>
+    </message>
+    <message>
+        <location filename="../src/device/panellink.cpp" line="174"/>
+        <source>The panel&apos;s link failed (%1); it is closed and will be opened again when it is found</source>
+        <translation>Связь с панелью нарушена (%1); она закрыта и будет открыта снова, когда найдётся</translation>
     </message>
 </context>
 <context>
@@ -1751,6 +1786,11 @@
         <location filename="../src/output/urgb.cpp" line="272"/>
         <source>Bitmap image is not valid</source>
         <translation>Недопустимое растровое изображение</translation>
+    </message>
+    <message>
+        <location filename="../src/output/generate.cpp" line="145"/>
+        <source>The file set in &quot;%1&quot; is incomplete.</source>
+        <translation>Набор файлов в &quot;%1&quot; неполон.</translation>
     </message>
 </context>
 <context>
