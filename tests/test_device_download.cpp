@@ -616,3 +616,32 @@ TEST(DeviceDownloadCli, CtrlCFinishesTheFileBeingSentThenEndsTheTransfer)
     EXPECT_EQ(card.value("a.bin"), Pattern(300, 1));
     EXPECT_EQ(card.value("b.bin"), Pattern(5'000'000, 2));
 }
+
+TEST(DeviceDownloadCli, ChangedSendsWhatDiffersFromTheLastDownload)
+{
+    QTemporaryDir work;
+    const QString out = work.path() + QStringLiteral("/OUT");
+    const QString sd = work.path() + QStringLiteral("/SD");
+    QDir().mkpath(out + QStringLiteral("/00"));
+    testutil::WriteAll(out + QStringLiteral("/00/01.elm"), Pattern(52, 1));
+    testutil::WriteAll(out + QStringLiteral("/logo.bin"), Pattern(300, 2));
+    const auto run = [&] {
+        QProcess cli;
+        cli.start(QStringLiteral(TARVOLT_BIN_DIR "/tarvolt-cli"),
+                  {QStringLiteral("download"), out, QStringLiteral("--changed"),
+                   QStringLiteral("--virtual-panel"), sd});
+        EXPECT_TRUE(cli.waitForFinished(60000));
+        EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+        QStringList lines = QString::fromUtf8(cli.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        // The progress lines (a file's name, then how far) aside.
+        lines.removeIf(
+            [](const QString& l) { return l.startsWith('\\') && l.contains(QLatin1String(" of ")); });
+        return lines;
+    };
+    EXPECT_EQ(
+        run().first(),
+        QStringLiteral("No record of an earlier download of this folder to this panel: writing every file"));
+    testutil::WriteAll(out + QStringLiteral("/logo.bin"), Pattern(300, 3));
+    EXPECT_EQ(run(), (QStringList{"Save file: \\logo.bin", "Done", "1 file(s) unchanged and skipped"}));
+    EXPECT_EQ(Tree(sd), Tree(out));
+}

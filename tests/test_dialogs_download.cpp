@@ -1,3 +1,4 @@
+#include "device/download.h"
 #include "dialogs/udownload.h"
 #include "test_device_support.h"
 
@@ -270,4 +271,38 @@ TEST(DialogsDownload, ProgressOverTheWholeSetAndCancel)
     EXPECT_FALSE(text->isVisibleTo(&rig.form));
     EXPECT_TRUE(QFileInfo::exists(rig.sd.path() + QStringLiteral("/b.bin")));
     EXPECT_FALSE(QFileInfo::exists(rig.sd.path() + QStringLiteral("/c.bin")));
+}
+
+TEST(DialogsDownload, WriteChangedAndWhenTheFolderWasLastWrittenInFull)
+{
+    TFormRig rig;
+    QTemporaryDir records;
+    rig.form.Download().SetRecordFolder(records.path());
+    rig.WriteOut(QStringLiteral("00/01.elm"), Pattern(52));
+    rig.WriteOut(QStringLiteral("logo.bin"), Pattern(300));
+    rig.form.SetDownloadFolder(rig.out.path());
+    auto* last = rig.Find<QLabel>("lbLastFull");
+    EXPECT_EQ(last->text(), QStringLiteral("Not yet written in full to this panel"));
+    EXPECT_TRUE(rig.Find<QPushButton>("btStartChanged")->isEnabled());
+
+    rig.Click("btStartChanged");
+    EXPECT_EQ(
+        rig.Log().first(),
+        QStringLiteral("No record of an earlier download of this folder to this panel: writing every file"));
+    EXPECT_TRUE(last->text().startsWith(QStringLiteral("Last written in full to this panel: ")))
+        << last->text().toStdString();
+
+    rig.WriteOut(QStringLiteral("00/01.elm"), Pattern(52, 1));
+    rig.Click("btClear");
+    rig.panel->ClearReports();
+    rig.Click("btStartChanged");
+    EXPECT_EQ(rig.Log(), (QStringList{"Create dir: 00", "Save file: \\00\\01.elm", "Done",
+                                      "1 file(s) unchanged and skipped"}));
+    EXPECT_EQ(devtest::Exchanges(rig.panel->Reports()),
+              QStringLiteral("80 81:00 82:\\00\\01.elm 84:52 83 85 31"));
+
+    rig.layer.Unplug(rig.panel);
+    Settle();
+    EXPECT_FALSE(rig.Find<QPushButton>("btStartChanged")->isEnabled());
+    EXPECT_TRUE(last->text().isEmpty());
 }

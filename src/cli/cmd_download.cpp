@@ -111,9 +111,10 @@ int RunDownload(const QStringList& arguments)
 {
     QStringList args = arguments;
     const TLinkOptions options = TakeLinkOptions(args);
+    const bool changedOnly = args.removeAll(QStringLiteral("--changed")) > 0;
     if (args.size() != 1 || args.first().startsWith(QLatin1String("--")))
-        throw TError(QStringLiteral("usage: download FOLDER [--vid HEX --pid HEX] [--virtual-panel DIR] "
-                                    "[--timeout S]"));
+        throw TError(QStringLiteral("usage: download FOLDER [--changed] [--vid HEX --pid HEX] "
+                                    "[--virtual-panel DIR] [--timeout S]"));
     const QString folder = args.first();
     if (!QFileInfo(folder).isDir())
         throw TError(QStringLiteral("\"%1\" is not a folder").arg(folder));
@@ -127,7 +128,8 @@ int RunDownload(const QStringList& arguments)
                      [&line](const QString& text) { line.Line(Err(), QStringLiteral("warning: ") + text); });
     QObject::connect(&download, &TDownload::Progress, [&line](const TDownloadProgress& p) { line.Show(p); });
     TInterruptCancels interrupt(download, line);
-    const TDownload::TOutcome outcome = download.WriteAll(folder);
+    const TDownload::TOutcome outcome =
+        changedOnly ? download.WriteChanged(folder) : download.WriteAll(folder);
     line.Finish();
     if (outcome == TDownload::TOutcome::Cancelled)
         return 130; // as a shell reports a program that Ctrl+C ended
@@ -140,9 +142,9 @@ int RunDownload(const QStringList& arguments)
 }
 
 const CommandRegistrar registrar(
-    {"download", "FOLDER [--vid HEX --pid HEX] [--virtual-panel DIR] [--timeout S]",
-     "write a folder tree to the panel (\"Write all\"), printing the log and the progress; Ctrl+C stops "
-     "after the file being sent",
+    {"download", "FOLDER [--changed] [--vid HEX --pid HEX] [--virtual-panel DIR] [--timeout S]",
+     "write a folder tree to the panel (\"Write all\"; --changed: \"Write changed\"), printing the log and "
+     "the progress; Ctrl+C stops after the file being sent",
      RunDownload});
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "download.h"
 
 #include "base/codepage.h"
+#include "base/terror.h"
 #include "device/panellink.h"
 #include "device/panelprotocol.h"
 
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QSet>
 #include <algorithm>
 #include <climits>
 
@@ -127,6 +129,11 @@ bool TDownload::Start()
     running_ = true;
     cancelRequested_ = false;
     cancelled_ = false;
+    touched_.clear();
+    fullWrite_ = false;
+    panel_.reset();
+    if (const THIDDevice* d = link_->CurrentDevice())
+        panel_ = d->Info();
     return true;
 }
 
@@ -167,12 +174,23 @@ void TDownload::Finish(TOutcome* outcome)
     } else if (cancelled_) {
         *outcome = TOutcome::Cancelled;
     }
+    UpdateRecord(*outcome);
     running_ = false;
     cancelRequested_ = false;
     link_->EndCommand();
 }
 
 TDownload::TOutcome TDownload::WriteAll(const QString& folder)
+{
+    return WriteFolder(folder, false);
+}
+
+TDownload::TOutcome TDownload::WriteChanged(const QString& folder)
+{
+    return WriteFolder(folder, true);
+}
+
+TDownload::TOutcome TDownload::WriteFolder(const QString& folder, bool changedOnly)
 {
     if (folder.isEmpty()) {
         lastError_ = languageId_ == kRussian
@@ -190,14 +208,135 @@ TDownload::TOutcome TDownload::WriteAll(const QString& folder)
     if (!p.isEmpty() && EndsWithSeparator(p))
         p.chop(1);
     Collect(p, steps);
+    int unchanged = 0;
+    fullWrite_ = !changedOnly || !KeepChanged(steps, &unchanged);
     if (Begin() && Run(steps)) {
         emit ProgressVisible(false);
         ProcessEvents();
         emit LogLine(tr("Done"), true);
         End();
+        if (!fullWrite_)
+            emit LogLine(tr("%1 file(s) unchanged and skipped").arg(unchanged), true);
     }
     Finish(&outcome);
     return outcome;
+}
+
+QString TDownload::RecordKey(const QString& path) const
+{
+    const QString key = QDir(folder_).relativeFilePath(path);
+    if (key.isEmpty() || key.startsWith(QLatin1String("../")) || key == QLatin1String("..") ||
+        QDir::isAbsolutePath(key))
+        return {};
+    return key;
+}
+
+bool TDownload::KeepChanged(std::vector<TStep>& steps, int* unchanged)
+{
+    if (!panel_)
+        return false;
+    TSentRecord record;
+    QString why;
+    const QString file = TSentRecord::FileFor(recordFolder_, folder_, *panel_);
+    switch (record.Load(file, folder_, *panel_, &why)) {
+    case TSentRecord::TLoad::Missing:
+        emit LogLine(tr("No record of an earlier download of this folder to this panel: writing every file"),
+                     true);
+        return false;
+    case TSentRecord::TLoad::Damaged:
+        emit LogLine(tr("Warning: the record of earlier downloads \"%1\" is not usable (%2): writing every "
+                        "file")
+                         .arg(QDir::toNativeSeparators(file), why),
+                     true);
+        return false;
+    case TSentRecord::TLoad::Loaded:
+        break;
+    }
+
+    QSet<QString> present;
+    std::vector<TStep> kept;
+    for (const TStep& step : steps) {
+        if (step.Kind != TStep::TKind::File) {
+            kept.push_back(step);
+            continue;
+        }
+        const QString key = RecordKey(step.Path);
+        present.insert(key);
+        TSentFile now;
+        // Only a file whose size and SHA-256 both equal what was sent whole is left out.
+        const auto it = record.Files.constFind(key);
+        if (!key.isEmpty() && it != record.Files.cend() && HashFile(step.Path, &now) && now == *it) {
+            ++*unchanged;
+            continue;
+        }
+        kept.push_back(step);
+    }
+    // A folder is made when a file of it is sent, or when the record knows nothing below it (new).
+    std::vector<TStep> result;
+    for (size_t i = 0; i < kept.size(); ++i) {
+        const TStep& step = kept[i];
+        if (step.Kind == TStep::TKind::Folder) {
+            const QString below = step.Path + QLatin1Char('/');
+            const QString keyBelow = RecordKey(step.Path) + QLatin1Char('/');
+            bool needed = std::any_of(kept.begin() + qsizetype(i) + 1, kept.end(), [&](const TStep& s) {
+                return s.Kind == TStep::TKind::File && s.Path.startsWith(below);
+            });
+            needed = needed || std::none_of(record.Files.keyBegin(), record.Files.keyEnd(),
+                                            [&](const QString& k) { return k.startsWith(keyBelow); });
+            if (!needed)
+                continue;
+        }
+        result.push_back(step);
+    }
+    steps = std::move(result);
+    for (auto it = record.Files.cbegin(); it != record.Files.cend(); ++it) {
+        if (present.contains(it.key()))
+            continue;
+        // Named as the panel knows it, like the log's "Save file: " lines.
+        QString shown = QLatin1Char('/') + it.key();
+        shown.replace(QLatin1Char('/'), QLatin1Char('\\'));
+        emit LogLine(tr("Not on the PC any more, still on the card: %1").arg(shown), true);
+    }
+    return true;
+}
+
+void TDownload::UpdateRecord(TOutcome outcome)
+{
+    const bool clean = outcome == TOutcome::Done && problems_ == 0;
+    if (!panel_ || folder_.isEmpty() || (touched_.isEmpty() && !(clean && fullWrite_)))
+        return;
+    const QString file = TSentRecord::FileFor(recordFolder_, folder_, *panel_);
+    TSentRecord record;
+    QString why;
+    // A damaged record is replaced by what this command knows; a missing one is begun.
+    record.Load(file, folder_, *panel_, &why);
+    for (auto it = touched_.cbegin(); it != touched_.cend(); ++it) {
+        if (*it)
+            record.Files.insert(it.key(), **it);
+        else
+            record.Files.remove(it.key());
+    }
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    record.Written = now;
+    if (clean && fullWrite_)
+        record.WrittenInFull = now;
+    try {
+        record.Save(file, folder_, *panel_);
+    } catch (const TError& e) {
+        emit LogLine(tr("The record of what was sent could not be written: %1").arg(e.Message()), true);
+    }
+}
+
+QDateTime TDownload::WrittenInFull(const QString& folder) const
+{
+    const THIDDevice* d = link_->CurrentDevice();
+    if (!d || folder.isEmpty())
+        return {};
+    TSentRecord record;
+    QString why;
+    const QString file = TSentRecord::FileFor(recordFolder_, folder, d->Info());
+    return record.Load(file, folder, d->Info(), &why) == TSentRecord::TLoad::Loaded ? record.WrittenInFull
+                                                                                    : QDateTime();
 }
 
 TDownload::TOutcome TDownload::WriteSelected(const QString& folder, const QStringList& files)
@@ -339,8 +478,15 @@ bool TDownload::SendFile(const TStep& step)
         return false;
     }
     emit LogLine(tr("Save file: ") + shown, true);
+    // From here the panel's copy is being replaced: until it is closed whole, the record must not
+    // count it as sent.
+    const QString key = RecordKey(path);
+    if (!key.isEmpty())
+        touched_.insert(key, std::nullopt);
     if (!SendName(panel::cmdOpenFile, name))
         return false;
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    const int problemsBefore = problems_;
 
     const qint64 size = file.size();
     // The set's total counted the size seen when the folder was listed; the file may have changed.
@@ -350,12 +496,12 @@ bool TDownload::SendFile(const TStep& step)
     emit ProgressRange(int(std::min<qint64>(full, INT_MAX)));
     Report(false);
     for (qint64 i = 0; i < full; ++i) {
-        if (!SendData(file, panel::kDataChunk))
+        if (!SendData(file, panel::kDataChunk, hash))
             return false;
         emit ProgressStep();
         ProcessEvents();
     }
-    if (rest > 0 && !SendData(file, rest))
+    if (rest > 0 && !SendData(file, rest, hash))
         return false;
     ProcessEvents();
     file.close();
@@ -364,12 +510,16 @@ bool TDownload::SendFile(const TStep& step)
     buf[1] = char(panel::cmdCloseFile);
     if (!Exchange(true))
         return false;
+    // The record keeps what was sent, read by the same reads: a file changed since the folder was
+    // looked at is recorded as it went.
+    if (!key.isEmpty() && problems_ == problemsBefore)
+        touched_.insert(key, TSentFile{size, hash.result()});
     ++progress_.FilesDone;
     Report(true);
     return true;
 }
 
-bool TDownload::SendData(QFile& file, int count)
+bool TDownload::SendData(QFile& file, int count, QCryptographicHash& hash)
 {
     QByteArray& buf = link_->ReportBuffer();
     buf[0] = panel::kReportId;
@@ -385,6 +535,7 @@ bool TDownload::SendData(QFile& file, int count)
         Fail(text, true);
         return false;
     }
+    hash.addData(QByteArrayView(buf.constData() + 3, count));
     if (!Exchange(true))
         return false;
     if (link_->ReplyStatus() == 0) {

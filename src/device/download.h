@@ -4,9 +4,15 @@
 // the whole tree of the download folder, "Write selected" the given files. Paths are host paths; the
 // names the panel is given (backslash separators, the one-byte code page) are made here.
 
+#include "device/hiddevice.h"
+#include "device/sentrecord.h"
+
+#include <QCryptographicHash>
 #include <QElapsedTimer>
+#include <QMap>
 #include <QObject>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 class QFile;
@@ -47,6 +53,20 @@ class TDownload : public QObject
     TOutcome WriteAll(const QString& folder);
     // files: full host paths in the order they are to be sent; folder only forms the relative names.
     TOutcome WriteSelected(const QString& folder, const QStringList& files);
+    // "Write all" of only the files whose bytes differ from what the record of this folder and this
+    // panel says was sent (new files included), with the folders they need. Without a usable record
+    // (none yet, or a damaged one) it writes every file and says so in the log. Files the record names
+    // that the folder no longer holds are named in the log; the panel cannot delete them.
+    TOutcome WriteChanged(const QString& folder);
+
+    // Every write command updates the record of its folder and panel (see TSentRecord): a file sent
+    // whole gets its entry, a file that did not reach the panel whole loses it, so that the next
+    // "Write changed" sends it again. By default in TSentRecord::DefaultFolder().
+    void SetRecordFolder(const QString& folder) { recordFolder_ = folder; }
+    QString RecordFolder() const { return recordFolder_; }
+    // When `folder` was last written whole by "Write all" to the current panel; null when never (or
+    // without a panel).
+    QDateTime WrittenInFull(const QString& folder) const;
 
     // Asks the running command to stop: the file being sent is finished (so the card never holds half
     // a file), then the panel is sent the end and finish commands and "Cancelled" is logged. Nothing
@@ -100,7 +120,14 @@ class TDownload : public QObject
     // Runs the steps; false when the command ended early (failed or cancelled).
     bool Run(const std::vector<TStep>& steps);
     bool SendFile(const TStep& step);
-    bool SendData(QFile& file, int count);
+    bool SendData(QFile& file, int count, QCryptographicHash& hash);
+    TOutcome WriteFolder(const QString& folder, bool changedOnly);
+    // Leaves out the files the record says the panel holds as they are; false when there is no usable
+    // record. Logs what the record names that the folder no longer holds.
+    bool KeepChanged(std::vector<TStep>& steps, int* unchanged);
+    // The record's key of a file: its path below the download folder, '/' separated; empty outside it.
+    QString RecordKey(const QString& path) const;
+    void UpdateRecord(TOutcome outcome);
     void Report(bool fileFinished);
     void Fail(const QString& text, bool warn);
     void Finish(TOutcome* outcome);
@@ -116,4 +143,8 @@ class TDownload : public QObject
     bool cancelled_ = false;
     TDownloadProgress progress_;
     QElapsedTimer clock_;
+    QString recordFolder_ = TSentRecord::DefaultFolder();
+    std::optional<THIDDeviceInfo> panel_;             // the panel the running command writes to
+    QMap<QString, std::optional<TSentFile>> touched_; // files it sent: whole, or not
+    bool fullWrite_ = false;                          // it sends every file of the folder
 };

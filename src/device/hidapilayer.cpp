@@ -127,6 +127,8 @@ class THidapiBackend : public THidBackend
             info.ProductId = e->product_id;
             if (e->product_string)
                 info.ProductString = QString::fromWCharArray(e->product_string).left(254);
+            if (e->serial_number)
+                info.SerialNumber = QString::fromWCharArray(e->serial_number).left(254);
             found.append(info);
         }
         hid_free_enumeration(list);

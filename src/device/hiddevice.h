@@ -16,6 +16,7 @@ struct THIDDeviceInfo
     quint16 VendorId = 0;
     quint16 ProductId = 0;
     QString ProductString;
+    QString SerialNumber; // empty when the device reports none
 };
 
 // Why a device could not be claimed.

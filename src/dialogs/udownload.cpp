@@ -72,7 +72,9 @@ TDownloadForm::TDownloadForm(THIDLayer* layer, QWidget* parent)
     connect(link_, &TPanelLink::DiscoveryDone, this, [this](bool has) {
         btStart_->setEnabled(has);
         btStartSelected_->setEnabled(has);
+        btStartChanged_->setEnabled(has);
         ShowClaimAdvice();
+        ShowLastFullWrite();
     });
     connect(download_, &TDownload::LogLine, this, &TDownloadForm::AddLog);
     connect(download_, &TDownload::Warning, this, &TDownloadForm::Warn);
@@ -115,6 +117,9 @@ void TDownloadForm::Retranslate()
     btStart_->setToolTip(tr("Start download process"));
     btStartSelected_->setText(tr("Write selected"));
     btStartSelected_->setToolTip(tr("Start download process"));
+    btStartChanged_->setText(tr("Write changed"));
+    btStartChanged_->setToolTip(tr("Send only the files that differ from what was last sent to this panel"));
+    ShowLastFullWrite();
     btClear_->setText(tr("Clear"));
     btCancel_->setText(tr("Cancel"));
     btCancel_->setToolTip(tr("Stop after the file being sent"));
@@ -173,6 +178,9 @@ QWidget* TDownloadForm::MakeFilesPage()
     browse->setText(QStringLiteral("..."));
     grid->addWidget(cxDIR_, 2, 0);
     grid->addWidget(browse, 2, 1);
+    lbLastFull_ = new QLabel(page);
+    lbLastFull_->setObjectName(QStringLiteral("lbLastFull"));
+    grid->addWidget(lbLastFull_, 8, 0, 1, 2);
 
     folders_ = new QFileSystemModel(page);
     folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden);
@@ -197,14 +205,17 @@ QWidget* TDownloadForm::MakeFilesPage()
 
     btStart_ = Button("btStart", page);
     btStartSelected_ = Button("btStartSelected", page);
+    btStartChanged_ = Button("btStartChanged", page);
     btStart_->setEnabled(false);
     btStartSelected_->setEnabled(false);
+    btStartChanged_->setEnabled(false);
     btClear_ = Button("btClear", page);
     btCancel_ = Button("btCancel", page);
     btCancel_->setEnabled(false);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btStart_);
     buttons->addWidget(btStartSelected_);
+    buttons->addWidget(btStartChanged_);
     buttons->addWidget(btCancel_);
     buttons->addStretch(1);
     buttons->addWidget(btClear_);
@@ -229,6 +240,7 @@ QWidget* TDownloadForm::MakeFilesPage()
     connect(browse, &QToolButton::clicked, this, &TDownloadForm::OnBrowse);
     connect(btStart_, &QPushButton::clicked, this, &TDownloadForm::OnWriteAll);
     connect(btStartSelected_, &QPushButton::clicked, this, &TDownloadForm::OnWriteSelected);
+    connect(btStartChanged_, &QPushButton::clicked, this, &TDownloadForm::OnWriteChanged);
     connect(btClear_, &QPushButton::clicked, LB_, &QListWidget::clear);
     connect(btCancel_, &QPushButton::clicked, this, [this] {
         download_->Cancel();
@@ -282,6 +294,22 @@ void TDownloadForm::SetDownloadFolder(const QString& folder)
 {
     cxDIR_->setText(folder);
     ShowFolder(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder);
+    ShowLastFullWrite();
+}
+
+void TDownloadForm::ShowLastFullWrite()
+{
+    if (!lbLastFull_)
+        return;
+    if (cxDIR_->text().isEmpty() || !link_->CurrentDevice()) {
+        lbLastFull_->clear();
+        return;
+    }
+    const QDateTime when = download_->WrittenInFull(cxDIR_->text());
+    lbLastFull_->setText(when.isValid()
+                             ? tr("Last written in full to this panel: %1")
+                                   .arg(QLocale::system().toString(when.toLocalTime(), QLocale::ShortFormat))
+                             : tr("Not yet written in full to this panel"));
 }
 
 QString TDownloadForm::DownloadFolder() const
@@ -406,11 +434,19 @@ void TDownloadForm::OnBrowse()
     browseFolder_ = folder;
     cxDIR_->setText(QDir::toNativeSeparators(folder));
     ShowFolder(folder);
+    ShowLastFullWrite();
 }
 
 void TDownloadForm::OnWriteAll()
 {
     download_->WriteAll(cxDIR_->text());
+    ShowLastFullWrite();
+}
+
+void TDownloadForm::OnWriteChanged()
+{
+    download_->WriteChanged(cxDIR_->text());
+    ShowLastFullWrite();
 }
 
 void TDownloadForm::OnWriteSelected()
