@@ -422,6 +422,31 @@
         <source>, %1/s, %2 left</source>
         <translation>, %1/с, осталось %2</translation>
     </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="219"/>
+        <source>%1 file(s) unchanged and skipped</source>
+        <translation>Без изменений, не отправлено файлов: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="243"/>
+        <source>No record of an earlier download of this folder to this panel: writing every file</source>
+        <translation>Нет записи о прежней загрузке этой папки в эту панель: записываются все файлы</translation>
+    </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="247"/>
+        <source>Warning: the record of earlier downloads &quot;%1&quot; is not usable (%2): writing every file</source>
+        <translation>Внимание: запись о прежних загрузках &quot;%1&quot; непригодна (%2): записываются все файлы</translation>
+    </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="298"/>
+        <source>Not on the PC any more, still on the card: %1</source>
+        <translation>Больше нет на ПК, но остался на карте: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="326"/>
+        <source>The record of what was sent could not be written: %1</source>
+        <translation>Не удалось записать сведения об отправленном: %1</translation>
+    </message>
 </context>
 <context>
     <name>TDownloadForm</name>
@@ -534,12 +559,32 @@
     <message>
         <location filename="../src/dialogs/udownload.cpp" line="119"/>
         <source>Cancel</source>
-        <translation type="unfinished">Отмена</translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <location filename="../src/dialogs/udownload.cpp" line="120"/>
         <source>Stop after the file being sent</source>
         <translation>Остановить после передаваемого файла</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/udownload.cpp" line="120"/>
+        <source>Write changed</source>
+        <translation>Записать изменённые</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/udownload.cpp" line="121"/>
+        <source>Send only the files that differ from what was last sent to this panel</source>
+        <translation>Отправить только файлы, отличающиеся от отправленных в эту панель в прошлый раз</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/udownload.cpp" line="310"/>
+        <source>Last written in full to this panel: %1</source>
+        <translation>Последняя полная запись в эту панель: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/udownload.cpp" line="312"/>
+        <source>Not yet written in full to this panel</source>
+        <translation>В эту панель ещё не записывалась полностью</translation>
     </message>
 </context>
 <context>
