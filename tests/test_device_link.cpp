@@ -538,7 +538,7 @@ class TFakeHid : public THidBackend
     void Plug(const QString& path)
     {
         std::lock_guard lock(m_);
-        nodes_[path].Info = {path, 0x20A0, 0x4122, QStringLiteral("Panel on ") + path};
+        nodes_[path].Info = {path, 0x20A0, 0x4122, QStringLiteral("Panel on ") + path, QString()};
     }
     // Out and in again before anybody enumerates: the node's name stays, its handles die.
     void Replug(const QString& path)
