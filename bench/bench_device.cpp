@@ -62,6 +62,8 @@ void BM_WriteAll(benchmark::State& state)
         }
     }
     TDownload download(&rig.link);
+    QTemporaryDir records; // the record of what was sent stays out of the user's data folder
+    download.SetRecordFolder(records.path());
     for (auto _ : state) {
         if (download.WriteAll(out.path()) != TDownload::TOutcome::Done) {
             state.SkipWithError("download failed");

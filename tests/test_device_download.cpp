@@ -4,6 +4,7 @@
 
 #include <QDirIterator>
 #include <QProcess>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -491,4 +492,156 @@ TEST(DeviceDownloadCli, DeviceCommands)
         EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
         EXPECT_EQ(QString::fromUtf8(cli.readAllStandardOutput()), QString::fromLatin1(c.output));
     }
+}
+
+TEST(DeviceDownload, ProgressCountsTheWholeSet)
+{
+    TPanelRig rig;
+    rig.WriteOut(QStringLiteral("01/b.bin"), Pattern(250));
+    rig.WriteOut(QStringLiteral("a.bin"), Pattern(100));
+    rig.WriteOut(QStringLiteral("e.bin"), {});
+    TDownload download(&rig.link);
+    std::vector<TDownloadProgress> seen;
+    QObject::connect(&download, &TDownload::Progress, [&](const TDownloadProgress& p) { seen.push_back(p); });
+    ASSERT_EQ(download.WriteAll(rig.out.path()), TDownload::TOutcome::Done);
+
+    // Per file: one word as it opens, one per data report, one as it is closed.
+    QStringList words;
+    for (const TDownloadProgress& p : seen) {
+        EXPECT_EQ(p.Total, 350);
+        EXPECT_EQ(p.FilesTotal, 3);
+        words << QStringLiteral("%1 %2%3").arg(p.File).arg(p.Done).arg(
+            p.FileFinished ? QStringLiteral(" closed") : QString());
+    }
+    EXPECT_EQ(words, (QStringList{"\\01\\b.bin 0", "\\01\\b.bin 100", "\\01\\b.bin 200", "\\01\\b.bin 250",
+                                  "\\01\\b.bin 250 closed", "\\a.bin 250", "\\a.bin 350",
+                                  "\\a.bin 350 closed", "\\e.bin 350", "\\e.bin 350 closed"}));
+    EXPECT_EQ(seen.back().FilesDone, 3);
+}
+
+TEST(DeviceDownload, ProgressText)
+{
+    struct Case
+    {
+        qint64 done, total;
+        double rate;
+        qint64 left;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0, 4400000, 0, -1, "\\00\\01bkg.bin: 0 bytes of 4.2 MB"},
+        {1258291, 4613734, 25907, 129, "\\00\\01bkg.bin: 1.2 MB of 4.4 MB, 25.3 kB/s, 2:09 left"},
+        {10, 100000000, 10, 3725, "\\00\\01bkg.bin: 10 bytes of 95.4 MB, 10 bytes/s, 1:02:05 left"},
+    };
+    for (const Case& c : cases) {
+        TDownloadProgress p;
+        p.File = QStringLiteral("\\00\\01bkg.bin");
+        p.Done = c.done;
+        p.Total = c.total;
+        p.BytesPerSecond = c.rate;
+        p.SecondsLeft = c.left;
+        EXPECT_EQ(DownloadProgressText(p).toStdString(), std::string(c.text));
+    }
+}
+
+TEST(DeviceDownload, CancelFinishesTheFileBeingSentThenEndsTheTransfer)
+{
+    TPanelRig rig;
+    const std::vector<TFile> files = {{"a.bin", 150}, {"b.bin", 1000}, {"c.bin", 20}, {"d/e.bin", 5}};
+    for (const TFile& f : files)
+        rig.WriteOut(QString::fromLatin1(f.path), Pattern(f.size, f.size));
+    TDownload download(&rig.link);
+    TRun run;
+    Watch(download, run);
+    // Cancel while b.bin is half sent.
+    int dataReports = 0;
+    rig.panel->SetOnReport([&](const QByteArray& r) {
+        if (quint8(r.at(1)) == panel::cmdFileData && ++dataReports == 5)
+            download.Cancel();
+    });
+    EXPECT_EQ(download.WriteAll(rig.out.path()), TDownload::TOutcome::Cancelled);
+    EXPECT_EQ(run.log, (QStringList{"Save file: \\a.bin", "Save file: \\b.bin", "Cancelled"}));
+    EXPECT_TRUE(rig.Received().endsWith(QStringLiteral("82:\\b.bin 84:100 84:100 84:100 84:100 84:100 84:100 "
+                                                       "84:100 84:100 84:100 84:100 83 85 31")))
+        << rig.Received().toStdString();
+    // The card holds exactly the files finished before the cancel, byte for byte.
+    auto sd = Tree(rig.sd.path());
+    EXPECT_EQ(sd.keys(), (QStringList{"a.bin", "b.bin"}));
+    EXPECT_EQ(sd.value("a.bin"), Pattern(150, 150));
+    EXPECT_EQ(sd.value("b.bin"), Pattern(1000, 1000));
+    EXPECT_FALSE(run.visible.isEmpty());
+    EXPECT_FALSE(run.visible.last());
+    EXPECT_FALSE(download.Running());
+
+    // The next command starts afresh: a cancel asked for before it does not carry over.
+    rig.panel->SetOnReport({});
+    download.Cancel();
+    EXPECT_EQ(download.WriteAll(rig.out.path()), TDownload::TOutcome::Done);
+    EXPECT_EQ(Tree(rig.sd.path()), Tree(rig.out.path()));
+}
+
+TEST(DeviceDownloadCli, CtrlCFinishesTheFileBeingSentThenEndsTheTransfer)
+{
+    QTemporaryDir work;
+    const QString out = work.path() + QStringLiteral("/OUT");
+    const QString sd = work.path() + QStringLiteral("/SD");
+    QDir().mkpath(out);
+    testutil::WriteAll(out + QStringLiteral("/a.bin"), Pattern(300, 1));
+    // Large enough that the interrupt arrives while it is sent: tens of thousands of exchanges.
+    testutil::WriteAll(out + QStringLiteral("/b.bin"), Pattern(5'000'000, 2));
+    testutil::WriteAll(out + QStringLiteral("/c.bin"), Pattern(10, 3));
+
+    QProcess cli;
+    cli.start(QStringLiteral(TARVOLT_BIN_DIR "/tarvolt-cli"),
+              {QStringLiteral("download"), out, QStringLiteral("--virtual-panel"), sd});
+    QByteArray printed;
+    while (!printed.contains("Save file: \\b.bin\n") && cli.waitForReadyRead(60000))
+        printed += cli.readAllStandardOutput();
+    ASSERT_TRUE(printed.contains("Save file: \\b.bin\n")) << printed.toStdString();
+    ::kill(pid_t(cli.processId()), SIGINT);
+    ASSERT_TRUE(cli.waitForFinished(120000));
+    printed += cli.readAllStandardOutput();
+    EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(cli.exitCode(), 130) << cli.readAllStandardError().toStdString();
+
+    const QStringList lines = QString::fromUtf8(printed).split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.last(), QStringLiteral("Cancelled"));
+    EXPECT_FALSE(lines.contains(QStringLiteral("Save file: \\c.bin")));
+    // Without a terminal, one plain progress line per file sent.
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const QString& l) {
+        return l.startsWith(QStringLiteral("\\a.bin: 300 bytes of 4.8 MB"));
+    })) << printed.toStdString();
+    const QMap<QString, QByteArray> card = Tree(sd);
+    EXPECT_EQ(card.keys(), (QStringList{"a.bin", "b.bin"}));
+    EXPECT_EQ(card.value("a.bin"), Pattern(300, 1));
+    EXPECT_EQ(card.value("b.bin"), Pattern(5'000'000, 2));
+}
+
+TEST(DeviceDownloadCli, ChangedSendsWhatDiffersFromTheLastDownload)
+{
+    QTemporaryDir work;
+    const QString out = work.path() + QStringLiteral("/OUT");
+    const QString sd = work.path() + QStringLiteral("/SD");
+    QDir().mkpath(out + QStringLiteral("/00"));
+    testutil::WriteAll(out + QStringLiteral("/00/01.elm"), Pattern(52, 1));
+    testutil::WriteAll(out + QStringLiteral("/logo.bin"), Pattern(300, 2));
+    const auto run = [&] {
+        QProcess cli;
+        cli.start(QStringLiteral(TARVOLT_BIN_DIR "/tarvolt-cli"),
+                  {QStringLiteral("download"), out, QStringLiteral("--changed"),
+                   QStringLiteral("--virtual-panel"), sd});
+        EXPECT_TRUE(cli.waitForFinished(60000));
+        EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+        QStringList lines = QString::fromUtf8(cli.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        // The progress lines (a file's name, then how far) aside.
+        lines.removeIf(
+            [](const QString& l) { return l.startsWith('\\') && l.contains(QLatin1String(" of ")); });
+        return lines;
+    };
+    EXPECT_EQ(
+        run().first(),
+        QStringLiteral("No record of an earlier download of this folder to this panel: writing every file"));
+    testutil::WriteAll(out + QStringLiteral("/logo.bin"), Pattern(300, 3));
+    EXPECT_EQ(run(), (QStringList{"Save file: \\logo.bin", "Done", "1 file(s) unchanged and skipped"}));
+    EXPECT_EQ(Tree(sd), Tree(out));
 }

@@ -1,12 +1,21 @@
+#include "base/terror.h"
 #include "device/devicetools.h"
 #include "device/hidapilayer.h"
+#include "device/linksession.h"
 #include "test_device_support.h"
 #include "testutil.h"
 
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QThread>
 #include <QTimer>
+#include <condition_variable>
+#include <deque>
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <linux/capability.h>
+#include <map>
+#include <mutex>
 #include <pwd.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -451,5 +460,250 @@ TEST(DeviceTools, Failures)
         TDeviceTools tools(&rig.link);
         EXPECT_FALSE(tools.SetDateTime(QDateTime()));
         EXPECT_TRUE(rig.panel->Reports().isEmpty());
+    }
+}
+
+TEST(LinkOptions, EachBadValueIsNamedByItsOwnOptionWhateverFollows)
+{
+    struct Case
+    {
+        QStringList args;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"--vid", "XYZ", "--virtual-panel", "/tmp/sd"}, "--vid wants a hexadecimal id"},
+        {{"--vid", "20G0", "--pid", "4122"}, "--vid wants a hexadecimal id"},
+        {{"--pid", "12345", "--timeout", "5"}, "--pid wants a hexadecimal id"},
+        {{"--pid", "", "--vid", "20A0"}, "--pid wants a hexadecimal id"},
+        {{"--timeout", "x", "--vid", "20A0"}, "--timeout wants seconds"},
+        {{"--timeout", "0", "--pid", "4122"}, "--timeout wants seconds"},
+        {{"--virtual-panel"}, "--virtual-panel needs a value"},
+        {{"--pid", "4122", "--vid"}, "--vid needs a value"},
+    };
+    for (const Case& c : cases) {
+        QStringList args = c.args;
+        try {
+            TakeLinkOptions(args);
+            ADD_FAILURE() << c.args.join(' ').toStdString();
+        } catch (const TError& e) {
+            EXPECT_TRUE(e.Message().startsWith(QLatin1String(c.message)))
+                << c.args.join(' ').toStdString() << ": " << e.what();
+        }
+    }
+}
+
+TEST(LinkOptions, IdsAreTakenAsDiscoveryTakesThem)
+{
+    struct Case
+    {
+        QStringList args;
+        const char* vid;
+        const char* pid;
+        QStringList rest;
+    };
+    const Case cases[] = {
+        {{"--vid", "020A0"}, "020A0", "4122", {}},
+        {{"FOLDER", "--pid", "4122", "--vid", "20a0", "more"}, "20a0", "4122", {"FOLDER", "more"}},
+        {{"--vid", "0000020A0", "--pid", "0"}, "0000020A0", "0", {}},
+    };
+    for (const Case& c : cases) {
+        QStringList args = c.args;
+        const TLinkOptions o = TakeLinkOptions(args);
+        EXPECT_EQ(o.VendorText, QLatin1String(c.vid));
+        EXPECT_EQ(o.ProductText, QLatin1String(c.pid));
+        EXPECT_EQ(args, c.rest);
+    }
+
+    // The id the window finds the panel with, the command line finds it with too.
+    QTemporaryDir sd;
+    QStringList args{"--vid", "020A0", "--pid", "04122", "--virtual-panel", sd.path()};
+    TLinkSession session(TakeLinkOptions(args));
+    EXPECT_EQ(session.Link().CurrentDevice(), session.VirtualPanel());
+}
+
+// The handle of the test's HID library.
+struct THidBackend::THandle
+{
+    QString Path;
+    int Generation;
+};
+
+namespace {
+
+// The HID library as a test plays it: nodes that can be unplugged and plugged in again between two
+// enumerations (same node name, the old handles dead), answering every report the way the panel does.
+class TFakeHid : public THidBackend
+{
+  public:
+    void Plug(const QString& path)
+    {
+        std::lock_guard lock(m_);
+        nodes_[path].Info = {path, 0x20A0, 0x4122, QStringLiteral("Panel on ") + path, QString()};
+    }
+    // Out and in again before anybody enumerates: the node's name stays, its handles die.
+    void Replug(const QString& path)
+    {
+        std::lock_guard lock(m_);
+        ++nodes_[path].Generation;
+        nodes_[path].Input.clear();
+        changed_.notify_all();
+    }
+    bool deadReadsFail = true; // false: a dead handle's read just waits, so only a write finds it dead
+
+    QList<THIDDeviceInfo> Enumerate() override
+    {
+        std::lock_guard lock(m_);
+        QList<THIDDeviceInfo> list;
+        for (const auto& [path, node] : nodes_)
+            list.append(node.Info);
+        return list;
+    }
+    TReportLengths ReportLengths(const QString&) override { return {65, 129}; }
+    THandle* Open(const QString& path, THIDOpenError* error) override
+    {
+        std::lock_guard lock(m_);
+        const auto it = nodes_.find(path);
+        if (it == nodes_.end()) {
+            *error = {QStringLiteral("no such node")};
+            return nullptr;
+        }
+        return new THandle{path, it->second.Generation};
+    }
+    void Close(THandle* handle) override { delete handle; }
+    int Write(THandle* handle, const QByteArray& report, QString* error, bool* gone) override
+    {
+        std::lock_guard lock(m_);
+        if (Dead(handle)) {
+            *error = QStringLiteral("No such device");
+            *gone = true;
+            return -1;
+        }
+        QByteArray answer(65, '\0');
+        answer[0] = panel::kReportId;
+        answer[2] = 1;
+        nodes_[handle->Path].Input.push_back(answer);
+        changed_.notify_all();
+        return int(report.size());
+    }
+    int Read(THandle* handle, char* data, int length, int timeoutMs, QString* error) override
+    {
+        std::unique_lock lock(m_);
+        changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] {
+            return (Dead(handle) && deadReadsFail) || (!Dead(handle) && !nodes_[handle->Path].Input.empty());
+        });
+        if (Dead(handle)) {
+            if (!deadReadsFail)
+                return 0;
+            *error = QStringLiteral("hid_read_timeout: unexpected poll error (device disconnected)");
+            return -1;
+        }
+        auto& input = nodes_[handle->Path].Input;
+        if (input.empty())
+            return 0;
+        const QByteArray report = input.front();
+        input.pop_front();
+        const int n = std::min<int>(length, int(report.size()));
+        std::copy_n(report.constData(), n, data);
+        return n;
+    }
+
+  private:
+    struct TNode
+    {
+        THIDDeviceInfo Info;
+        int Generation = 0;
+        std::deque<QByteArray> Input;
+    };
+    bool Dead(const THandle* handle) const
+    {
+        const auto it = nodes_.find(handle->Path);
+        return it == nodes_.end() || it->second.Generation != handle->Generation;
+    }
+    std::mutex m_;
+    std::condition_variable changed_;
+    std::map<QString, TNode> nodes_;
+};
+
+// Runs events until the condition holds; false when it has not within a generous while.
+bool WaitUntil(const std::function<bool()>& condition)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!condition()) {
+        if (t.elapsed() > 20000)
+            return false;
+        QCoreApplication::processEvents();
+        QThread::msleep(2);
+    }
+    return true;
+}
+
+TPanelLink::TReply GetIntervalExchange(TPanelLink& link)
+{
+    QString why, error;
+    if (!link.BeginCommand(&why))
+        return TPanelLink::TReply::Removed;
+    QByteArray& buf = link.ReportBuffer();
+    buf[0] = panel::kReportId;
+    buf[1] = char(panel::cmdGetInterval);
+    const TPanelLink::TReply reply =
+        link.SendCommand(buf, &error) ? link.AwaitReply() : TPanelLink::TReply::Removed;
+    link.EndCommand();
+    return reply;
+}
+
+} // namespace
+
+TEST(HidapiLayer, APanelPluggedInAgainBetweenTwoLooksIsClosedAndOpenedAgain)
+{
+    struct Case
+    {
+        const char* name;
+        bool byWrite;   // the dead handle is found by a write (else by the reader)
+        bool byRefresh; // found again by Refresh (else by the next regular look)
+    };
+    const Case cases[] = {
+        {"read, next look", false, false},
+        {"write, Refresh", true, true},
+    };
+    for (const Case& c : cases) {
+        auto* fake = new TFakeHid;
+        fake->deadReadsFail = !c.byWrite;
+        const QString node = QStringLiteral("/dev/hidraw7");
+        fake->Plug(node);
+        THidapiLayer layer{std::unique_ptr<THidBackend>(fake)};
+        TPanelLink link(&layer);
+        link.SetReplyTimeout(20000);
+        QStringList lost;
+        QObject::connect(&link, &TPanelLink::DeviceLost, [&](const QString& text) { lost << text; });
+        layer.Start();
+        Settle();
+        QPointer<THIDDevice> first = link.CurrentDevice();
+        ASSERT_TRUE(first) << c.name;
+        EXPECT_EQ(GetIntervalExchange(link), TPanelLink::TReply::Answered) << c.name;
+
+        fake->Replug(node);
+        if (c.byWrite) {
+            EXPECT_NE(GetIntervalExchange(link), TPanelLink::TReply::Answered) << c.name;
+        }
+        // Closed at once, and the discovery that follows finds nothing to open for now.
+        ASSERT_TRUE(WaitUntil([&] { return link.DeviceText() == QStringLiteral("no device"); })) << c.name;
+        EXPECT_EQ(link.CurrentDevice(), nullptr) << c.name;
+        ASSERT_EQ(lost.size(), 1) << c.name;
+        EXPECT_TRUE(lost.first().startsWith(QLatin1String("The panel's link failed (")))
+            << lost.first().toStdString();
+
+        if (c.byRefresh) {
+            EXPECT_TRUE(link.Refresh());
+        } else {
+            layer.Poll();
+        }
+        Settle();
+        ASSERT_NE(link.CurrentDevice(), nullptr) << c.name;
+        // The dead device is closed for good (and deleted later); a new one stands for the node.
+        EXPECT_TRUE(!first || first->IsRemoved()) << c.name;
+        EXPECT_NE(link.CurrentDevice(), first.data()) << c.name;
+        EXPECT_EQ(link.DeviceText(), QStringLiteral("Panel on /dev/hidraw7")) << c.name;
+        EXPECT_EQ(GetIntervalExchange(link), TPanelLink::TReply::Answered) << c.name;
     }
 }

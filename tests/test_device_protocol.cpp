@@ -39,6 +39,25 @@ TEST(DeviceProtocol, HexIdentityText)
         EXPECT_EQ(panel::ParseHexIdentity(QString::fromUtf8(c.text)), c.value) << c.text;
 }
 
+TEST(DeviceProtocol, DeviceIdOfText)
+{
+    struct Case
+    {
+        const char* text;
+        int id; // -1: selects no device
+    };
+    const Case cases[] = {
+        {"20A0", 0x20A0}, {"20a0", 0x20A0}, {"020A0", 0x20A0}, {"0000020A0", 0x20A0},
+        {"0", 0},         {"FFFF", 0xFFFF}, {"10000", -1},     {"120A0", -1},
+        {"", -1},         {"20G0", -1},     {"-1", -1},        {" 20A0", -1},
+        {"\xD0\x90", -1},
+    };
+    for (const Case& c : cases) {
+        const std::optional<quint16> id = panel::DeviceIdOfText(QString::fromUtf8(c.text));
+        EXPECT_EQ(id ? int(*id) : -1, c.id) << c.text;
+    }
+}
+
 TEST(DeviceProtocol, FloatEncodings)
 {
     struct Case

@@ -1,11 +1,14 @@
+#include "device/download.h"
 #include "dialogs/udownload.h"
 #include "test_device_support.h"
 
 #include <QDateTimeEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
@@ -223,4 +226,83 @@ TEST(DialogsDownload, RefreshAndClosingWaitForTheRunningCommand)
     EXPECT_EQ(devtest::Exchanges(rig.panel->Reports()).count(QStringLiteral("80")), 1);
     rig.form.close();
     EXPECT_FALSE(rig.form.isVisible());
+}
+
+TEST(DialogsDownload, ProgressOverTheWholeSetAndCancel)
+{
+    TFormRig rig;
+    rig.WriteOut(QStringLiteral("a.bin"), Pattern(300));
+    rig.WriteOut(QStringLiteral("b.bin"), Pattern(700));
+    rig.WriteOut(QStringLiteral("c.bin"), Pattern(50));
+    rig.form.SetDownloadFolder(rig.out.path());
+    auto* cancel = rig.Find<QPushButton>("btCancel");
+    auto* bar = rig.Find<QProgressBar>("PB");
+    auto* text = rig.Find<QLabel>("lbProgress");
+    EXPECT_FALSE(cancel->isEnabled());
+
+    // Looked at while b.bin is being sent.
+    int dataReports = 0;
+    bool cancelEnabled = false;
+    int value = -1;
+    QString line;
+    rig.panel->SetOnReport([&](const QByteArray& r) {
+        if (quint8(r.at(1)) != panel::cmdFileData || ++dataReports != 6)
+            return;
+        cancelEnabled = cancel->isEnabled();
+        QTimer::singleShot(0, &rig.form, [&] {
+            value = bar->value();
+            line = text->text();
+            rig.Click("btCancel");
+        });
+    });
+    rig.Click("btStart");
+    EXPECT_TRUE(cancelEnabled);
+    EXPECT_EQ(bar->maximum(), 1000);
+    // The bar and the line say the same: the bytes of the set sent so far, of 1050.
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("^\\\\b\\.bin: (\\d+) bytes of 1\\.0 kB$")).match(line);
+    ASSERT_TRUE(m.hasMatch()) << line.toStdString();
+    const int done = m.captured(1).toInt();
+    EXPECT_TRUE(done > 300 && done < 1000) << done;
+    EXPECT_EQ(value, done * 1000 / 1050);
+    EXPECT_EQ(rig.Log(), (QStringList{"Save file: \\a.bin", "Save file: \\b.bin", "Cancelled"}));
+    EXPECT_FALSE(cancel->isEnabled());
+    EXPECT_FALSE(bar->isVisibleTo(&rig.form));
+    EXPECT_FALSE(text->isVisibleTo(&rig.form));
+    EXPECT_TRUE(QFileInfo::exists(rig.sd.path() + QStringLiteral("/b.bin")));
+    EXPECT_FALSE(QFileInfo::exists(rig.sd.path() + QStringLiteral("/c.bin")));
+}
+
+TEST(DialogsDownload, WriteChangedAndWhenTheFolderWasLastWrittenInFull)
+{
+    TFormRig rig;
+    QTemporaryDir records;
+    rig.form.Download().SetRecordFolder(records.path());
+    rig.WriteOut(QStringLiteral("00/01.elm"), Pattern(52));
+    rig.WriteOut(QStringLiteral("logo.bin"), Pattern(300));
+    rig.form.SetDownloadFolder(rig.out.path());
+    auto* last = rig.Find<QLabel>("lbLastFull");
+    EXPECT_EQ(last->text(), QStringLiteral("Not yet written in full to this panel"));
+    EXPECT_TRUE(rig.Find<QPushButton>("btStartChanged")->isEnabled());
+
+    rig.Click("btStartChanged");
+    EXPECT_EQ(
+        rig.Log().first(),
+        QStringLiteral("No record of an earlier download of this folder to this panel: writing every file"));
+    EXPECT_TRUE(last->text().startsWith(QStringLiteral("Last written in full to this panel: ")))
+        << last->text().toStdString();
+
+    rig.WriteOut(QStringLiteral("00/01.elm"), Pattern(52, 1));
+    rig.Click("btClear");
+    rig.panel->ClearReports();
+    rig.Click("btStartChanged");
+    EXPECT_EQ(rig.Log(), (QStringList{"Create dir: 00", "Save file: \\00\\01.elm", "Done",
+                                      "1 file(s) unchanged and skipped"}));
+    EXPECT_EQ(devtest::Exchanges(rig.panel->Reports()),
+              QStringLiteral("80 81:00 82:\\00\\01.elm 84:52 83 85 31"));
+
+    rig.layer.Unplug(rig.panel);
+    Settle();
+    EXPECT_FALSE(rig.Find<QPushButton>("btStartChanged")->isEnabled());
+    EXPECT_TRUE(last->text().isEmpty());
 }

@@ -1,11 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <functional>
-
 #include "gifwriter.h"
 #include "base/terror.h"
 #include "model/tlcdlist.h"
@@ -17,6 +9,17 @@
 #include "panel/panelset.h"
 #include "project/lcdfile.h"
 #include "testutil.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+#include <map>
+#include <sys/stat.h>
+#include <thread>
 
 namespace {
 
@@ -477,4 +480,123 @@ TEST_F(GenerateTest, AFullDiskIsReportedInTheSystemsWords)
             EXPECT_FALSE(e.Message().contains("Unknown error")) << e.what();
         }
     }
+}
+
+namespace {
+
+// Every file below a folder with its bytes, by relative name.
+std::map<QString, QByteArray> Tree(const QString& folder)
+{
+    std::map<QString, QByteArray> files;
+    for (QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+         it.hasNext();) {
+        const QString path = it.next();
+        files[QDir(folder).relativeFilePath(path)] = testutil::ReadAll(path);
+    }
+    return files;
+}
+
+std::map<QString, ino_t> Inodes(const QString& folder)
+{
+    std::map<QString, ino_t> inodes;
+    for (QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString path = it.next();
+        struct stat st
+        {
+        };
+        ::stat(QFile::encodeName(path).constData(), &st);
+        inodes[QDir(folder).relativeFilePath(path)] = st.st_ino;
+    }
+    return inodes;
+}
+
+} // namespace
+
+TEST_F(GenerateTest, FilesThatHoldTheirBytesStayAndOnlyWhatChangedIsReplaced)
+{
+    splash.SetClockShown(true);
+    list.Items(1)->AddElement(ekBar, 10, 10);
+    Run();
+    const auto before = Inodes(root.filePath("demo"));
+    const auto bytesBefore = Tree(root.filePath("demo"));
+    // The panel draws a DRO itself: only the screen's element table changes, not its background.
+    list.Items(1)->AddElement(ekDRO, 100, 100);
+    Run();
+    const auto after = Inodes(root.filePath("demo"));
+    ASSERT_EQ(after.size(), before.size());
+    for (const auto& [name, inode] : after) {
+        if (name == "01/01.elm")
+            EXPECT_NE(Out(name), bytesBefore.at(name)) << name.toStdString();
+        else
+            EXPECT_EQ(inode, before.at(name)) << name.toStdString();
+    }
+    for (const auto& [name, bytes] : Tree(root.filePath("demo")))
+        EXPECT_FALSE(name.endsWith(".tmp")) << name.toStdString();
+}
+
+TEST_F(GenerateTest, AFailedGenerateNamesTheFileSaysTheSetIsIncompleteAndReplacesNothing)
+{
+    Run();
+    const auto before = Tree(root.filePath("demo"));
+    list.Items(0)->AddElement(ekDRO, 10, 10); // screen 0's files would change
+    const QDir out(root.filePath("demo"));
+    QDir(out.filePath("01")).removeRecursively();
+    testutil::WriteAll(out.filePath("01"), "a file where screen 1's folder should be");
+    try {
+        Run();
+        ADD_FAILURE() << "generated";
+    } catch (const TError& e) {
+        EXPECT_TRUE(
+            e.Message().startsWith("Cannot create file \"" + QDir::toNativeSeparators(out.filePath("01/"))))
+            << e.what();
+        EXPECT_TRUE(e.Message().endsWith("The file set in \"" + QDir::toNativeSeparators(out.path()) +
+                                         "\" is incomplete."))
+            << e.what();
+    }
+    // Everything but the folder made a file keeps the bytes of the earlier set; no temporary file stays.
+    auto now = Tree(out.path());
+    EXPECT_EQ(now.erase("01"), 1u);
+    for (const auto& [name, bytes] : now)
+        EXPECT_EQ(bytes, before.at(name)) << name.toStdString();
+}
+
+TEST_F(GenerateTest, ThePlanIsWrittenOnAnotherThreadWithTheSameFiles)
+{
+    list.Items(0)->AddElement(ekBar, 10, 10);
+    list.Items(1)->AddElement(ekText, 10, 100);
+    splash.SetClockShown(true);
+    Run();
+    const auto here = Tree(root.filePath("demo"));
+
+    TGenerateJob job;
+    job.ProjectFile = project;
+    job.OutputFolder = root.filePath("elsewhere");
+    job.ResFolder = res;
+    job.Screens = &list;
+    job.PowerFail = &powerFail;
+    job.Splash = &splash;
+    job.Animation = &animation;
+    const TGeneratePlan plan = PlanGenerate(job);
+    EXPECT_FALSE(QFileInfo::exists(job.OutputFolder)); // planning writes nothing
+    QStringList seen;
+    std::thread writer(
+        [&] { WriteGeneratePlan(plan, [&](int i, int n) { seen << QString("%1/%2").arg(i).arg(n); }); });
+    writer.join();
+    EXPECT_EQ(seen, (QStringList{"0/2", "1/2"}));
+    EXPECT_EQ(Tree(job.OutputFolder), here);
+}
+
+TEST_F(GenerateTest, CommandLineProgressLinePerScreen)
+{
+    list.AddScreen(240, 320);
+    SaveProject(project, list, powerFail, SplashSettings{});
+    QProcess p;
+    p.start(QStringLiteral(TARVOLT_BIN_DIR "/tarvolt-cli"),
+            {"generate", project, "--res", res, "--progress"});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    const QStringList lines = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines.mid(0, 3), (QStringList{"Screen 1 of 3", "Screen 2 of 3", "Screen 3 of 3"}));
+    EXPECT_TRUE(lines[3].startsWith("Files for SD-card prepared in "));
 }

@@ -407,6 +407,46 @@
         <source>write error</source>
         <translation>ошибка записи</translation>
     </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="272"/>
+        <source>Cancelled</source>
+        <translation>Отменено</translation>
+    </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="406"/>
+        <source>%1: %2 of %3</source>
+        <translation>%1: %2 из %3</translation>
+    </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="412"/>
+        <source>, %1/s, %2 left</source>
+        <translation>, %1/с, осталось %2</translation>
+    </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="219"/>
+        <source>%1 file(s) unchanged and skipped</source>
+        <translation>Без изменений, не отправлено файлов: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="243"/>
+        <source>No record of an earlier download of this folder to this panel: writing every file</source>
+        <translation>Нет записи о прежней загрузке этой папки в эту панель: записываются все файлы</translation>
+    </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="247"/>
+        <source>Warning: the record of earlier downloads &quot;%1&quot; is not usable (%2): writing every file</source>
+        <translation>Внимание: запись о прежних загрузках &quot;%1&quot; непригодна (%2): записываются все файлы</translation>
+    </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="298"/>
+        <source>Not on the PC any more, still on the card: %1</source>
+        <translation>Больше нет на ПК, но остался на карте: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/device/download.cpp" line="326"/>
+        <source>The record of what was sent could not be written: %1</source>
+        <translation>Не удалось записать сведения об отправленном: %1</translation>
+    </message>
 </context>
 <context>
     <name>TDownloadForm</name>
@@ -515,6 +555,36 @@
         <location filename="../src/dialogs/udownload.cpp" line="112"/>
         <source>Set date/time</source>
         <translation>Задать дату/время</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/udownload.cpp" line="119"/>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/udownload.cpp" line="120"/>
+        <source>Stop after the file being sent</source>
+        <translation>Остановить после передаваемого файла</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/udownload.cpp" line="120"/>
+        <source>Write changed</source>
+        <translation>Записать изменённые</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/udownload.cpp" line="121"/>
+        <source>Send only the files that differ from what was last sent to this panel</source>
+        <translation>Отправить только файлы, отличающиеся от отправленных в эту панель в прошлый раз</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/udownload.cpp" line="310"/>
+        <source>Last written in full to this panel: %1</source>
+        <translation>Последняя полная запись в эту панель: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/udownload.cpp" line="312"/>
+        <source>Not yet written in full to this panel</source>
+        <translation>В эту панель ещё не записывалась полностью</translation>
     </message>
 </context>
 <context>
@@ -973,6 +1043,16 @@
         <location filename="../src/device/panellink.cpp" line="98"/>
         <source>The rule names vendor id 20A0 and product id 4122; for these ids add a line as its comment shows.</source>
         <translation>Правило называет код производителя 20A0 и код изделия 4122; для этих кодов добавьте строку, как показано в его комментарии.</translation>
+    </message>
+    <message>
+        <location filename="../src/device/panellink.cpp" line="173"/>
+        <source>The panel was unplugged</source>
+        <translation>Панель отключена</translation>
+    </message>
+    <message>
+        <location filename="../src/device/panellink.cpp" line="174"/>
+        <source>The panel&apos;s link failed (%1); it is closed and will be opened again when it is found</source>
+        <translation>Связь с панелью нарушена (%1); она закрыта и будет открыта снова, когда найдётся</translation>
     </message>
 </context>
 <context>
@@ -1934,6 +2014,11 @@
         <location filename="../src/base/regularfile.cpp" line="98"/>
         <source>Cannot read file &quot;%1&quot;. %2</source>
         <translation>Не удаётся прочитать файл «%1». %2</translation>
+    </message>
+    <message>
+        <location filename="../src/output/generate.cpp" line="145"/>
+        <source>The file set in &quot;%1&quot; is incomplete.</source>
+        <translation>Набор файлов в &quot;%1&quot; неполон.</translation>
     </message>
 </context>
 <context>

@@ -1,16 +1,15 @@
 #include "base/urgb.h"
 
 #include "base/regularfile.h"
+#include "base/atomicfile.h"
 #include "base/syscolors.h"
 #include "base/terror.h"
-#include "base/writeall.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
 #include <csetjmp>
@@ -396,26 +395,18 @@ void BitmapTo16bitArray(const QImage& picture, T16bitArray& array)
     }
 }
 
-bool Save16bitArray(const T16bitArray& array, const QString& fileName)
+QByteArray Bytes16bitArray(const T16bitArray& array)
 {
     QByteArray bytes(array.size() * 2, Qt::Uninitialized);
     uchar* out = reinterpret_cast<uchar*>(bytes.data());
     for (qsizetype i = 0; i < array.size(); ++i)
         qToLittleEndian<quint16>(array[i], out + 2 * i);
+    return bytes;
+}
 
-    QSaveFile file(fileName);
-    const auto fail = [&] {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        throw TError(QCoreApplication::translate("output", "Cannot create file \"%1\". %2")
-                         .arg(QDir::toNativeSeparators(fileName), reason));
-    };
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        fail();
-    if (!WriteAll(file, bytes))
-        fail();
-    if (!file.commit())
-        fail();
+bool Save16bitArray(const T16bitArray& array, const QString& fileName)
+{
+    WriteFileAtomic(fileName, Bytes16bitArray(array));
     return true;
 }
 

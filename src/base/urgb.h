@@ -71,6 +71,8 @@ void BitmapTo16bitArray(const QImage& picture, T16bitArray& array);
 // Returns true; throws TError "Cannot create file "%s". %s" (file name, system reason) when the file
 // cannot be created, written or put in place.
 bool Save16bitArray(const T16bitArray& array, const QString& fileName);
+// The bytes of that file: the pixels little-endian, without a header.
+QByteArray Bytes16bitArray(const T16bitArray& array);
 
 // A picture as the panel's 16-bit image file: converted to 24 bits, then to RGB565, then written as
 // Save16bitArray writes an array (and failing as it does).

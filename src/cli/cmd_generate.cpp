@@ -27,12 +27,13 @@ int RunGenerate(const QStringList& args)
     const QCommandLineOption outOpt("output", "output folder", "DIR");
     const QCommandLineOption forceOpt("force", "empty an --output folder that holds no earlier output");
     const QCommandLineOption strictOpt("strict", "a warning is an error: write nothing");
-    parser.addOptions({splashOpt, speedOpt, resOpt, outOpt, forceOpt, strictOpt});
+    const QCommandLineOption progressOpt("progress", "print a line as each screen is written");
+    parser.addOptions({splashOpt, speedOpt, resOpt, outOpt, forceOpt, strictOpt, progressOpt});
     if (!parser.parse(QStringList{"generate"} + args))
         return Fail(parser.errorText());
     if (parser.positionalArguments().size() != 1)
         return Fail("usage: tarvolt-cli generate PROJECT.lcd [--splash IMAGE] [--gif-speed MS] [--res DIR] "
-                    "[--output DIR [--force]] [--strict]");
+                    "[--output DIR [--force]] [--strict] [--progress]");
     bool ok = false;
     const int speed = parser.value(speedOpt).toInt(&ok);
     if (!ok || speed < 0 || speed > MaxAnimationSpeed)
@@ -70,6 +71,11 @@ int RunGenerate(const QStringList& args)
         parser.isSet(resOpt) ? parser.value(resOpt) : ProgramResFolder(),
         parser.value(outOpt));
     job.Force = parser.isSet(forceOpt);
+    if (parser.isSet(progressOpt))
+        job.OnScreen = [](int index, int count) {
+            Out() << "Screen " << index + 1 << " of " << count << '\n';
+            Out().flush();
+        };
     const QString out = Generate(job);
     Out() << "Files for SD-card prepared in " << QDir::toNativeSeparators(out) << '\n';
     return 0;
@@ -86,6 +92,7 @@ const char* const Help =
     "  --force          empty an --output folder that is none of these all the same\n"
     "  --strict         a warning (a picture or GIF that is missing, cannot be decoded or decodes\n"
     "                   with a warning) is an error: nothing is written, the status is 1\n"
+    "  --progress       print a line as each screen's files are written\n"
     "\n"
     "Never emptied, whatever the options: the project's folder or any folder above it, the home\n"
     "folder or any folder above it, a root folder, a folder that is a link, and a folder that holds\n"
@@ -93,7 +100,8 @@ const char* const Help =
 
 const CommandRegistrar registrar(
     {"generate",
-     "PROJECT.lcd [--splash IMAGE] [--gif-speed MS] [--res DIR] [--output DIR [--force]] [--strict]",
+     "PROJECT.lcd [--splash IMAGE] [--gif-speed MS] [--res DIR] [--output DIR [--force]] [--strict] "
+     "[--progress]",
      "write the SD-card file set of a project", RunGenerate, Help});
 
 } // namespace

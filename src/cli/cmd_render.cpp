@@ -1,6 +1,8 @@
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QImageWriter>
 
+#include "base/atomicfile.h"
 #include "commands.h"
 #include "model/render.h"
 #include "base/terror.h"
@@ -69,9 +71,18 @@ int RunRender(const QStringList& args)
         options.Grid = grid > 0;
     }
     const QImage image = RenderScreen(*screen, options);
-    QImageWriter writer(parser.value(outOpt), "png");
-    if (!writer.write(image))
-        return Fail(QString("cannot write \"%1\": %2").arg(parser.value(outOpt), writer.errorString()));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    QString why;
+    bool written = writer.write(image);
+    if (!written)
+        why = writer.errorString();
+    else
+        written = WriteFileAtomic(parser.value(outOpt), png, &why);
+    if (!written)
+        return Fail(QString("cannot write \"%1\": %2").arg(parser.value(outOpt), why));
     return 0;
 }
 

@@ -99,8 +99,98 @@ THIDOpenError HidrawOpenError(const QString& path, const QString& hidapiText)
     return {QStringLiteral("cannot open %1: %2").arg(path, hidapiText)};
 }
 
-THidapiDevice::THidapiDevice(THIDDeviceInfo info, int inputLength, int outputLength, QObject* parent)
-    : THIDDevice(parent), info_(std::move(info)), inputLength_(inputLength), outputLength_(outputLength)
+namespace {
+
+// hidapi's own functions.
+class THidapiBackend : public THidBackend
+{
+  public:
+    THidapiBackend()
+    {
+        if (InitCount()++ == 0)
+            hid_init();
+    }
+    ~THidapiBackend() override
+    {
+        if (--InitCount() == 0)
+            hid_exit();
+    }
+
+    QList<THIDDeviceInfo> Enumerate() override
+    {
+        QList<THIDDeviceInfo> found;
+        hid_device_info* list = hid_enumerate(0, 0);
+        for (hid_device_info* e = list; e; e = e->next) {
+            THIDDeviceInfo info;
+            info.Path = QString::fromLocal8Bit(e->path);
+            info.VendorId = e->vendor_id;
+            info.ProductId = e->product_id;
+            if (e->product_string)
+                info.ProductString = QString::fromWCharArray(e->product_string).left(254);
+            if (e->serial_number)
+                info.SerialNumber = QString::fromWCharArray(e->serial_number).left(254);
+            found.append(info);
+        }
+        hid_free_enumeration(list);
+        return found;
+    }
+
+    TReportLengths ReportLengths(const QString& path) override { return ReadHidrawReportLengths(path); }
+
+    THandle* Open(const QString& path, THIDOpenError* error) override
+    {
+        hid_device* d = hid_open_path(path.toLocal8Bit().constData());
+        if (!d)
+            *error = HidrawOpenError(path, HidError(nullptr));
+        return reinterpret_cast<THandle*>(d);
+    }
+
+    void Close(THandle* handle) override { hid_close(Device(handle)); }
+
+    int Write(THandle* handle, const QByteArray& report, QString* error, bool* gone) override
+    {
+        const int n = hid_write(Device(handle), reinterpret_cast<const unsigned char*>(report.constData()),
+                                size_t(report.size()));
+        if (n < 0) {
+#ifdef __linux__
+            // hidraw's answers for a node whose device has left.
+            const int e = errno;
+            *gone = e == ENODEV || e == EIO || e == ENXIO || e == ESHUTDOWN || e == EPIPE;
+#else
+            *gone = false;
+#endif
+            *error = HidError(Device(handle));
+        }
+        return n;
+    }
+
+    int Read(THandle* handle, char* data, int length, int timeoutMs, QString* error) override
+    {
+        const int n = hid_read_timeout(Device(handle), reinterpret_cast<unsigned char*>(data), size_t(length),
+                                       timeoutMs);
+        if (n < 0)
+            *error = HidError(Device(handle));
+        return n;
+    }
+
+  private:
+    static hid_device* Device(THandle* handle)
+    {
+        return reinterpret_cast<hid_device*>(handle);
+    }
+};
+
+} // namespace
+
+std::unique_ptr<THidBackend> MakeHidapiBackend()
+{
+    return std::make_unique<THidapiBackend>();
+}
+
+THidapiDevice::THidapiDevice(THidBackend* backend, THIDDeviceInfo info, int inputLength, int outputLength,
+                             QObject* parent)
+    : THIDDevice(parent), backend_(backend), info_(std::move(info)), inputLength_(inputLength),
+      outputLength_(outputLength)
 {}
 
 THidapiDevice::~THidapiDevice()
@@ -116,22 +206,20 @@ bool THidapiDevice::Open(THIDOpenError* error)
     }
     if (writeHandle_)
         return true;
-    const QByteArray path = info_.Path.toLocal8Bit();
-    writeHandle_ = hid_open_path(path.constData());
-    if (!writeHandle_) {
-        *error = HidrawOpenError(info_.Path, HidError(nullptr));
+    writeHandle_ = backend_->Open(info_.Path, error);
+    if (!writeHandle_)
         return false;
-    }
     // A node that the user could not read when it arrived (no permission yet) gave no lengths;
     // now that it opens, its descriptor can be read.
     if (inputLength_ == 0 && outputLength_ == 0) {
-        const TReportLengths lengths = ReadHidrawReportLengths(info_.Path);
+        const TReportLengths lengths = backend_->ReportLengths(info_.Path);
         inputLength_ = lengths.Input;
         outputLength_ = lengths.Output;
     }
     // A second handle for the reader, so that writes on this thread and reads on the reader never
     // share one handle.
-    readHandle_ = hid_open_path(path.constData());
+    THIDOpenError ignored;
+    readHandle_ = backend_->Open(info_.Path, &ignored);
     if (readHandle_ && inputLength_ > 0) {
         stop_ = false;
         reader_ = std::thread([this] { ReaderLoop(); });
@@ -143,8 +231,8 @@ void THidapiDevice::ReaderLoop()
 {
     QByteArray buffer(inputLength_, '\0');
     while (!stop_) {
-        const int n = hid_read_timeout(readHandle_, reinterpret_cast<unsigned char*>(buffer.data()),
-                                       size_t(buffer.size()), kReadSliceMs);
+        QString error;
+        const int n = backend_->Read(readHandle_, buffer.data(), int(buffer.size()), kReadSliceMs, &error);
         if (n > 0) {
             const QByteArray report = buffer.left(n);
             // Delivered on the owner's thread; dropped if the device is gone by then.
@@ -156,8 +244,11 @@ void THidapiDevice::ReaderLoop()
                 },
                 Qt::QueuedConnection);
         } else if (n < 0) {
-            // A failed read is retried, but not in a tight loop (an unplugged node fails at once).
-            std::this_thread::sleep_for(std::chrono::milliseconds(kReadSliceMs));
+            // A handle that fails to read stays failed (its device left, perhaps to come back on the
+            // same node): the device is closed now, and the next enumeration finds it anew.
+            QMetaObject::invokeMethod(
+                this, [this, error] { MarkRemoved(error); }, Qt::QueuedConnection);
+            return;
         }
     }
 }
@@ -168,9 +259,9 @@ void THidapiDevice::Close()
     if (reader_.joinable())
         reader_.join();
     if (readHandle_)
-        hid_close(readHandle_);
+        backend_->Close(readHandle_);
     if (writeHandle_)
-        hid_close(writeHandle_);
+        backend_->Close(writeHandle_);
     readHandle_ = nullptr;
     writeHandle_ = nullptr;
 }
@@ -182,10 +273,11 @@ bool THidapiDevice::Write(const QByteArray& report, QString* error)
                           : QStringLiteral("the device is not open");
         return false;
     }
-    const int n = hid_write(writeHandle_, reinterpret_cast<const unsigned char*>(report.constData()),
-                            size_t(report.size()));
+    bool gone = false;
+    const int n = backend_->Write(writeHandle_, report, error, &gone);
     if (n < 0) {
-        *error = HidError(writeHandle_);
+        if (gone)
+            MarkRemoved(*error);
         return false;
     }
     if (n != report.size()) {
@@ -195,19 +287,21 @@ bool THidapiDevice::Write(const QByteArray& report, QString* error)
     return true;
 }
 
-void THidapiDevice::MarkRemoved()
+void THidapiDevice::MarkRemoved(const QString& reason)
 {
     if (removed_)
         return;
     removed_ = true;
+    removedReason_ = reason;
     Close();
     emit Removed();
 }
 
-THidapiLayer::THidapiLayer(QObject* parent) : THIDLayer(parent)
+THidapiLayer::THidapiLayer(QObject* parent) : THidapiLayer(MakeHidapiBackend(), parent) {}
+
+THidapiLayer::THidapiLayer(std::unique_ptr<THidBackend> backend, QObject* parent)
+    : THIDLayer(parent), backend_(std::move(backend))
 {
-    if (InitCount()++ == 0)
-        hid_init();
     poll_.setInterval(kPollIntervalMs);
     connect(&poll_, &QTimer::timeout, this, &THidapiLayer::Poll);
 }
@@ -217,8 +311,6 @@ THidapiLayer::~THidapiLayer()
     poll_.stop();
     qDeleteAll(devices_);
     devices_.clear();
-    if (--InitCount() == 0)
-        hid_exit();
 }
 
 QList<THIDDevice*> THidapiLayer::Devices() const
@@ -232,24 +324,31 @@ QList<THIDDevice*> THidapiLayer::Devices() const
 void THidapiLayer::Start()
 {
     Poll();
+    started_ = true;
     poll_.start();
     // The first notice comes once the event loop runs, whether or not anything is attached.
     QMetaObject::invokeMethod(
         this, [this] { emit DevicesChanged(); }, Qt::QueuedConnection);
 }
 
+void THidapiLayer::OnDeviceRemoved(THidapiDevice* device)
+{
+    // A device that closed itself leaves the list; one the enumeration dropped has left it already.
+    if (!devices_.removeOne(device))
+        return;
+    device->deleteLater();
+    // The notice follows from the event loop, after everyone has heard of the removal (and not in the
+    // middle of the write that found the device gone).
+    if (started_)
+        QMetaObject::invokeMethod(
+            this, [this] { emit DevicesChanged(); }, Qt::QueuedConnection);
+}
+
 bool THidapiLayer::Poll()
 {
     QSet<QString> present;
     QList<THIDDeviceInfo> arrived;
-    hid_device_info* list = hid_enumerate(0, 0);
-    for (hid_device_info* e = list; e; e = e->next) {
-        THIDDeviceInfo info;
-        info.Path = QString::fromLocal8Bit(e->path);
-        info.VendorId = e->vendor_id;
-        info.ProductId = e->product_id;
-        if (e->product_string)
-            info.ProductString = QString::fromWCharArray(e->product_string).left(254);
+    for (const THIDDeviceInfo& info : backend_->Enumerate()) {
         if (present.contains(info.Path))
             continue;
         present.insert(info.Path);
@@ -259,24 +358,25 @@ bool THidapiLayer::Poll()
         if (!known)
             arrived.append(info);
     }
-    hid_free_enumeration(list);
 
     bool changed = false;
     for (qsizetype i = devices_.size() - 1; i >= 0; --i) {
         THidapiDevice* d = devices_[i];
         if (!present.contains(d->Info().Path)) {
             devices_.removeAt(i);
-            d->MarkRemoved();
+            d->MarkRemoved(QString());
             d->deleteLater();
             changed = true;
         }
     }
     for (const THIDDeviceInfo& info : arrived) {
-        const TReportLengths lengths = ReadHidrawReportLengths(info.Path);
-        devices_.append(new THidapiDevice(info, lengths.Input, lengths.Output, this));
+        const TReportLengths lengths = backend_->ReportLengths(info.Path);
+        auto* d = new THidapiDevice(backend_.get(), info, lengths.Input, lengths.Output, this);
+        connect(d, &THIDDevice::Removed, this, [this, d] { OnDeviceRemoved(d); });
+        devices_.append(d);
         changed = true;
     }
-    if (changed && poll_.isActive())
+    if (changed && started_)
         emit DevicesChanged();
     return changed;
 }

@@ -16,6 +16,7 @@ struct THIDDeviceInfo
     quint16 VendorId = 0;
     quint16 ProductId = 0;
     QString ProductString;
+    QString SerialNumber; // empty when the device reports none
 };
 
 // Why a device could not be claimed.
@@ -49,6 +50,8 @@ class THIDDevice : public QObject
 
     // True once the device is gone; it then writes nothing and delivers no further reports.
     virtual bool IsRemoved() const = 0;
+    // Why it is gone, in the system's words; empty when it was simply unplugged.
+    virtual QString RemovedReason() const { return {}; }
 
   signals:
     // One input report, report id byte first, on the user-interface thread.
@@ -71,6 +74,9 @@ class THIDLayer : public QObject
     // Starts watching for arrival and removal. DevicesChanged is raised once shortly after the event
     // loop runs and again each time the set of present devices changes.
     virtual void Start() = 0;
+    // Looks at the present devices now rather than at the next regular look (Refresh); raises
+    // DevicesChanged when they changed.
+    virtual void Rescan() {}
 
   signals:
     void DevicesChanged();

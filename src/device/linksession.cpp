@@ -19,14 +19,12 @@ QString TakeValue(QStringList& args, qsizetype i)
     return value;
 }
 
+// The text as discovery will read it, refused here when it can select no device.
 QString CheckedHex(const QString& option, const QString& text)
 {
-    static const QString digits = QStringLiteral("0123456789abcdefABCDEF");
-    bool ok = !text.isEmpty() && text.size() <= 4;
-    for (QChar c : text)
-        ok = ok && digits.contains(c);
-    if (!ok)
-        throw TError(QStringLiteral("%1 wants 1 to 4 hexadecimal digits, not \"%2\"").arg(option, text));
+    if (!panel::DeviceIdOfText(text))
+        throw TError(
+            QStringLiteral("%1 wants a hexadecimal id from 0 to FFFF, not \"%2\"").arg(option, text));
     return text;
 }
 
@@ -36,7 +34,8 @@ TLinkOptions TakeLinkOptions(QStringList& args)
 {
     TLinkOptions options;
     for (qsizetype i = 0; i < args.size();) {
-        const QString& a = args[i];
+        // A copy: taking the value out of args moves the elements under a reference.
+        const QString a = args[i];
         if (a == QLatin1String("--vid")) {
             options.VendorText = CheckedHex(a, TakeValue(args, i));
         } else if (a == QLatin1String("--pid")) {

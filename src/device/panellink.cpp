@@ -116,6 +116,8 @@ bool TPanelLink::Refresh()
 {
     if (busy_)
         return false;
+    // A panel that came back since the layer last looked is found now, not at the next look.
+    layer_->Rescan();
     Enumerate();
     return true;
 }
@@ -157,7 +159,21 @@ bool TPanelLink::Claim(THIDDevice* device)
         return false;
     }
     connect(device, &THIDDevice::ReportReceived, this, &TPanelLink::OnReport, Qt::UniqueConnection);
+    connect(device, &THIDDevice::Removed, this, &TPanelLink::OnDeviceRemoved, Qt::UniqueConnection);
     return true;
+}
+
+void TPanelLink::OnDeviceRemoved()
+{
+    const auto* device = qobject_cast<THIDDevice*>(sender());
+    if (!device || device != current_)
+        return;
+    const QString reason = device->RemovedReason();
+    emit DeviceLost(reason.isEmpty()
+                        ? tr("The panel was unplugged")
+                        : tr("The panel's link failed (%1); it is closed and will be opened again when it "
+                             "is found")
+                              .arg(reason));
 }
 
 void TPanelLink::ClearReportBuffer()

@@ -34,8 +34,8 @@ class TPanelLink : public QObject
     // A matching device that cannot be claimed (opened for reading and writing) is not made current:
     // every command would fail on it.
     void DeviceChange();
-    // Enumerates again with the ids as they are now, without forgetting the current device first.
-    // Refused (returns false) while a command runs.
+    // Enumerates again with the ids as they are now, without forgetting the current device first; the
+    // layer looks at the present devices first. Refused (returns false) while a command runs.
     bool Refresh();
 
     THIDDevice* CurrentDevice() const;
@@ -99,10 +99,13 @@ class TPanelLink : public QObject
     void DeviceTextChanged(const QString& text);
     // An input report has been taken into the reply area.
     void ReplyArrived();
+    // The current device is gone: unplugged, or closed because its link failed.
+    void DeviceLost(const QString& text);
 
   private:
     void Enumerate();
     bool Claim(THIDDevice* device);
+    void OnDeviceRemoved();
     void OnReport(const QByteArray& report);
     THIDDevice* TargetDevice() const;
     // Null: "no device".

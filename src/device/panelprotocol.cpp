@@ -1,5 +1,6 @@
 #include "panelprotocol.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace panel {
@@ -19,6 +20,19 @@ quint32 ParseHexIdentity(QStringView text)
         value = value * 16u + quint32(digit);
     }
     return value;
+}
+
+std::optional<quint16> DeviceIdOfText(QStringView text)
+{
+    // ParseHexIdentity gives 0 both for "0" and for a text that is no number at all.
+    const bool digits = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        const char16_t u = c.toUpper().unicode();
+        return (u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'F');
+    });
+    const quint32 value = ParseHexIdentity(text);
+    if (!digits || value > 0xFFFF)
+        return std::nullopt;
+    return quint16(value);
 }
 
 std::array<char, 4> FloatBytes(float value)

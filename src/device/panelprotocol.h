@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QStringView>
 #include <array>
+#include <optional>
 
 namespace panel {
 
@@ -44,6 +45,11 @@ constexpr int MaxNameLength(int outputLength)
 // Value of a hexadecimal id text: digits of either case, 32-bit wrap-around; 0 for an empty text or
 // one with any character that is not a hexadecimal digit.
 quint32 ParseHexIdentity(QStringView text);
+
+// The 16-bit device id an id text selects in discovery (its ParseHexIdentity value; leading zeros name
+// the same id), or nothing when the text can select no device: empty, holding a character that is
+// not a hexadecimal digit, or of a value above FFFF.
+std::optional<quint16> DeviceIdOfText(QStringView text);
 
 // IEEE-754 single precision, little-endian, whatever the host's byte order.
 std::array<char, 4> FloatBytes(float value);

@@ -16,7 +16,8 @@ TVirtualPanel::~TVirtualPanel() = default;
 THIDDeviceInfo TVirtualPanel::Info() const
 {
     return {QStringLiteral("virtual:") + root_.absolutePath(), options_.VendorId, options_.ProductId,
-            options_.ProductString};
+            options_.ProductString,
+            options_.SerialNumber.isEmpty() ? root_.absolutePath() : options_.SerialNumber};
 }
 
 bool TVirtualPanel::Open(THIDOpenError* error)

@@ -22,6 +22,8 @@ class TVirtualPanel : public THIDDevice
         quint16 VendorId = 0x20A0;
         quint16 ProductId = 0x4122;
         QString ProductString = QStringLiteral("Tarvolt RU (virtual panel)");
+        // Empty: the SD folder's path, so that each card is a panel of its own.
+        QString SerialNumber;
         int OutputLength = 129;
         int InputLength = 65;
     };

@@ -34,6 +34,9 @@
 
 namespace {
 
+// The progress bar's range: fine enough for a set of any size, small enough for an int.
+constexpr int kProgressSteps = 1000;
+
 // cxDateEdit1 is empty while it holds this value (a date-time box always holds one).
 const QDateTime kEmptyDateTime(QDate(2000, 1, 1), QTime(0, 0, 0));
 
@@ -65,19 +68,31 @@ TDownloadForm::TDownloadForm(THIDLayer* layer, QWidget* parent)
 
     link_->SetIdentitySource([this] { return std::pair{eVID_->text(), ePID_->text()}; });
     connect(link_, &TPanelLink::DeviceTextChanged, eDev_, &QLineEdit::setText);
+    connect(link_, &TPanelLink::DeviceLost, this, [this](const QString& text) { AddLog(text, true); });
     connect(link_, &TPanelLink::DiscoveryDone, this, [this](bool has) {
         btStart_->setEnabled(has);
         btStartSelected_->setEnabled(has);
+        btStartChanged_->setEnabled(has);
         ShowClaimAdvice();
+        ShowLastFullWrite();
     });
     connect(download_, &TDownload::LogLine, this, &TDownloadForm::AddLog);
     connect(download_, &TDownload::Warning, this, &TDownloadForm::Warn);
-    connect(download_, &TDownload::ProgressVisible, PB_, &QWidget::setVisible);
-    connect(download_, &TDownload::ProgressRange, this, [this](int max) {
-        PB_->setRange(0, max);
-        PB_->setValue(0);
+    // The bar and the line below it follow the whole set, not one file: that is what a user waits for.
+    connect(download_, &TDownload::ProgressVisible, this, [this](bool visible) {
+        PB_->setVisible(visible);
+        lbProgress_->setVisible(visible);
+        btCancel_->setEnabled(visible && download_->Running());
+        if (visible) {
+            PB_->setRange(0, kProgressSteps);
+            PB_->setValue(0);
+            lbProgress_->clear();
+        }
     });
-    connect(download_, &TDownload::ProgressStep, this, [this] { PB_->setValue(PB_->value() + 1); });
+    connect(download_, &TDownload::Progress, this, [this](const TDownloadProgress& p) {
+        PB_->setValue(p.Total > 0 ? int(p.Done * kProgressSteps / p.Total) : kProgressSteps);
+        lbProgress_->setText(DownloadProgressText(p));
+    });
     connect(tools_, &TDeviceTools::Warning, this, &TDownloadForm::Warn);
 
     SetDownloadFolder(QString());
@@ -102,7 +117,12 @@ void TDownloadForm::Retranslate()
     btStart_->setToolTip(tr("Start download process"));
     btStartSelected_->setText(tr("Write selected"));
     btStartSelected_->setToolTip(tr("Start download process"));
+    btStartChanged_->setText(tr("Write changed"));
+    btStartChanged_->setToolTip(tr("Send only the files that differ from what was last sent to this panel"));
+    ShowLastFullWrite();
     btClear_->setText(tr("Clear"));
+    btCancel_->setText(tr("Cancel"));
+    btCancel_->setToolTip(tr("Stop after the file being sent"));
     lbInterval_->setText(tr("Light interval"));
     lbSec_->setText(tr("sec"));
     btGetInterval_->setText(tr("Get interval"));
@@ -158,6 +178,9 @@ QWidget* TDownloadForm::MakeFilesPage()
     browse->setText(QStringLiteral("..."));
     grid->addWidget(cxDIR_, 2, 0);
     grid->addWidget(browse, 2, 1);
+    lbLastFull_ = new QLabel(page);
+    lbLastFull_->setObjectName(QStringLiteral("lbLastFull"));
+    grid->addWidget(lbLastFull_, 8, 0, 1, 2);
 
     folders_ = new QFileSystemModel(page);
     folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden);
@@ -182,12 +205,18 @@ QWidget* TDownloadForm::MakeFilesPage()
 
     btStart_ = Button("btStart", page);
     btStartSelected_ = Button("btStartSelected", page);
+    btStartChanged_ = Button("btStartChanged", page);
     btStart_->setEnabled(false);
     btStartSelected_->setEnabled(false);
+    btStartChanged_->setEnabled(false);
     btClear_ = Button("btClear", page);
+    btCancel_ = Button("btCancel", page);
+    btCancel_->setEnabled(false);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btStart_);
     buttons->addWidget(btStartSelected_);
+    buttons->addWidget(btStartChanged_);
+    buttons->addWidget(btCancel_);
     buttons->addStretch(1);
     buttons->addWidget(btClear_);
     grid->addLayout(buttons, 4, 0, 1, 2);
@@ -200,6 +229,10 @@ QWidget* TDownloadForm::MakeFilesPage()
     PB_->setTextVisible(false);
     PB_->hide();
     grid->addWidget(PB_, 6, 0, 1, 2);
+    lbProgress_ = new QLabel(page);
+    lbProgress_->setObjectName(QStringLiteral("lbProgress"));
+    lbProgress_->hide();
+    grid->addWidget(lbProgress_, 7, 0, 1, 2);
     grid->setRowStretch(3, 3);
     grid->setRowStretch(5, 2);
 
@@ -207,7 +240,12 @@ QWidget* TDownloadForm::MakeFilesPage()
     connect(browse, &QToolButton::clicked, this, &TDownloadForm::OnBrowse);
     connect(btStart_, &QPushButton::clicked, this, &TDownloadForm::OnWriteAll);
     connect(btStartSelected_, &QPushButton::clicked, this, &TDownloadForm::OnWriteSelected);
+    connect(btStartChanged_, &QPushButton::clicked, this, &TDownloadForm::OnWriteChanged);
     connect(btClear_, &QPushButton::clicked, LB_, &QListWidget::clear);
+    connect(btCancel_, &QPushButton::clicked, this, [this] {
+        download_->Cancel();
+        btCancel_->setEnabled(false);
+    });
     connect(DV_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { FillFileList(folders_->filePath(current)); });
     return page;
@@ -256,6 +294,22 @@ void TDownloadForm::SetDownloadFolder(const QString& folder)
 {
     cxDIR_->setText(folder);
     ShowFolder(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder);
+    ShowLastFullWrite();
+}
+
+void TDownloadForm::ShowLastFullWrite()
+{
+    if (!lbLastFull_)
+        return;
+    if (cxDIR_->text().isEmpty() || !link_->CurrentDevice()) {
+        lbLastFull_->clear();
+        return;
+    }
+    const QDateTime when = download_->WrittenInFull(cxDIR_->text());
+    lbLastFull_->setText(when.isValid()
+                             ? tr("Last written in full to this panel: %1")
+                                   .arg(QLocale::system().toString(when.toLocalTime(), QLocale::ShortFormat))
+                             : tr("Not yet written in full to this panel"));
 }
 
 QString TDownloadForm::DownloadFolder() const
@@ -380,11 +434,19 @@ void TDownloadForm::OnBrowse()
     browseFolder_ = folder;
     cxDIR_->setText(QDir::toNativeSeparators(folder));
     ShowFolder(folder);
+    ShowLastFullWrite();
 }
 
 void TDownloadForm::OnWriteAll()
 {
     download_->WriteAll(cxDIR_->text());
+    ShowLastFullWrite();
+}
+
+void TDownloadForm::OnWriteChanged()
+{
+    download_->WriteChanged(cxDIR_->text());
+    ShowLastFullWrite();
 }
 
 void TDownloadForm::OnWriteSelected()

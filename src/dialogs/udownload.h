@@ -45,6 +45,7 @@ class TDownloadForm : public QDialog
     void SetMessageHandler(std::function<void(const QString&)> handler) { showMessage_ = std::move(handler); }
 
     TPanelLink& Link() { return *link_; }
+    TDownload& Download() { return *download_; }
 
     // Shows the files of folder in FileList (and selects it in DV).
     void ShowFolder(const QString& folder);
@@ -73,6 +74,9 @@ class TDownloadForm : public QDialog
     void OnBrowse();
     void OnWriteAll();
     void OnWriteSelected();
+    void OnWriteChanged();
+    // When the folder was last written in full to the current panel, below the buttons.
+    void ShowLastFullWrite();
     void OnGetInterval();
     void OnSetInterval();
     void OnNow();
@@ -94,6 +98,7 @@ class TDownloadForm : public QDialog
     QTreeWidget* FileList_;
     QPushButton* btStart_;
     QPushButton* btStartSelected_;
+    QPushButton* btStartChanged_;
     QListWidget* LB_;
     QProgressBar* PB_;
     QSpinBox* cxInterval_;
@@ -105,6 +110,9 @@ class TDownloadForm : public QDialog
     QLabel* lbHex_;
     QPushButton* btRefresh_;
     QPushButton* btClear_;
+    QPushButton* btCancel_;
+    QLabel* lbProgress_;
+    QLabel* lbLastFull_ = nullptr;
     QLabel* lbInterval_;
     QLabel* lbSec_;
     QPushButton* btGetInterval_;

@@ -1,8 +1,8 @@
 #include "output/animation.h"
 
 #include "base/bytes.h"
-#include "base/writeall.h"
 #include "base/terror.h"
+#include "output/outputfiles.h"
 #include "output/splash.h"
 #include "base/gifdecode.h"
 #include "base/urgb.h"
@@ -167,10 +167,10 @@ void TAnimation::EndDrag()
     markModified();
 }
 
-void TAnimation::WriteAnimationFiles(const QString& outputFolder, const TSplash& splash) const
+TOutputFiles TAnimation::AnimationFiles(const QString& outputFolder, const TSplash& splash) const
 {
     if (frames_.empty())
-        return;
+        return {};
     const QSize screen = splash.ScreenSize();
     if (position_.x() < 0 || position_.y() < 0 ||
         qint64(position_.x()) + frameSize_.width() > screen.width() ||
@@ -185,18 +185,22 @@ void TAnimation::WriteAnimationFiles(const QString& outputFolder, const TSplash&
                          .arg(screen.width())
                          .arg(screen.height()));
 
-    QDir().mkpath(outputFolder);
     const QDir dir(outputFolder);
-    for (int i = 0; i < FrameCount(); ++i) {
-        SavePicture16(ComposeAnimationFrame(splash, frames_[size_t(i)].Picture, position_),
-                      dir.filePath(QString::asprintf("a%.2d.bin", i)));
-    }
+    TOutputFiles files;
+    for (int i = 0; i < FrameCount(); ++i)
+        files.push_back(
+            TOutputFile::Picture16File(dir.filePath(QString::asprintf("a%.2d.bin", i)),
+                                       ComposeAnimationFrame(splash, frames_[size_t(i)].Picture, position_)));
+    files.push_back(TOutputFile::Raw(dir.filePath(QStringLiteral("anime.bin")),
+                                     AnimationHeader(FrameCount(), speed_, position_, frameSize_)));
+    return files;
+}
 
-    const QString headerName = dir.filePath(QStringLiteral("anime.bin"));
-    const QByteArray header = AnimationHeader(FrameCount(), speed_, position_, frameSize_);
-    QFile f(headerName);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) || !WriteAll(f, header) ||
-        !f.flush())
-        throw TError(QCoreApplication::translate("output", "Cannot create file \"%1\". %2")
-                         .arg(headerName, f.errorString()));
+void TAnimation::WriteAnimationFiles(const QString& outputFolder, const TSplash& splash) const
+{
+    const TOutputFiles files = AnimationFiles(outputFolder, splash);
+    if (files.empty())
+        return;
+    QDir().mkpath(outputFolder);
+    WriteOutputFiles(files);
 }

@@ -4,6 +4,8 @@
 // counter, speed and position, and the writer of the frame files and "anime.bin". The preview timer
 // is the window's: it calls Tick() every Speed() milliseconds while TimerActive().
 
+#include "output/outputfiles.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QPoint>
@@ -102,11 +104,14 @@ public:
     // The drag ended: marks the project modified.
     void EndDrag();
 
-    // Writes a00.bin, a01.bin, ... (one 16-bit image file of W_A x H_A per frame, composed by
-    // ComposeAnimationFrame at the preview's position) and "anime.bin" into `outputFolder`, creating
-    // the folder when needed. Does nothing without frames. Throws TError, before writing anything,
-    // when the animation does not lie within the splash screen, and "Cannot create file "%s". %s"
-    // when a file cannot be written (the files written so far stay).
+    // The files a00.bin, a01.bin, ... (one 16-bit image file of W_A x H_A per frame, composed by
+    // ComposeAnimationFrame at the preview's position) and "anime.bin" in `outputFolder`; none
+    // without frames. Throws TError when the animation does not lie within the splash screen.
+    TOutputFiles AnimationFiles(const QString& outputFolder, const TSplash& splash) const;
+
+    // Writes those files, creating the folder when needed. Does nothing without frames. Throws TError,
+    // before writing anything, when the animation does not lie within the splash screen, and
+    // "Cannot create file "%s". %s" when a file cannot be written (the files then keep what they held).
     void WriteAnimationFiles(const QString& outputFolder, const TSplash& splash) const;
 
     // Called whenever an operation marks the project modified.

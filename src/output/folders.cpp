@@ -4,15 +4,32 @@
 #include <QFile>
 #include <QFileInfo>
 
-void ClearFolderFiles(const QString& folder)
+namespace {
+
+void Collect(const QString& folder, QStringList& files)
 {
     const QDir dir(folder);
     const QFileInfoList entries =
         dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QFileInfo& entry : entries) {
         if (entry.isSymLink() || !entry.isDir())
-            QFile::remove(entry.absoluteFilePath()); // a link goes as a link, whatever it points to
+            files.append(entry.absoluteFilePath()); // a link goes as a link, whatever it points to
         else
-            ClearFolderFiles(entry.absoluteFilePath());
+            Collect(entry.absoluteFilePath(), files);
     }
+}
+
+} // namespace
+
+QStringList FolderFiles(const QString& folder)
+{
+    QStringList files;
+    Collect(folder, files);
+    return files;
+}
+
+void ClearFolderFiles(const QString& folder)
+{
+    for (const QString& file : FolderFiles(folder))
+        QFile::remove(file);
 }

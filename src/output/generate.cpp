@@ -1,5 +1,6 @@
 #include "output/generate.h"
 
+#include "base/atomicfile.h"
 #include "model/cformat.h"
 #include "base/terror.h"
 #include "model/tlcdlist.h"
@@ -19,9 +20,9 @@
 
 namespace {
 
-void SaveStretched(const QImage& picture, QSize size, const QString& fileName)
+TOutputFile Stretched(const QImage& picture, QSize size, const QString& fileName)
 {
-    SavePicture16(ScaledCopy(picture, size.width(), size.height()), fileName);
+    return TOutputFile::Picture16File(fileName, ScaledCopy(picture, size.width(), size.height()));
 }
 
 // Puts the grid back however the generation ends.
@@ -179,7 +180,7 @@ QByteArray PowerFailRecord(const TElement& e)
     return r.Bytes();
 }
 
-QString Generate(const TGenerateJob& job)
+TGeneratePlan PlanGenerate(const TGenerateJob& job)
 {
     Q_ASSERT(job.Screens && job.PowerFail && job.Splash && job.Animation);
     TLCDList& list = *job.Screens;
@@ -193,45 +194,84 @@ QString Generate(const TGenerateJob& job)
     list.SetShowGrid(false);
     list.SetZoom(1);
 
-    QDir().mkdir(out);
-    ClearFolderFiles(out);
+    TGeneratePlan plan;
+    plan.OutputFolder = out;
+    plan.ScreenCount = list.Count();
+    TOutputFiles& files = plan.Files;
 
     const QSize splashSize = list.Items(0)->Landscape ? QSize(320, 240) : QSize(240, 320);
     job.Splash->SetScreenSize(splashSize);
-    SaveStretched(job.Splash->Picture(), splashSize, dir.filePath("logo.bin"));
-    WriteFileBytes(dir.filePath("lcdconfig"), QByteArray(1, char(quint8(list.Count()))));
+    files.push_back(Stretched(job.Splash->Picture(), splashSize, dir.filePath("logo.bin")));
+    files.push_back(TOutputFile::Raw(dir.filePath("lcdconfig"), QByteArray(1, char(quint8(list.Count())))));
 
     for (int i = 0; i < list.Count(); ++i) {
-        if (job.OnScreen)
-            job.OnScreen(i, list.Count());
         const QString folder = dir.filePath(QString::asprintf("%.02d", i));
-        QDir().mkdir(folder);
-        WriteScreenFiles(*list.Items(i), folder);
+        plan.ScreenStart.push_back(files.size());
+        plan.ScreenFolder.append(folder);
+        TOutputFiles screen = ScreenFiles(*list.Items(i), folder);
+        // Each screen's listing replaces the one before, so only the last screen's need be written.
+        if (i + 1 < list.Count())
+            std::erase_if(screen, [](const TOutputFile& f) { return f.Optional; });
+        std::move(screen.begin(), screen.end(), std::back_inserter(files));
     }
 
     if (job.Splash->ClockShown()) {
-        WriteClockSettings(*job.Splash, dir.filePath("tm.bin"));
+        files.push_back(TOutputFile::Raw(dir.filePath("tm.bin"), ClockSettingsRecord(*job.Splash)));
         // The digit files are the firmware's, copied as they are; a missing one is left out.
         const QDir res(job.ResFolder);
-        for (const QString& name : DigitFileNames()) {
-            QFile::remove(dir.filePath(name));
-            QFile::copy(res.filePath(name), dir.filePath(name));
-        }
+        for (const QString& name : DigitFileNames())
+            files.push_back(TOutputFile::CopyOf(res.filePath(name), dir.filePath(name)));
     }
 
     list.SetShowGrid(restore.shown);
 
-    if (job.Animation->FrameCount() > 0)
-        job.Animation->WriteAnimationFiles(out, *job.Splash);
+    TOutputFiles animation = job.Animation->AnimationFiles(out, *job.Splash);
+    std::move(animation.begin(), animation.end(), std::back_inserter(files));
 
     TLCD& pf = *job.PowerFail;
     if (pf.Count() > 0) {
         TElement& dro = *pf.Item(0);
         if (dro.Kind == ekDRO)
             dro.SetText(DroText(dro.Format, dro.Value));
-        WriteFileBytes(dir.filePath("pwr.bin"), PowerFailRecord(dro));
+        files.push_back(TOutputFile::Raw(dir.filePath("pwr.bin"), PowerFailRecord(dro)));
     }
-    SaveStretched(pf.Background.isNull() ? BuiltInPowerFailPicture() : pf.Background, splashSize,
-                  dir.filePath("pwrfail.bin"));
-    return out;
+    files.push_back(Stretched(pf.Background.isNull() ? BuiltInPowerFailPicture() : pf.Background, splashSize,
+                              dir.filePath("pwrfail.bin")));
+    return plan;
+}
+
+void WriteGeneratePlan(const TGeneratePlan& plan, const std::function<void(int index, int count)>& onScreen)
+{
+    const QString& out = plan.OutputFolder;
+    try {
+        QDir().mkdir(out);
+        // Whatever an earlier Generate, or anybody else, left in the folder goes once the new set is in
+        // place; a file of the new set that already holds its bytes simply stays.
+        const QStringList before = FolderFiles(out);
+        TFileSet set;
+        size_t next = 0;
+        for (size_t i = 0; i < plan.Files.size(); ++i) {
+            if (next < plan.ScreenStart.size() && i == plan.ScreenStart[next]) {
+                if (onScreen)
+                    onScreen(int(next), plan.ScreenCount);
+                QDir().mkdir(plan.ScreenFolder[int(next)]);
+                ++next;
+            }
+            AddOutputFile(set, plan.Files[i]);
+        }
+        for (const QString& file : before)
+            set.Remove(file);
+        set.Commit();
+    } catch (const TError& e) {
+        throw TError(e.Message() + QLatin1Char(' ') +
+                     QCoreApplication::translate("output", "The file set in \"%1\" is incomplete.")
+                         .arg(QDir::toNativeSeparators(out)));
+    }
+}
+
+QString Generate(const TGenerateJob& job)
+{
+    const TGeneratePlan plan = PlanGenerate(job);
+    WriteGeneratePlan(plan, job.OnScreen);
+    return plan.OutputFolder;
 }

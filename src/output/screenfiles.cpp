@@ -1,18 +1,15 @@
 #include "output/screenfiles.h"
 
+#include "base/atomicfile.h"
 #include "model/cformat.h"
 #include "model/render.h"
 #include "base/terror.h"
 #include "model/tlcd.h"
-#include "base/urgb.h"
 #include "base/bytes.h"
-#include "base/writeall.h"
+#include "base/urgb.h"
+#include "output/outputfiles.h"
 
-#include <QBuffer>
-#include <QCoreApplication>
 #include <QDir>
-#include <QImageWriter>
-#include <QSaveFile>
 
 namespace {
 
@@ -21,20 +18,11 @@ constexpr qsizetype rKind = 0, rOrder = 1, rX = 2, rY = 4, rW = 6, rH = 8, rMaxV
                     rScaleH = 13, rRedPct = 14, rYellowPct = 15, rFore = 16, rBack = 18, rShowAsAxis = 21,
                     rAxisColor = 22, rAxisNum = 24, rLedMode = 25, rBlink = 26, rFormat = 28;
 
-QString FileError(const QString& fileName, const QString& reason)
-{
-    return QCoreApplication::translate("output", "Cannot create file \"%1\". %2")
-        .arg(QDir::toNativeSeparators(fileName), reason);
-}
-
 } // namespace
 
 void WriteFileBytes(const QString& fileName, const QByteArray& bytes)
 {
-    QSaveFile file(fileName);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteAll(file, bytes) || !file.commit())
-        throw TError(FileError(fileName, file.errorString()));
+    WriteFileAtomic(fileName, bytes);
 }
 
 QByteArray ElementTableRecord(const TElement& e)
@@ -93,7 +81,7 @@ QString BarPictureName(int index, char segment)
     return QString::asprintf("i%.2d%s.bin", index, suffix);
 }
 
-void WriteScreenFiles(TLCD& screen, const QString& folder)
+TOutputFiles ScreenFiles(TLCD& screen, const QString& folder)
 {
     const QDir dir(folder);
     if (screen.Zoom != 1 || screen.DisplayWidth != screen.PanelWidth)
@@ -103,17 +91,10 @@ void WriteScreenFiles(TLCD& screen, const QString& folder)
         if (e->Kind == ekDRO)
             e->SetText(DroText(e->Format, e->Value));
 
+    TOutputFiles files;
     const QImage background = RenderScreen(screen, BackgroundPictureOptions());
-    SavePicture16(background, dir.filePath("01bkg.bin"));
-    {
-        QByteArray bmp;
-        QBuffer buffer(&bmp);
-        buffer.open(QIODevice::WriteOnly);
-        QImageWriter writer(&buffer, "bmp");
-        if (!writer.write(To24bit(background)))
-            throw TError(FileError(dir.filePath("01bkg.bmp"), writer.errorString()));
-        WriteFileBytes(dir.filePath("01bkg.bmp"), bmp);
-    }
+    files.push_back(TOutputFile::Picture16File(dir.filePath("01bkg.bin"), background));
+    files.push_back(TOutputFile::BitmapFile(dir.filePath("01bkg.bmp"), background));
 
     QByteArray listing;
     int index = 0;
@@ -122,19 +103,25 @@ void WriteScreenFiles(TLCD& screen, const QString& folder)
         if (!IsPanelDrawn(e.Kind))
             continue;
         if (e.Kind == ekBar) {
-            SavePicture16(e.RedPic, dir.filePath(BarPictureName(index, 'R')));
-            SavePicture16(e.YellowPic, dir.filePath(BarPictureName(index, 'Y')));
-            SavePicture16(e.GreenPic, dir.filePath(BarPictureName(index, 'G')));
-            SavePicture16(e.BkgPic, dir.filePath(BarPictureName(index, 'B')));
+            files.push_back(TOutputFile::Picture16File(dir.filePath(BarPictureName(index, 'R')), e.RedPic));
+            files.push_back(
+                TOutputFile::Picture16File(dir.filePath(BarPictureName(index, 'Y')), e.YellowPic));
+            files.push_back(TOutputFile::Picture16File(dir.filePath(BarPictureName(index, 'G')), e.GreenPic));
+            files.push_back(TOutputFile::Picture16File(dir.filePath(BarPictureName(index, 'B')), e.BkgPic));
         }
         listing += QByteArray::number(e.Kind) + ' ' + e.Format + "\r\n";
         ++index;
     }
-    WriteFileBytes(dir.filePath("01.elm"), ElementTable(screen));
+    files.push_back(TOutputFile::Raw(dir.filePath("01.elm"), ElementTable(screen)));
 
-    try {
-        WriteFileBytes(QStringLiteral("_a.txt"), listing);
-    } catch (const TError&) {
-        // A read-only working folder only loses the listing.
-    }
+    // A read-only working folder only loses the listing.
+    TOutputFile list = TOutputFile::Raw(QDir::current().absoluteFilePath(QStringLiteral("_a.txt")), listing);
+    list.Optional = true;
+    files.push_back(list);
+    return files;
+}
+
+void WriteScreenFiles(TLCD& screen, const QString& folder)
+{
+    WriteOutputFiles(ScreenFiles(screen, folder));
 }

@@ -3,6 +3,8 @@
 // The files of one work screen on the SD card: its background picture (what never changes, drawn by
 // the designer), its element table (what the panel draws itself) and the bars' segment pictures.
 
+#include "output/outputfiles.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -22,13 +24,15 @@ QByteArray ElementTable(const TLCD& screen);
 // The name of a bar's segment picture file for the bar at record `index`: i%.2dR.bin and so on.
 QString BarPictureName(int index, char segment /* 'R', 'Y', 'G' or 'B' for Bkg */);
 
-// Writes "01bkg.bin", "01bkg.bmp", "01.elm" and the bar pictures into `folder` (which exists), and
-// the record listing "_a.txt" into the current working folder. The screen is brought to zoom 1; its
-// DROs take the text their format gives now. Throws TError "Cannot create file "%s". %s" for the first
-// file that cannot be written; files written before stay. The listing is a by-product: failing to
-// write it is not an error.
+// The files of the screen in `folder`: "01bkg.bin", "01bkg.bmp", the bar pictures and "01.elm", and
+// the record listing "_a.txt" in the current working folder (a by-product: failing to write it is not
+// an error). The screen is brought to zoom 1 and drawn; its DROs take the text their format gives now.
+TOutputFiles ScreenFiles(TLCD& screen, const QString& folder);
+
+// Writes those files into `folder` (which exists), all put in place together. Throws TError
+// "Cannot create file "%s". %s" for the first file that cannot be written; the files then keep what
+// they held.
 void WriteScreenFiles(TLCD& screen, const QString& folder);
 
-// Writes bytes to a file through a temporary file, so a failure never leaves half a file. Throws the
-// file error above.
+// Writes bytes to a file in one step (WriteFileAtomic). Throws the file error above.
 void WriteFileBytes(const QString& fileName, const QByteArray& bytes);

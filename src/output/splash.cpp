@@ -1,7 +1,7 @@
 #include "output/splash.h"
 
+#include "base/atomicfile.h"
 #include "base/bytes.h"
-#include "base/writeall.h"
 #include "base/terror.h"
 #include "output/animation.h"
 #include "base/syscolors.h"
@@ -301,12 +301,7 @@ QByteArray ClockSettingsRecord(const TSplash& splash)
 
 void WriteClockSettings(const TSplash& splash, const QString& fileName)
 {
-    const QByteArray record = ClockSettingsRecord(splash);
-    QFile f(fileName);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) || !WriteAll(f, record) ||
-        !f.flush())
-        throw TError(QCoreApplication::translate("output", "Cannot create file \"%1\". %2")
-                         .arg(fileName, f.errorString()));
+    WriteFileAtomic(fileName, ClockSettingsRecord(splash));
 }
 
 // --- splash settings -----------------------------------------------------------------------------

@@ -1,11 +1,11 @@
 #include "project/lcdfile.h"
 
+#include "base/atomicfile.h"
 #include "base/bytes.h"
 #include "base/codepage.h"
 #include "base/picturecache.h"
 #include "base/regularfile.h"
 #include "base/terror.h"
-#include "base/writeall.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <iterator>
 
 namespace {
@@ -500,11 +499,10 @@ QByteArray ProjectBytes(const TLCDList& list, const TLCD& powerFail, const Splas
 void SaveProject(const QString& fileName, TLCDList& list, TLCD& powerFail, const SplashSettings& splash)
 {
     const QByteArray bytes = ProjectBytes(list, powerFail, splash);
-    QSaveFile file(fileName);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteAll(file, bytes) || !file.commit())
+    QString why;
+    if (!WriteFileAtomic(fileName, bytes, &why))
         throw TError(QCoreApplication::translate("lcdfile", "Cannot save the project to \"%1\": %2")
-                         .arg(QFileInfo(fileName).absoluteFilePath(), file.errorString()));
+                         .arg(QFileInfo(fileName).absoluteFilePath(), why));
     list.SetModified(false);
     powerFail.SetModified(false);
 }

@@ -1146,6 +1146,12 @@ void TMForm::showEvent(QShowEvent* event)
 
 void TMForm::closeEvent(QCloseEvent* event)
 {
+    // The files being written must all be in place before the window goes; it closes right after.
+    if (generating_) {
+        closeAfterGenerate_ = true;
+        event->ignore();
+        return;
+    }
     Shutdown();
     event->accept();
 }

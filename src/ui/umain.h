@@ -150,8 +150,9 @@ class TMForm : public QMainWindow
     QAction *acPanelColors = nullptr, *acPreviewSet = nullptr;
 
     // --- splash, generate, download and the editing commands (umain_splash.cpp, umain_commands.cpp) ---
-    // Generate from the window: the SD-card files of the project in the folder named after it. Does
-    // nothing while a Generate runs.
+    // Generate from the window: the SD-card files of the project in the folder named after it. The
+    // files are written on another thread while the window repaints and shows the progress; the
+    // user's input waits until they are written. Does nothing while a Generate runs.
     void GenerateCommand();
     bool Generating() const { return generating_; }
     void DownloadCommand();
@@ -303,4 +304,5 @@ class TMForm : public QMainWindow
     void CreatePreviewCommands();
     TPreviewForm* previewForm_ = nullptr;
     QString lastOutput_; // the folder the last Generate of this run wrote
+    bool closeAfterGenerate_ = false;
 };

@@ -25,7 +25,10 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <QThread>
+#include <QTimer>
 #include <QUrl>
+#include <memory>
 
 void TMForm::StartUpWindowSide(THIDLayer* layer)
 {
@@ -205,6 +208,33 @@ void TMForm::UpdateWindowSideActions()
 
 // --- Generate -------------------------------------------------------------------------------------
 
+namespace {
+
+// Runs work on a thread of its own while this thread keeps handling events other than user input,
+// so that the window repaints and shows progress while the user's clicks and keys wait. Returns the
+// text of the TError (or other exception) the work ended with; empty when it finished.
+QString RunOffThread(const std::function<void()>& work)
+{
+    QString error;
+    QEventLoop loop;
+    std::unique_ptr<QThread> worker(QThread::create([&] {
+        try {
+            work();
+        } catch (const TError& e) {
+            error = e.Message();
+        } catch (const std::exception& e) {
+            error = QString::fromLocal8Bit(e.what());
+        }
+    }));
+    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    worker->start();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    worker->wait();
+    return error;
+}
+
+} // namespace
+
 void TMForm::GenerateCommand()
 {
     if (generating_)
@@ -220,28 +250,33 @@ void TMForm::GenerateCommand()
     pbGenerate_->setValue(0);
     statusBar()->show();
 
-    // Between the screens the window redraws; the user's input waits, so nothing can change the
-    // design while its files are written.
-    auto redraw = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
     if (TLCD* s = ActiveScreen())
         s->SelectElement(nullptr);
     Label2->setText(ElementStatusText(nullptr));
 
-    TGenerateJob job = project_.GenerateJob(ProgramResFolder());
-    job.OnScreen = [this, redraw](int index, int) {
-        if (index == 0)
-            ArrangeDesignArea(); // every screen is at zoom 1 now
-        SetActivePage(index);
-        PageSwitch(index);
-        ArrangeDesignArea();
-        pbGenerate_->setValue(index + 1);
-        redraw();
-    };
+    const TGenerateJob job = project_.GenerateJob(ProgramResFolder());
 
+    // Taking the files from the design is quick and stays on this thread, which owns the design;
+    // encoding and writing them, the slow part, runs on another thread and touches none of it.
     QString out, error;
-    redraw();
     try {
-        out = Generate(job);
+        const TGeneratePlan plan = PlanGenerate(job);
+        out = plan.OutputFolder;
+        ArrangeDesignArea(); // every screen is at zoom 1 now
+        // Called on the writing thread; the window, which waits for that thread, outlives it.
+        auto onScreen = [this](int index, int) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, index] {
+                    // The page of the screen being written is shown, as the files follow it.
+                    SetActivePage(index);
+                    PageSwitch(index);
+                    ArrangeDesignArea();
+                    pbGenerate_->setValue(index + 1);
+                },
+                Qt::QueuedConnection);
+        };
+        error = RunOffThread([&plan, onScreen] { WriteGeneratePlan(plan, onScreen); });
     } catch (const TError& e) {
         error = e.Message();
     } catch (const std::exception& e) {
@@ -257,13 +292,18 @@ void TMForm::GenerateCommand()
 
     if (!error.isEmpty()) {
         hooks_.ShowError(error);
-        return;
+    } else {
+        if (hooks_.AskInfo(msg::FilesPrepared()))
+            hooks_.OpenFolder(out);
+        downloadFolder_ = QDir::toNativeSeparators(out);
+        lastOutput_ = out;
+        downloadForm_->SetBrowseFolder(downloadFolder_);
     }
-    if (hooks_.AskInfo(msg::FilesPrepared()))
-        hooks_.OpenFolder(out);
-    downloadFolder_ = QDir::toNativeSeparators(out);
-    lastOutput_ = out;
-    downloadForm_->SetBrowseFolder(downloadFolder_);
+    // A close asked for while the files were written comes now.
+    if (closeAfterGenerate_) {
+        closeAfterGenerate_ = false;
+        QTimer::singleShot(0, this, &QWidget::close);
+    }
 }
 
 // --- download -------------------------------------------------------------------------------------
