@@ -128,11 +128,17 @@ TEST_F(BarWindow, SizeAndNumbersAreWrittenBackAtTheZoom)
     EXPECT_EQ(e->OrderNo, 4);
 }
 
-TEST_F(BarWindow, TestValueShowsOnTheBarAtOnceAndStaysAfterCancel)
+TEST_F(BarWindow, TestValueShowsOnTheBarAtOnceAndCancelPutsItBack)
 {
     TElement* e = Place(ekBar, 20, 20);
     e->MaxVal = 100;
     e->Value = 10.0f;
+    // A point 40 % up the bar: inside the green at 50, above it at 10.
+    auto greenAt40 = [&] {
+        const QColor c = View()->Image().pixelColor(e->Left + 11, e->Top + e->Height * 6 / 10);
+        return c.green() > c.blue();
+    };
+    ASSERT_FALSE(greenAt40());
     user = [&](QDialog& d) {
         Bar().cxValue->setValue(50); // not yet shown: only a click or a key passes it on
         EXPECT_FLOAT_EQ(e->Value, 10.0f);
@@ -144,6 +150,7 @@ TEST_F(BarWindow, TestValueShowsOnTheBarAtOnceAndStaysAfterCancel)
         const QColor high = image.pixelColor(e->Left + 11, e->Top + 5);
         EXPECT_GT(low.green(), low.blue());
         EXPECT_GT(high.blue(), high.green());
+        EXPECT_TRUE(greenAt40());
         // A key released in a box passes the thresholds and the maximum on as well.
         Bar().cxYPct->setFocus();
         QTest::keyClick(Bar().cxYPct, Qt::Key_Down);
@@ -154,10 +161,28 @@ TEST_F(BarWindow, TestValueShowsOnTheBarAtOnceAndStaysAfterCancel)
         Cancel(d);
     };
     Properties();
+    // The bar is as it was when the window opened, on the screen too, and the project is not modified.
+    EXPECT_FLOAT_EQ(e->Value, 10.0f);
+    EXPECT_EQ(e->YellowPct, 60);
+    EXPECT_EQ(e->MaxVal, 100);
+    EXPECT_FALSE(greenAt40());
+    EXPECT_FALSE(Modified());
+}
+
+TEST_F(BarWindow, TestValueThenOkIsOneChange)
+{
+    TElement* e = Place(ekBar, 20, 20);
+    e->MaxVal = 100;
+    e->Value = 10.0f;
+    user = [&](QDialog& d) {
+        Bar().cxValue->setValue(50);
+        QTest::mouseClick(Bar().cxValue->findChild<QLineEdit*>(), Qt::LeftButton);
+        EXPECT_FALSE(Modified()) << "the live test is no change of the design until OK";
+        Ok(d);
+    };
+    Properties();
     EXPECT_FLOAT_EQ(e->Value, 50.0f);
-    EXPECT_EQ(e->YellowPct, 59);
-    EXPECT_EQ(e->MaxVal, 150);
-    EXPECT_FALSE(Modified()) << "the live test is no change of the design until OK";
+    EXPECT_TRUE(Modified());
 }
 
 TEST_F(BarWindow, PickedPictureBecomesItsTopRowAt24Bits)

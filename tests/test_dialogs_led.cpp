@@ -1,7 +1,10 @@
 // The LED properties window: filling and writing back, the live update, the interval controls, and
 // the blink preview on the active screen.
 
+#include "base/urgb.h"
 #include "dialogs/upropled.h"
+#include "output/screenfiles.h"
+#include "project/lcdfile.h"
 #include "test_dialogs_support.h"
 #include "widgets/colorbox.h"
 
@@ -74,6 +77,36 @@ TEST_F(LedWindow, IsFilledAndWrittenBack)
     EXPECT_TRUE(Modified());
 }
 
+// A new LED is grey off and red lit everywhere: on the screen, in the window, in the project file
+// and in the panel's element table.
+TEST_F(LedWindow, ANewLedAgreesEverywhere)
+{
+    TElement* e = Place(ekLED, 30, 40);
+    const QColor shown = View()->Image().pixelColor(e->Left + 10, e->Top + 10);
+    EXPECT_EQ(shown, QColor(0x80, 0x80, 0x80));
+    user = [&](QDialog& d) {
+        EXPECT_EQ(Led().cxOff->Color(), 0x808080u);
+        EXPECT_EQ(Led().cxOn->Color(), 0x0000FFu);
+        Cancel(d);
+    };
+    Properties();
+
+    const QString file = dir.filePath(QStringLiteral("led.lcd"));
+    SaveProject(file, form->List(), form->PowerFail(), form->GatherSplash());
+    TLCDList list;
+    TLCD powerFail;
+    LoadProject(file, list, powerFail);
+    const TElement& back = *list.Items(0)->Item(0);
+    EXPECT_EQ(back.OffColor, 0x808080u);
+    EXPECT_EQ(back.BackColor, 0x808080u);
+    EXPECT_EQ(back.OnColor, 0x0000FFu);
+
+    const QByteArray record = ElementTableRecord(*e);
+    auto u16 = [&record](int at) { return quint16(quint8(record[at]) | quint8(record[at + 1]) << 8); };
+    EXPECT_EQ(u16(16), ColorTo16bit(0x0000FF)); // lit
+    EXPECT_EQ(u16(18), ColorTo16bit(0x808080)); // off
+}
+
 TEST_F(LedWindow, IntervalControlsOnlyForPulsing)
 {
     TElement* e = Place(ekLED);
@@ -95,8 +128,10 @@ TEST_F(LedWindow, IntervalControlsOnlyForPulsing)
         EXPECT_NE(e->BackColor, before);
         Cancel(d);
     };
+    const TColor resting = e->BackColor;
     Properties();
-    EXPECT_EQ(e->LedMode, 1) << "live changes stay after Cancel";
+    EXPECT_EQ(e->LedMode, 0) << "Cancel puts the live changes back";
+    EXPECT_EQ(e->BackColor, resting) << "and the colour the preview showed";
 }
 
 TEST_F(LedWindow, IntervalIsSteppedNotTyped)
@@ -122,10 +157,10 @@ TEST_F(LedWindow, IntervalIsSteppedNotTyped)
         Cancel(d);
     };
     Properties();
-    EXPECT_EQ(e->BlinkInterval, 120);
+    EXPECT_EQ(e->BlinkInterval, 20) << "Cancel puts the interval back";
 }
 
-TEST_F(LedWindow, CancelKeepsTheLiveColoursButNotTheRest)
+TEST_F(LedWindow, CancelPutsTheLedBackAsItWasOpened)
 {
     TElement* e = Place(ekLED);
     e->OnColor = 0x0000FF;
@@ -133,15 +168,19 @@ TEST_F(LedWindow, CancelKeepsTheLiveColoursButNotTheRest)
     e->BackColor = 0x808080;
     user = [&](QDialog& d) {
         ChooseColor(Led().cxOn, "Lime");
-        EXPECT_EQ(e->OnColor, 0x00FF00u);
+        EXPECT_EQ(e->OnColor, 0x00FF00u) << "live while the window is open";
         ChooseColor(Led().cxOff, "White");
+        ChooseMode(1);
+        for (int t = 0; t < 100; ++t)
+            Led().BlinkTick();
         Retype(Led().cxOrder, QStringLiteral("12"));
         Cancel(d);
     };
     Properties();
-    EXPECT_EQ(e->OnColor, 0x00FF00u);
-    EXPECT_EQ(e->OffColor, 0xFFFFFFu);
-    EXPECT_EQ(e->BackColor, 0x808080u) << "the resting colour waits for OK";
+    EXPECT_EQ(e->OnColor, 0x0000FFu);
+    EXPECT_EQ(e->OffColor, 0x808080u);
+    EXPECT_EQ(e->BackColor, 0x808080u);
+    EXPECT_EQ(e->LedMode, 0);
     EXPECT_EQ(e->OrderNo, 0);
     EXPECT_FALSE(Modified());
 }

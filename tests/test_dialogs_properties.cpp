@@ -2,6 +2,7 @@
 // picture, the background colour and the power-fail DRO; the DRO, clock, free-text, shape and shift
 // windows.
 
+#include "base/codepage.h"
 #include "dialogs/upropbar.h"
 #include "dialogs/uproplbl.h"
 #include "dialogs/upropled.h"
@@ -9,7 +10,6 @@
 #include "dialogs/upropshp.h"
 #include "dialogs/uproptime.h"
 #include "dialogs/uproptxt.h"
-#include "base/codepage.h"
 #include "test_dialogs_support.h"
 #include "testutil.h"
 #include "widgets/colorbox.h"
@@ -26,6 +26,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QTimer>
+#include <bit>
 
 namespace {
 
@@ -153,7 +154,7 @@ TEST_F(PropertyCommand, DroIsFilledFromTheElement)
     e->AxisNum = 2;
     TPropTxtForm* d = Dialogs().PropTxtForm;
     user = [&](QDialog&) {
-        EXPECT_EQ(d->cxVal->text(), QStringLiteral("400.527802"));
+        EXPECT_EQ(d->cxVal->text(), QStringLiteral("400.5278"));
         EXPECT_EQ(d->cxText->text(), QStringLiteral("%.4f"));
         EXPECT_EQ(d->cxOrder->value(), 5);
         EXPECT_EQ(d->cxBkg->Color(), 0x80FF80u);
@@ -318,6 +319,56 @@ TEST_F(PropertyCommand, ValueTextWhateverTheLocale)
     EXPECT_EQ(ParseFloatText(QStringLiteral(" 2.5 ")), 2.5f);
 }
 
+TEST_F(PropertyCommand, ValueIsShownAsTheShortestTextThatReadsBack)
+{
+    struct Case
+    {
+        float Value;
+        const char* Shown; // null: only the round trip is checked
+    };
+    const Case cases[] = {
+        {400.5278f, "400.5278"},
+        {123.45f, "123.45"},
+        {0.1f, "0.1"},
+        {0.0f, "0"},
+        {-1.5f, "-1.5"},
+        {1234567.5f, "1234567.5"},
+        {1e-7f, "0.0000001"},
+        {16777217.0f, "16777216"}, // the float nearest to what was typed
+        {1e20f, nullptr},
+        {std::numeric_limits<float>::max(), nullptr},
+        {std::numeric_limits<float>::denorm_min(), nullptr},
+        {-std::numeric_limits<float>::min(), nullptr},
+    };
+    QLocale::setDefault(QLocale(QLocale::German)); // a comma country; the dialog must not care
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Value);
+        const auto text = ShortestText(c.Value);
+        ASSERT_TRUE(text.has_value());
+        if (c.Shown) {
+            EXPECT_EQ(*text, QString::fromLatin1(c.Shown));
+        }
+        EXPECT_FALSE(text->contains(u'e')) << text->toStdString();
+        const auto back = ParseFloatText(*text);
+        ASSERT_TRUE(back.has_value()) << text->toStdString();
+        EXPECT_EQ(std::bit_cast<quint32>(*back), std::bit_cast<quint32>(c.Value)) << text->toStdString();
+    }
+    QLocale::setDefault(QLocale::c());
+    EXPECT_FALSE(ShortestText(std::numeric_limits<float>::quiet_NaN()).has_value());
+    EXPECT_FALSE(ShortestText(std::numeric_limits<float>::infinity()).has_value());
+
+    // The window shows it so.
+    TElement* e = Place(ekDRO);
+    e->Value = 123.45f;
+    TPropTxtForm* d = Dialogs().PropTxtForm;
+    user = [&](QDialog&) {
+        EXPECT_EQ(d->cxVal->text(), QStringLiteral("123.45"));
+        Ok(*d);
+    };
+    Properties();
+    EXPECT_EQ(e->Value, 123.45f) << "OK without a change keeps the value";
+}
+
 TEST_F(PropertyCommand, ValueThatCannotBeShownWarnsAndFillingGoesOn)
 {
     TElement* e = Place(ekDRO);
@@ -376,7 +427,7 @@ TEST_F(PropertyCommand, PowerFailDroLeavesOutlineAndAxis)
     Saved();
     TPropTxtForm* d = Dialogs().PropTxtForm;
     user = [&](QDialog&) {
-        EXPECT_EQ(d->cxVal->text(), QStringLiteral("0.000000"));
+        EXPECT_EQ(d->cxVal->text(), QStringLiteral("0"));
         d->cxVal->setText(QStringLiteral("12"));
         d->cxBkg->SetColor(0x00FF00);
         d->chAxis->setChecked(true);
@@ -478,6 +529,63 @@ TEST_F(PropertyCommand, FreeTextWithItsFont)
     const QFontMetrics metrics(e->TextFont(1));
     EXPECT_EQ(e->PanelW, metrics.horizontalAdvance(QStringLiteral("Привет")));
     EXPECT_EQ(e->Width, e->PanelW * Screen().Zoom);
+}
+
+// Characters outside the panel's code page: the window says so as they are typed, the element gets
+// '?' for them (what the panel will show) and keeps the text as typed for the next opening.
+TEST_F(PropertyCommand, CharactersThePanelCannotShowAreNamedAsTheyAreTyped)
+{
+    struct Case
+    {
+        quint8 kind;
+        const char* typed;
+        const char* note; // empty: hidden
+        const char* stored;
+    };
+    const Case cases[] = {
+        {ekText, "Привет", "", "Привет"},
+        {ekText, "Ток \xE2\x9C\x93 \xE2\x9C\x93 \xE2\x98\xBA",
+         "The panel cannot show: \xE2\x9C\x93\xE2\x98\xBA (they become \"?\")", "Ток ? ? ?"},
+        {ekDRO, "%.1f\xC2\xB0", "", "%.1f\xC2\xB0"}, // the degree sign is in the code page
+        {ekDRO, "%.1f\xE2\x84\x83", "The panel cannot show: \xE2\x84\x83 (they become \"?\")", "%.1f?"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        Screen().Clear();
+        TElement* e = Place(c.kind);
+        QLineEdit* box = c.kind == ekText ? Dialogs().PropLblForm->cxText : Dialogs().PropTxtForm->cxText;
+        QLabel* note = c.kind == ekText ? Dialogs().PropLblForm->lbChars : Dialogs().PropTxtForm->lbChars;
+        const QString typed = QString::fromUtf8(c.typed);
+        user = [&](QDialog& d) {
+            EXPECT_FALSE(note->isVisible());
+            box->selectAll();
+            box->insert(typed); // typed through the platform's input method
+            EXPECT_EQ(note->isVisible(), *c.note != 0);
+            if (*c.note) {
+                EXPECT_EQ(note->text(), QString::fromUtf8(c.note));
+            }
+            Ok(d);
+        };
+        Properties();
+        const QByteArray& field = c.kind == ekText ? e->Text : e->Format;
+        EXPECT_EQ(field, ToCodePage(QString::fromUtf8(c.stored)));
+        EXPECT_EQ(e->LostText(), *c.note ? typed : QString());
+
+        // Opened again, the window shows the text as typed and says so again.
+        user = [&](QDialog& d) {
+            EXPECT_EQ(box->text(), typed);
+            EXPECT_EQ(note->isVisible(), *c.note != 0);
+            Cancel(d);
+        };
+        Properties();
+    }
+    // Once something else is written into the field, the typed text no longer belongs to it.
+    TElement* e = Place(ekText);
+    e->TypedText = QStringLiteral("\u2713");
+    e->SetText("?");
+    EXPECT_EQ(e->LostText(), QStringLiteral("\u2713"));
+    e->SetText("other");
+    EXPECT_EQ(e->LostText(), QString());
 }
 
 TEST_F(PropertyCommand, FontDialogCancelledKeepsTheHeldFont)

@@ -32,6 +32,7 @@ class DialogWindow : public testing::Test
         o.LanguageFolders = QStringList(); // English only, unless a test gives the folder
         o.IniPath = dir.filePath(QStringLiteral("designer.ini"));
         o.Hooks.AskYesNo = [](const QString&) { return false; };
+        o.Hooks.AskSave = [](const QString&) { return TSaveAnswer::Discard; };
         o.Hooks.Notice = [this](const QString& text) { notices << text; };
         o.Hooks.ShowError = [this](const QString& text) { errors << text; };
         o.Hooks.PictureName = [this](const QString& preset) {

@@ -65,8 +65,9 @@ TEST(ElementModel, PerKindDefaultsAndSizes)
         EXPECT_EQ(e->MaxVal, 100);
         EXPECT_EQ(e->YellowPct, 60);
         EXPECT_EQ(e->RedPct, 80);
-        EXPECT_EQ(e->OnColor, 0u);
-        EXPECT_EQ(e->OffColor, 0u);
+        // An LED is lit in its text colour and off in its fill, as it shows.
+        EXPECT_EQ(e->OnColor, c.kind == ekLED ? c.text : 0u);
+        EXPECT_EQ(e->OffColor, c.kind == ekLED ? c.back : 0u);
         EXPECT_FALSE(e->Selected);
     }
 }

@@ -2,8 +2,15 @@
 // line and the enabling rules; the about box.
 
 #include "dialogs/uabout.h"
+#include "dialogs/uproperties.h"
+#include "dialogs/uproplbl.h"
+#include "dialogs/uproptxt.h"
 #include "test_ui_window.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
 
@@ -202,25 +209,110 @@ TEST_F(Commands, EnablingRules)
         EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
 }
 
-TEST_F(Commands, AboutBoxAndItsLinks)
+TEST_F(Commands, AboutBoxShowsTheVersionAndLinksTheDocumentation)
 {
     TMForm& f = Make();
-    QStringList lines;
+    QStringList lines, warned;
     QList<QUrl> opened;
+    bool desktopOpens = true;
     aboutShown = [&](TAboutForm& about) {
         EXPECT_EQ(about.windowTitle(), QStringLiteral("About"));
         for (const QLabel* l : about.findChildren<QLabel*>())
-            lines << l->text();
-        about.OpenUrl = [&](const QUrl& url) { opened << url; };
-        QTest::mouseClick(about.lbProduct, Qt::LeftButton);
-        QTest::mouseClick(about.lbMaker, Qt::LeftButton);
+            lines << l->text() << l->toolTip();
+        about.OpenUrl = [&](const QUrl& url) {
+            opened << url;
+            return desktopOpens;
+        };
+        about.Warn = [&](const QString& text) { warned << text; };
+        QTest::mouseClick(about.lbDocs, Qt::LeftButton);
+        desktopOpens = false;
+        QTest::mouseClick(about.lbDocs, Qt::LeftButton);
     };
     ASSERT_TRUE(Run(f, f.acAbout));
     EXPECT_TRUE(lines.contains(QStringLiteral("Programm")));
     EXPECT_TRUE(lines.contains(QStringLiteral("\"Screen designer for Tarvolt RU\"")));
     EXPECT_TRUE(lines.contains(QStringLiteral("developed for design LCD CNC control panel")));
-    EXPECT_EQ(opened, (QList<QUrl>{TAboutForm::ProductUrl, TAboutForm::MakerUrl}));
-    EXPECT_EQ(TAboutForm::MakerUrl.host(), QStringLiteral("example.com"));
+    // The version the build was made as, and no placeholder address anywhere.
+    EXPECT_EQ(TAboutForm::Version(), QStringLiteral(TARVOLT_VERSION));
+    EXPECT_TRUE(lines.contains(QStringLiteral("Version ") + TAboutForm::Version()));
+    EXPECT_TRUE(lines.filter(QStringLiteral("example.com")).isEmpty()) << lines.join('|').toStdString();
+    // The README that the build puts beside the programs, opened from the disk.
+    const QString readme = QDir(QStringLiteral(TARVOLT_BIN_DIR)).filePath(QStringLiteral("README.md"));
+    ASSERT_TRUE(testutil::ReadAll(readme).startsWith("# Screen designer for Tarvolt RU"));
+    EXPECT_TRUE(lines.contains(QStringLiteral("Documentation (README)")));
+    EXPECT_EQ(opened, (QList<QUrl>{QUrl::fromLocalFile(readme), QUrl::fromLocalFile(readme)}));
+    ASSERT_EQ(warned.size(), 1) << "a desktop that cannot open it says so";
+    EXPECT_TRUE(warned[0].contains(QDir::toNativeSeparators(readme))) << warned[0].toStdString();
+}
+
+TEST(AboutBox, DocumentationIsFoundBesideTheProgramOrWhereItIsInstalled)
+{
+    QStandardPaths::setTestModeEnabled(true); // no system data folders
+    QTemporaryDir prefix;
+    ASSERT_TRUE(prefix.isValid());
+    const QString bin = prefix.filePath(QStringLiteral("bin"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    EXPECT_EQ(TAboutForm::DocumentationFile(bin), QString()) << "none installed";
+
+    const QString installed = prefix.filePath(QStringLiteral("share/doc/tarvolt-designer/README.md"));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(installed).absolutePath()));
+    testutil::WriteAll(installed, "# installed");
+    EXPECT_EQ(TAboutForm::DocumentationFile(bin), installed);
+
+    const QString beside = QDir(bin).filePath(QStringLiteral("README.md"));
+    testutil::WriteAll(beside, "# beside");
+    EXPECT_EQ(TAboutForm::DocumentationFile(bin), beside) << "a copy beside the program comes first";
+    QStandardPaths::setTestModeEnabled(false);
+}
+
+// Texts the code page cannot hold in full are named, with their screen, after Save and Generate.
+TEST_F(Commands, SaveAndGenerateNameTheTextsThePanelCannotShow)
+{
+    TMForm& f = Make();
+    f.AddScreenPage(true);
+    TElement* text = Place(ekText, {10, 10, 40, 14}, 1);
+    TPropLblForm* lbl = f.PropDialogs()->PropLblForm;
+    lbl->Fill(*text);
+    lbl->cxText->setText(QStringLiteral("Ток \u2713"));
+    lbl->WriteBack(*text);
+    TElement* plain = Place(ekText, {10, 40, 40, 14}, 0);
+    lbl->Fill(*plain);
+    lbl->cxText->setText(QStringLiteral("Привет"));
+    lbl->WriteBack(*plain);
+    ASSERT_TRUE(Drop(f.PowerFailView(), ekDRO, {10, 10}));
+    TElement* dro = f.PowerFail().Item(0);
+    TPropTxtForm* txt = f.PropDialogs()->PropTxtForm;
+    txt->Fill(*dro, true);
+    txt->cxText->setText(QStringLiteral("%.0f\u2103"));
+    txt->WriteBack(*dro, true);
+
+    const QStringList named{QStringLiteral("Screen 1, text \"Ток \u2713\""),
+                            QStringLiteral("Power fail screen, DRO format \"%.0f\u2103\"")};
+    warnings.clear();
+    SaveAs(f, QStringLiteral("chars.lcd"));
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_EQ(warnings[0],
+              QStringLiteral("The panel cannot show some characters of these texts; the project keeps "
+                             "\"?\" in their place:\n") +
+                  named.join(u'\n'));
+    warnings.clear();
+    f.acGenerate->trigger();
+    ASSERT_EQ(warnings.size(), 1) << errors.join('\n').toStdString();
+    EXPECT_EQ(warnings[0],
+              QStringLiteral("The panel cannot show some characters of these texts; it gets \"?\" "
+                             "in their place:\n") +
+                  named.join(u'\n'));
+
+    // Retyped within the code page, the element is no longer named.
+    lbl->Fill(*text);
+    lbl->cxText->setText(QStringLiteral("Ток"));
+    lbl->WriteBack(*text);
+    txt->Fill(*dro, true);
+    txt->cxText->setText(QStringLiteral("%.0f"));
+    txt->WriteBack(*dro, true);
+    warnings.clear();
+    f.SaveProjectCommand();
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
 }
 
 TEST_F(Commands, ExitClosesTheWindowAfterTheSaveQuestion)

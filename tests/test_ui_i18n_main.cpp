@@ -2,16 +2,19 @@
 // first show, switching from the settings dialog (every window follows, hidden ones too), and the
 // program's own messages in both languages.
 
+#include "base/codepage.h"
 #include "dialogs/uabout.h"
 #include "dialogs/udownload.h"
+#include "dialogs/uproperties.h"
+#include "dialogs/uproplbl.h"
 #include "dialogs/usettings.h"
 #include "i18n_texts.h"
 #include "model/elementkind.h"
-#include "base/codepage.h"
 #include "project/lcdfile.h"
 #include "test_ui_window.h"
 #include "ui/localization.h"
 #include "ui/palette.h"
+#include "ui/settingsfile.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -45,15 +48,18 @@ class WindowLanguage : public WindowTest
         Settle();
     }
 
+    // "Section/Key", read and written as the designer does.
     void WriteIni(const QString& key, const QVariant& value)
     {
-        QSettings ini(dir.filePath(QStringLiteral("designer.ini")), QSettings::IniFormat);
-        ini.setValue(key, value);
+        TSettingsFile(dir.filePath(QStringLiteral("designer.ini")))
+            .WriteString(key.section(u'/', 0, 0), key.section(u'/', 1), value.toString());
     }
     QVariant IniValue(const QString& key) const
     {
-        QSettings ini(dir.filePath(QStringLiteral("designer.ini")), QSettings::IniFormat);
-        return ini.value(key);
+        const TSettingsFile ini(dir.filePath(QStringLiteral("designer.ini")));
+        const QString missing = QStringLiteral("\x01missing");
+        const QString value = ini.ReadString(key.section(u'/', 0, 0), key.section(u'/', 1), missing);
+        return value == missing ? QVariant() : QVariant(value);
     }
 
     // The user picks an entry of the settings dialog's "Lang" list.
@@ -75,7 +81,7 @@ class WindowLanguage : public WindowTest
     }
 };
 
-TEST_F(WindowLanguage, RussianIsActiveUntilTheFirstShowAppliesTheSavedEntry)
+TEST_F(WindowLanguage, TheSavedEntryIsActiveFromStartUp)
 {
     TMForm& f = Make();
     QComboBox* list = f.SetForm()->cbLanguage;
@@ -84,9 +90,9 @@ TEST_F(WindowLanguage, RussianIsActiveUntilTheFirstShowAppliesTheSavedEntry)
     EXPECT_EQ(list->itemText(1), QString("Russian"));
     EXPECT_EQ(list->currentIndex(), 0); // no "Language" yet: entry 0
 
-    // Start-up makes Russian active; nothing is written before the show.
-    EXPECT_EQ(TLocalization::Instance().ActiveId(), RussianLanguageId);
-    EXPECT_EQ(f.windowTitle(), Ru("Дизайнер экранов для Tarvolt RU"));
+    // Before the window is shown it already speaks the saved language; "Language" is written at the show.
+    EXPECT_EQ(TLocalization::Instance().ActiveId(), BuiltInLanguageId);
+    EXPECT_EQ(f.windowTitle(), QString("Screen designer for Tarvolt RU"));
     EXPECT_FALSE(IniValue("Settings/Language").isValid());
 
     f.show();
@@ -95,6 +101,47 @@ TEST_F(WindowLanguage, RussianIsActiveUntilTheFirstShowAppliesTheSavedEntry)
     EXPECT_EQ(f.windowTitle(), QString("Screen designer for Tarvolt RU"));
     EXPECT_EQ(PageCaptions(), QStringList{"Screen 0"});
     EXPECT_EQ(IniValue("Settings/Language").toString(), QString("0"));
+}
+
+// A project opened before the window is first shown (the command line's) speaks the window's
+// language, and so does Qt's font dialog of the free-text window, whenever it is shown.
+TEST_F(WindowLanguage, WhatStartUpShowsSpeaksTheActiveLanguage)
+{
+    const QString project = dir.filePath(QStringLiteral("outside.lcd"));
+    {
+        TLCDList list;
+        TLCD powerFail;
+        list.AddScreen(240, 320)->AddElement(ekLED, 300, 20);
+        SaveProject(project, list, powerFail, SplashSettings{});
+    }
+    struct Case
+    {
+        const char* saved;
+        const char* outside;
+        const char* fontTitle;
+    };
+    const Case cases[] = {
+        {"0", "Program found a elements outside the screen. Programm set it coordinates to 0;0",
+         "Select Font"},
+        {"1", "Найдены элементы за границами экрана.\r\nЭти элементы получили кординаты 0;0", "Выбор шрифта"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.saved);
+        WriteIni(QStringLiteral("Settings/Language"), QString::fromLatin1(c.saved));
+        warnings.clear();
+        TMForm& f = Make();
+        ASSERT_TRUE(f.OpenProjectFile(project));
+        EXPECT_EQ(warnings, QStringList{Ru(c.outside)});
+        TPropLblForm* text = f.PropDialogs()->PropLblForm;
+        EXPECT_EQ(text->FontDialog->windowTitle(), Ru(c.fontTitle));
+        f.show();
+        Deliver();
+        EXPECT_EQ(text->FontDialog->windowTitle(), Ru(c.fontTitle));
+        // Switched to the other language, the font dialog follows.
+        Choose(c.saved[0] == '0' ? 1 : 0);
+        EXPECT_EQ(text->FontDialog->windowTitle(), Ru(c.saved[0] == '0' ? "Выбор шрифта" : "Select Font"));
+        form.reset();
+    }
 }
 
 TEST_F(WindowLanguage, SavedEntriesAtStartUp)
@@ -117,6 +164,7 @@ TEST_F(WindowLanguage, SavedEntriesAtStartUp)
         WriteIni(QStringLiteral("Settings/Language"), QString::fromLatin1(c.saved));
         TMForm& f = Make();
         EXPECT_EQ(f.SetForm()->cbLanguage->currentIndex(), c.selected);
+        EXPECT_EQ(TLocalization::Instance().ActiveId(), c.shownId) << "from start-up on";
         f.show();
         Deliver();
         EXPECT_EQ(TLocalization::Instance().ActiveId(), c.shownId);
@@ -177,6 +225,8 @@ TEST_F(WindowLanguage, SwitchingRetranslatesEveryWindow)
         {"Write selected", Ru("Записать выбранные")},
         {"developed for design LCD CNC control panel",
          Ru("разработано для проектирования экранов ЧПУ-пульта")},
+        {"Version " + TAboutForm::Version(), Ru("Версия ") + TAboutForm::Version()},
+        {"Documentation (README)", Ru("Документация (README)")},
         {"Screen 1", Ru("Экран 1")},
     };
     for (const auto& [en, ru] : samples)
@@ -189,11 +239,10 @@ TEST_F(WindowLanguage, SwitchingRetranslatesEveryWindow)
     const QStringList russian = i18n::Texts(f, i18n::TColourBoxes::Include);
     for (const auto& [en, ru] : samples)
         EXPECT_TRUE(russian.contains(ru)) << ru.toStdString();
-    // A key's name, the readout's sample, the languages' names and web addresses are the same in
-    // every language.
-    const QStringList same{QStringLiteral("Shift"),           QStringLiteral(" DRO "),
-                           QStringLiteral("English"),         QStringLiteral("Russian"),
-                           TAboutForm::ProductUrl.toString(), TAboutForm::MakerUrl.toString()};
+    // A key's name, the readout's sample, the languages' names and the documentation's path are the
+    // same in every language.
+    const QStringList same{QStringLiteral("Shift"), QStringLiteral(" DRO "), QStringLiteral("English"),
+                           QStringLiteral("Russian"), f.AboutForm()->lbDocs->toolTip()};
     for (const QString& text : english)
         if (!i18n::LanguageNeutral(text) && !same.contains(text)) {
             EXPECT_FALSE(russian.contains(text)) << "still English: " << text.toStdString();
@@ -227,18 +276,20 @@ TEST_F(WindowLanguage, MessagesFollowTheChosenLanguage)
         const char* logDone;
         const char* notSaved;
         const char* damaged; // %1 = file
+        const char* notOpened;
     };
     const Case cases[] = {
         {0, "Warning: Save you project before generate", "Files for SD-card prepared. Open folder ?",
          "Program found a elements outside the screen. Programm set it coordinates to 0;0",
          "File %1 not found. Fintd it ?", "Please select a directory with downloading files", "Done",
          "Project not saved. Save ?",
-         "The project file \"%1\" is damaged: it ends inside the project header."},
+         "The project file \"%1\" is damaged: it ends inside the project header.", "The folder"},
         {1, "Внимание: Необходимо сохранить проект", "Файлы для SD-карты подготовлены. Открыть папку?",
          "Найдены элементы за границами экрана.\r\nЭти элементы получили кординаты 0;0",
          "Файл %1 не найден. Задать вручную ?", "Выберите папку с загружаемыми файлами", "Готово",
          "Проект не сохранен. Сохранить?",
-         "Файл проекта «%1» повреждён: файл обрывается внутри заголовка проекта."},
+         "Файл проекта «%1» повреждён: файл обрывается внутри заголовка проекта.",
+         "Не удалось открыть папку"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.entry);
@@ -267,8 +318,16 @@ TEST_F(WindowLanguage, MessagesFollowTheChosenLanguage)
         EXPECT_EQ(questions, QStringList{Ru(c.missing).arg(QDir::toNativeSeparators(picture))});
         EXPECT_EQ(warnings, QStringList{Ru(c.outside)});
 
+        openFolderAnswer = true;
+        desktopOpensFolders = false;
+        warnings.clear();
         f.acGenerate->trigger();
-        EXPECT_EQ(infos, QStringList{Ru(c.prepared)});
+        const QString out = QDir::toNativeSeparators(dir.filePath(QStringLiteral("lang")));
+        EXPECT_EQ(infos, QStringList{Ru(c.prepared) + QStringLiteral("\n\n") + out});
+        ASSERT_EQ(warnings.size(), 1);
+        EXPECT_TRUE(warnings[0].startsWith(Ru(c.notOpened) + QStringLiteral("\n") + out))
+            << warnings[0].toStdString();
+        openFolderAnswer = false;
 
         const QString damaged = dir.filePath(QStringLiteral("short.lcd"));
         testutil::WriteAll(damaged, "LCD");

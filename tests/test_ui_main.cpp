@@ -59,6 +59,10 @@ class MainWindow : public testing::Test
             questions << text;
             return answerYes;
         };
+        o.Hooks.AskSave = [this](const QString& text) {
+            questions << text;
+            return saveAnswer;
+        };
         o.Hooks.Notice = [this](const QString& text) { notices << text; };
         o.Hooks.ShowError = [this](const QString& text) { errors << text; };
         o.Hooks.OpenProjectName = [this] { return openName; };
@@ -75,12 +79,17 @@ class MainWindow : public testing::Test
         return *form;
     }
 
+    // "Section/Key", read and written as the designer does.
     void WriteIni(const QString& key, const QString& value)
     {
-        QSettings s(ini, QSettings::IniFormat);
-        s.setValue(key, value);
+        TSettingsFile(ini).WriteString(key.section(u'/', 0, 0), key.section(u'/', 1), value);
     }
-    QVariant IniValue(const QString& key) const { return QSettings(ini, QSettings::IniFormat).value(key); }
+    QVariant IniValue(const QString& key) const
+    {
+        const auto value =
+            TSettingsFile::Lookup(testutil::ReadAll(ini), key.section(u'/', 0, 0), key.section(u'/', 1));
+        return value ? QVariant(*value) : QVariant();
+    }
 
     TScreenView* View(int page) const { return form->Page(page)->View; }
     QString Free() const { return form->findChild<QLabel*>(QStringLiteral("lbFreeElement"))->text(); }
@@ -127,6 +136,7 @@ class MainWindow : public testing::Test
     std::unique_ptr<TMForm> form;
     QStringList questions, notices, errors, presets;
     bool answerYes = false;
+    TSaveAnswer saveAnswer = TSaveAnswer::Discard;
     QString openName, saveName, pictureName;
     std::function<void(TSetForm&)> settingsDialog;
 };
@@ -544,6 +554,45 @@ TEST_F(MainWindow, PressSelectsAndReportsTheElement)
     EXPECT_EQ(s.SelectedElement, nullptr);
 }
 
+// The layout control and the status line are about the active screen, whatever happened before.
+TEST_F(MainWindow, LayoutAndStatusLineFollowTheActiveScreen)
+{
+    TMForm& f = Make();
+    auto status = [&f] { return f.findChild<QLabel*>(QStringLiteral("Label2"))->text(); };
+    ASSERT_TRUE(Drop(View(0), ekShape, {40, 50}));
+    f.AddScreenPage(true);
+    Layout()->SetItemIndex(1); // the user makes the new page landscape
+    ASSERT_TRUE(f.ActiveScreen()->Landscape);
+    ASSERT_TRUE(Drop(View(1), ekShape, {10, 20}));
+
+    // A press on page 1's shape, then a switch to page 0, where the shape is selected: its place shows.
+    QTest::mouseClick(View(1), Qt::LeftButton, Qt::NoModifier, QPoint(12, 22));
+    EXPECT_EQ(status(), QStringLiteral("X:10 Y:20 W:65 H:20"));
+    Pages()->setCurrentIndex(0);
+    EXPECT_EQ(status(), QStringLiteral("X:40 Y:50 W:65 H:20"));
+    EXPECT_EQ(Layout()->ItemIndex(), 0);
+    f.ActiveScreen()->SelectElement(nullptr);
+    Pages()->setCurrentIndex(1);
+    EXPECT_EQ(status(), QStringLiteral("X:10 Y:20 W:65 H:20"));
+    // Deleting the element leaves nothing to report.
+    Run(f, f.acDelElement);
+    EXPECT_EQ(f.ActiveScreen()->Count(), 0);
+    EXPECT_EQ(status(), QStringLiteral("--"));
+    Pages()->setCurrentIndex(0);
+    EXPECT_EQ(status(), QStringLiteral("--")) << "nothing is selected on page 0";
+
+    // New with the landscape page active: the first page stays, portrait, and Layout says so.
+    Pages()->setCurrentIndex(1);
+    ASSERT_EQ(Layout()->ItemIndex(), 1);
+    Run(f, f.acNew);
+    ASSERT_EQ(f.PageCount(), 1);
+    EXPECT_FALSE(f.ActiveScreen()->Landscape);
+    EXPECT_EQ(Layout()->ItemIndex(), 0);
+    EXPECT_FALSE(f.List().Landscape);
+    // And a page added now is portrait, as the control says.
+    EXPECT_FALSE(f.AddScreenPage(true)->SCR->Landscape);
+}
+
 TEST_F(MainWindow, NewProjectKeepsThePowerFailDro)
 {
     TMForm& f = Make();
@@ -634,6 +683,115 @@ TEST_F(MainWindow, SaveAndOpen)
     EXPECT_EQ(Layout()->ItemIndex(), 0);
     // Every loaded page offers the element menu.
     EXPECT_EQ(f.Page(1)->View->ElementMenu(), f.findChild<QMenu*>(QStringLiteral("ppElement")));
+}
+
+TEST_F(MainWindow, CommandsThatDropUnsavedWorkAskFirst)
+{
+    enum class Command { New, Open, Exit };
+    const char* const names[] = {"New", "Open", "Exit"};
+    struct Case
+    {
+        Command command;
+        TSaveAnswer answer;
+        const char* saveAs; // the save dialog's answer: empty cancels, "missing/..." cannot be written
+        bool goesOn;
+    };
+    const Case cases[] = {
+        {Command::New, TSaveAnswer::Cancel, "", false},
+        {Command::New, TSaveAnswer::Discard, "", true},
+        {Command::New, TSaveAnswer::Save, "", false},
+        {Command::New, TSaveAnswer::Save, "missing/kept.lcd", false},
+        {Command::New, TSaveAnswer::Save, "kept.lcd", true},
+        {Command::Open, TSaveAnswer::Cancel, "", false},
+        {Command::Open, TSaveAnswer::Discard, "", true},
+        {Command::Open, TSaveAnswer::Save, "", false},
+        {Command::Open, TSaveAnswer::Save, "missing/kept.lcd", false},
+        {Command::Open, TSaveAnswer::Save, "kept.lcd", true},
+        {Command::Exit, TSaveAnswer::Cancel, "", false},
+        {Command::Exit, TSaveAnswer::Discard, "", true},
+        {Command::Exit, TSaveAnswer::Save, "", false},
+        {Command::Exit, TSaveAnswer::Save, "missing/kept.lcd", false},
+        {Command::Exit, TSaveAnswer::Save, "kept.lcd", true},
+    };
+    QString other;
+    {
+        TMForm& g = Make();
+        other = SaveSample(g, dir.filePath(QStringLiteral("other.lcd")));
+        form.reset();
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(names[int(c.command)]) + " " + std::to_string(int(c.answer)) + " " +
+                     c.saveAs);
+        QFile::remove(ini);
+        QFile::remove(dir.filePath(QStringLiteral("kept.lcd")));
+        questions.clear();
+        errors.clear();
+        TMForm& f = Make();
+        f.show();
+        ASSERT_TRUE(Drop(View(0), ekDRO, {10, 10}));
+        saveAnswer = c.answer;
+        saveName = *c.saveAs ? dir.filePath(QString::fromLatin1(c.saveAs)) : QString();
+        openName = other;
+        switch (c.command) {
+        case Command::New:
+            Run(f, f.acNew);
+            break;
+        case Command::Open:
+            Run(f, f.acOpen);
+            break;
+        case Command::Exit:
+            Run(f, f.acExit);
+            break;
+        }
+        EXPECT_EQ(questions, QStringList{QStringLiteral("Project not saved. Save ?")});
+        const bool saved = c.answer == TSaveAnswer::Save && c.goesOn;
+        EXPECT_EQ(QFileInfo::exists(dir.filePath(QStringLiteral("kept.lcd"))), saved);
+        EXPECT_EQ(errors.size(), QString::fromLatin1(c.saveAs).startsWith(QLatin1String("missing")) ? 1 : 0);
+        if (c.goesOn) {
+            switch (c.command) {
+            case Command::New:
+                EXPECT_EQ(f.ActiveScreen()->Count(), 0);
+                break;
+            case Command::Open:
+                EXPECT_EQ(f.CurrentFile(), other);
+                EXPECT_EQ(f.PageCount(), 2);
+                break;
+            case Command::Exit:
+                EXPECT_FALSE(f.isVisible());
+                EXPECT_TRUE(IniValue("Settings/LasFile").isValid());
+                break;
+            }
+        } else {
+            // Everything as it was: the window open, the drop on its screen, still untitled and unsaved.
+            EXPECT_TRUE(f.isVisible());
+            EXPECT_EQ(f.PageCount(), 1);
+            EXPECT_EQ(f.ActiveScreen()->Count(), 1);
+            EXPECT_TRUE(f.CurrentFile().isEmpty());
+            EXPECT_TRUE(Modified());
+            EXPECT_FALSE(IniValue("Settings/LasFile").isValid()) << "the settings are written only at exit";
+        }
+        if (saved) {
+            TLCDList list;
+            TLCD powerFail;
+            LoadProject(dir.filePath(QStringLiteral("kept.lcd")), list, powerFail);
+            ASSERT_EQ(list.Count(), 1);
+            EXPECT_EQ(list.Items(0)->Count(), 1);
+        }
+        saveAnswer = TSaveAnswer::Discard;
+        form.reset();
+    }
+}
+
+TEST_F(MainWindow, NothingUnsavedNothingAsked)
+{
+    TMForm& f = Make();
+    f.show();
+    Run(f, f.acNew);
+    openName = QString();
+    Run(f, f.acOpen);
+    Run(f, f.acExit);
+    EXPECT_TRUE(questions.isEmpty());
+    EXPECT_FALSE(f.isVisible());
 }
 
 TEST_F(MainWindow, OutOfScreenElementsAreReportedOnce)
@@ -740,7 +898,7 @@ TEST_F(MainWindow, ExitAsksWhenOnlyThePowerFailDroMoved)
     EXPECT_TRUE(f.PowerFail().Modified);
     EXPECT_NE(f.PowerFail().Item(0)->Left, 20);
 
-    answerYes = true;
+    saveAnswer = TSaveAnswer::Save;
     f.close();
     ASSERT_EQ(questions, QStringList{QStringLiteral("Project not saved. Save ?")});
     EXPECT_FALSE(Modified()); // saved to the current file
@@ -757,11 +915,38 @@ TEST_F(MainWindow, ExitAsksWhenOnlyThePowerFailDroMoved)
     EXPECT_TRUE(questions.isEmpty());
 }
 
+TEST_F(MainWindow, SettingsFileKeepsWhatItDoesNotWrite)
+{
+    const QByteArray fixture =
+        testutil::ReadAll(testutil::FixturePath(QStringLiteral("settings/designer.ini")));
+    testutil::WriteAll(ini, fixture);
+    TMForm& f = Make();
+    EXPECT_EQ(f.DownloadFolder(), QStringLiteral("/home/u/a,b"));
+    EXPECT_EQ(f.SetForm()->GridStep(), 7);
+    EXPECT_EQ(f.List().GridColor, 0x0000FFu);
+    EXPECT_FALSE(f.acGrid->isChecked());
+    EXPECT_TRUE(f.CurrentFile().isEmpty()); // the last project does not exist here
+    f.Shutdown();
+
+    // Exit writes the values it has; the missing splash picture's name comes back as it was read.
+    QByteArray expected = fixture;
+    const std::pair<const char*, const char*> changes[] = {
+        {"LasFile=C:\\Projects\\missing;1.lcd\n", "LasFile=\n"},
+        {"MaxElement=50\n", "MaxElement=20\n"},
+        {"Height=692\n", "Height=692\nLVHeight=145\n"},
+    };
+    for (const auto& [from, to] : changes) {
+        ASSERT_TRUE(expected.contains(from)) << from;
+        expected.replace(from, to);
+    }
+    EXPECT_EQ(testutil::ReadAll(ini).toStdString(), expected.toStdString());
+}
+
 TEST_F(MainWindow, ExitWithoutSavingWritesTheSettings)
 {
     TMForm& f = Make();
     ASSERT_TRUE(Drop(View(0), ekDRO, {20, 20}));
-    answerYes = false;
+    saveAnswer = TSaveAnswer::Discard;
     f.close();
     EXPECT_EQ(questions.size(), 1);
     EXPECT_EQ(IniValue("Settings/LasFile").toString(), QString());
@@ -883,9 +1068,78 @@ TEST(SettingsFile, UnknownKeysSurviveWrites)
     EXPECT_EQ(file.ReadInteger(QStringLiteral("Settings"), QStringLiteral("Grid"), 5), 16);
     EXPECT_EQ(file.ReadInteger(QStringLiteral("Settings"), QStringLiteral("Missing"), 5), 5);
     file.WriteInteger(QStringLiteral("Settings"), QStringLiteral("Grid"), 9);
-    EXPECT_EQ(QSettings(path, QSettings::IniFormat).value(QStringLiteral("Settings/Mine")).toString(),
+    EXPECT_EQ(file.ReadString(QStringLiteral("Settings"), QStringLiteral("Mine"), QString()),
               QStringLiteral("keep"));
     EXPECT_EQ(file.ReadInteger(QStringLiteral("Settings"), QStringLiteral("Grid"), 5), 9);
+}
+
+TEST(SettingsFile, ValuesArePlainText)
+{
+    const QByteArray text = "; a comment = not a key\n"
+                            "[Settings]\n"
+                            "Download=/home/u/a,b\n"
+                            "LasFile = C:\\work\\new;old.lcd \n"
+                            "Quoted=\"x\"\n"
+                            "Empty=\n"
+                            "#Hidden=1\n"
+                            "[ Window ]\r\n"
+                            "left=12\n";
+    struct
+    {
+        const char* section;
+        const char* key;
+        const char* value; // null: not there
+    } const cases[] = {
+        {"Settings", "Download", "/home/u/a,b"},
+        {"Settings", "LasFile", "C:\\work\\new;old.lcd"}, // blanks around the value do not count
+        {"Settings", "Quoted", "\"x\""},
+        {"Settings", "Empty", ""},
+        {"Settings", "Hidden", nullptr},
+        {"Settings", "; a comment ", nullptr},
+        {"settings", "DOWNLOAD", "/home/u/a,b"}, // names in any case
+        {"Window", "Left", "12"},
+        {"Window", "Download", nullptr}, // each section has its own keys
+        {"Other", "Download", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.section) + "/" + c.key);
+        const auto value =
+            TSettingsFile::Lookup(text, QString::fromLatin1(c.section), QString::fromLatin1(c.key));
+        ASSERT_EQ(value.has_value(), c.value != nullptr);
+        if (c.value) {
+            EXPECT_EQ(*value, QString::fromUtf8(c.value));
+        }
+    }
+}
+
+TEST(SettingsFile, AWriteChangesOnlyTheLineOfItsKey)
+{
+    struct
+    {
+        const char* name;
+        const char* before;
+        const char* key; // in section "S"
+        const char* value;
+        const char* after;
+    } const cases[] = {
+        {"in place", "[S]\nA = 1\nB=2\n", "A", "C:\\x;y,z", "[S]\nA = C:\\x;y,z\nB=2\n"},
+        {"name as the file spells it", "[s]\nKEY=1\n", "Key", "2", "[s]\nKEY=2\n"},
+        {"after the section's last key", "[S]\nA=1\n\n; next\n[T]\nB=2\n", "B", "3",
+         "[S]\nA=1\nB=3\n\n; next\n[T]\nB=2\n"},
+        {"right after an empty section's header", "[S]\n[T]\n", "A", "1", "[S]\nA=1\n[T]\n"},
+        {"a new section at the end", "[T]\nB=2", "A", "1", "[T]\nB=2\n[S]\nA=1\n"},
+        {"an empty file", "", "A", "1", "[S]\nA=1\n"},
+        {"the file's line breaks", "[S]\r\nA=1\r\n", "B", "2", "[S]\r\nA=1\r\nB=2\r\n"},
+        {"a line break ends the value", "[S]\nA=1\n", "A", "one\ntwo", "[S]\nA=one\n"},
+        {"non-ASCII as UTF-8", "[S]\n", "A", "\xD0\xAF.lcd", "[S]\nA=\xD0\xAF.lcd\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QByteArray after =
+            TSettingsFile::Assign(QByteArray(c.before), QStringLiteral("S"), QString::fromLatin1(c.key),
+                                  QString::fromUtf8(c.value));
+        EXPECT_EQ(after.toStdString(), std::string(c.after));
+    }
 }
 
 } // namespace

@@ -6,8 +6,9 @@
 #include "project/lcdfile.h"
 #include "panel/panelset.h"
 #include "test_ui_window.h"
-#include "widgets/radiogroup.h"
+#include "ui/settingsfile.h"
 #include "ui/timegroup.h"
+#include "widgets/radiogroup.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -295,8 +296,10 @@ TEST_F(SplashWindow, GenerateEndsOnTheLastPageAtFullSize)
 
     f.acGenerate->trigger();
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
-    EXPECT_EQ(infos, QStringList{QStringLiteral("Files for SD-card prepared. Open folder ?")});
+    EXPECT_EQ(infos, QStringList{QStringLiteral("Files for SD-card prepared. Open folder ?\n\n") +
+                                 QDir::toNativeSeparators(Out(project))});
     EXPECT_EQ(openedFolders, QStringList{Out(project)});
+    EXPECT_TRUE(warnings.isEmpty());
     EXPECT_EQ(f.DownloadFolder(), QDir::toNativeSeparators(Out(project)));
     EXPECT_EQ(f.ActivePageIndex(), 1);
     EXPECT_EQ(Find<TRadioGroup>("rgSize")->ItemIndex(), 1);
@@ -318,6 +321,15 @@ TEST_F(SplashWindow, GenerateEndsOnTheLastPageAtFullSize)
     f.acGenerate->trigger();
     EXPECT_EQ(openedFolders.size(), 1);
     EXPECT_EQ(infos.size(), 2);
+
+    // A desktop that cannot show folders: the user is told, with the folder.
+    openFolderAnswer = true;
+    desktopOpensFolders = false;
+    f.acGenerate->trigger();
+    EXPECT_EQ(openedFolders.size(), 2);
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].contains(QDir::toNativeSeparators(Out(project)))) << warnings[0].toStdString();
+    EXPECT_TRUE(warnings[0].startsWith(QStringLiteral("The folder"))) << warnings[0].toStdString();
 }
 
 TEST_F(SplashWindow, GenerateCannotStartTwiceAndReportsFailures)
@@ -420,8 +432,8 @@ TEST_F(SplashWindow, DownloadWindowOpensOnTheDownloadFolder)
     EXPECT_EQ(offered, chosen);
 
     f.Shutdown();
-    QSettings ini(dir.filePath(QStringLiteral("designer.ini")), QSettings::IniFormat);
-    EXPECT_EQ(ini.value(QStringLiteral("Settings/Download")).toString(), chosen);
+    const TSettingsFile ini(dir.filePath(QStringLiteral("designer.ini")));
+    EXPECT_EQ(ini.ReadString(QStringLiteral("Settings"), QStringLiteral("Download"), QString()), chosen);
 }
 
 } // namespace

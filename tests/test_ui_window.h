@@ -50,6 +50,10 @@ class WindowTest : public testing::Test
             questions << text;
             return false;
         };
+        o.Hooks.AskSave = [this](const QString& text) {
+            questions << text;
+            return saveAnswer;
+        };
         o.Hooks.Notice = [this](const QString& text) { warnings << text; };
         o.Hooks.ShowError = [this](const QString& text) { errors << text; };
         o.Hooks.PictureName = [this](const QString&) { return pictureName; };
@@ -62,7 +66,10 @@ class WindowTest : public testing::Test
             infos << text;
             return openFolderAnswer;
         };
-        o.Hooks.OpenFolder = [this](const QString& folder) { openedFolders << folder; };
+        o.Hooks.OpenFolder = [this](const QString& folder) {
+            openedFolders << folder;
+            return desktopOpensFolders;
+        };
         o.Hooks.ShowDownload = [this](TDownloadForm& f) {
             if (downloadShown)
                 downloadShown(f);
@@ -136,6 +143,8 @@ class WindowTest : public testing::Test
     QString pictureName, gifName;
     QColor pickedColour;
     bool openFolderAnswer = false;
+    bool desktopOpensFolders = true;
+    TSaveAnswer saveAnswer = TSaveAnswer::Discard;
     int beeps = 0;
     std::function<void(TDownloadForm&)> downloadShown;
     std::function<void(TAboutForm&)> aboutShown;

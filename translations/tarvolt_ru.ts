@@ -24,6 +24,26 @@
         <translation>разработано для проектирования экранов ЧПУ-пульта</translation>
     </message>
     <message>
+        <location filename="../src/dialogs/uabout.cpp" line="105"/>
+        <source>The desktop could not open %1.</source>
+        <translation>Рабочий стол не смог открыть %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/uabout.cpp" line="127"/>
+        <source>Version %1</source>
+        <translation>Версия %1</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/uabout.cpp" line="128"/>
+        <source>Documentation (README)</source>
+        <translation>Документация (README)</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/uabout.cpp" line="129"/>
+        <source>The documentation (README) is not installed with this copy</source>
+        <translation>Документация (README) не установлена с этой копией</translation>
+    </message>
+    <message>
         <location filename="../src/dialogs/uabout.cpp" line="91"/>
         <source>Thanks to everyone who tried it on a real panel</source>
         <translation>Спасибо всем, кто проверял её на настоящей панели</translation>

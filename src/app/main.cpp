@@ -2,6 +2,7 @@
 
 #include "base/terror.h"
 #include "base/urgb.h"
+#include "dialogs/propmessages.h"
 #include "ui/appicon.h"
 #include "ui/umain.h"
 
@@ -42,19 +43,22 @@ int main(int argc, char** argv)
         parser.showHelp(2);
 
     TMForm form;
+    // Shown first: what the project and the picture bring up (questions, notices) then stands over the
+    // window, in the language the window speaks.
+    form.show();
     if (parser.isSet(splashOpt)) {
         const QString file = QFileInfo(parser.value(splashOpt)).absoluteFilePath();
         try {
             const QImage picture = LoadPictureFile(file);
             if (picture.isNull())
-                throw TError(QStringLiteral("\"%1\" is no BMP or JPEG picture.").arg(file));
+                throw TError(propmsg::NoPicture(file));
             form.SetSplashPicture(picture, file);
         } catch (const TError& e) {
             QMessageBox::critical(&form, form.windowTitle(), e.Message());
         }
     }
-    if (!parser.positionalArguments().isEmpty())
+    // The last project may have come back modified (a picture had to be found again).
+    if (!parser.positionalArguments().isEmpty() && form.AskSaveAndGoOn())
         form.OpenProjectFile(QFileInfo(parser.positionalArguments().first()).absoluteFilePath());
-    form.show();
     return app.exec();
 }

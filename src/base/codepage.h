@@ -14,3 +14,7 @@ QByteArray ToCodePage(QStringView text);
 
 // Every byte decodes to one character.
 QString FromCodePage(QByteArrayView bytes);
+
+// The characters of `text` that the code page cannot hold (and ToCodePage turns into '?'), each once,
+// in the order they first appear; empty when it holds them all.
+QString CharactersNotInCodePage(QStringView text);

@@ -1,5 +1,7 @@
 #include "dialogs/propform.h"
 
+#include "base/codepage.h"
+#include "dialogs/propmessages.h"
 #include "widgets/colorbox.h"
 
 #include <QEvent>
@@ -8,6 +10,8 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -63,6 +67,24 @@ QLabel* TPropForm::Caption()
     return new QLabel(this);
 }
 
+QLabel* TPropForm::CodePageNote(const char* name)
+{
+    auto* note = new QLabel(this);
+    note->setObjectName(QString::fromLatin1(name));
+    QPalette pal = note->palette();
+    pal.setColor(QPalette::WindowText, Qt::red);
+    note->setPalette(pal);
+    note->hide();
+    return note;
+}
+
+void TPropForm::UpdateCodePageNote(QLabel* note, const QString& typed)
+{
+    const QString missing = CharactersNotInCodePage(typed);
+    note->setText(missing.isEmpty() ? QString() : propmsg::NotInCodePage(missing));
+    note->setVisible(!missing.isEmpty());
+}
+
 QHBoxLayout* TPropForm::ButtonRow()
 {
     auto* row = new QHBoxLayout;
@@ -84,6 +106,20 @@ std::optional<QString> FixedText(float value, int decimals, int significant)
     // 400.527801513...) becomes 400.527802.
     const double rounded = c.toDouble(c.toString(v, 'g', significant));
     return c.toString(rounded, 'f', decimals);
+}
+
+std::optional<QString> ShortestText(float value)
+{
+    if (!std::isfinite(value))
+        return std::nullopt;
+    // Fixed notation of FLT_MAX has 39 digits before the point; the smallest subnormal needs 45 after
+    // it for its shortest form. 64 is room for either, with the sign and the point.
+    std::array<char, 64> buffer{};
+    const auto [end, error] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
+    if (error != std::errc())
+        return std::nullopt;
+    return QString::fromLatin1(buffer.data(), end - buffer.data());
 }
 
 std::optional<float> ParseFloatText(const QString& text)

@@ -34,6 +34,11 @@ class TPropForm : public QDialog
     TColorBox* ColorBox(const char* name);
     // A label without text: the window's Retranslate() gives it one.
     QLabel* Caption();
+    // A red line under a text box, hidden while UpdateCodePageNote finds nothing to say.
+    QLabel* CodePageNote(const char* name);
+    // Names the characters of `typed` that the panel's code page cannot hold (and that become '?'),
+    // or hides the note when there are none.
+    static void UpdateCodePageNote(QLabel* note, const QString& typed);
     // The OK and Cancel buttons in one row, for the bottom of a layout.
     class QHBoxLayout* ButtonRow();
 
@@ -57,6 +62,11 @@ inline constexpr int SizeMin = 0, SizeMax = 32767;        // panel sizes; the pa
 // has more digits than that are written in exponent form. std::nullopt for a value that is not a
 // number or infinite.
 std::optional<QString> FixedText(float value, int decimals, int significant);
+
+// A DRO value as the DRO window shows it: the shortest fixed-point text ("." as separator) that reads
+// back to the very same 32-bit float, so 400.5278f shows as "400.5278", not "400.527802".
+// std::nullopt for a value that is not a number or infinite.
+std::optional<QString> ShortestText(float value);
 
 // Text typed as a DRO value: a decimal number with "." (no group separators, an optional exponent,
 // blanks around it ignored) that a 32-bit float can hold. std::nullopt for anything else.

@@ -13,6 +13,13 @@ QString BadFormat(const QString& format)
     return QStringLiteral("Format ") + format + QStringLiteral(" is invalid !!");
 }
 
+QString NotInCodePage(const QString& characters)
+{
+    if (RussianActive())
+        return QStringLiteral("Панель не может показать: ") + characters + QStringLiteral(" (станут «?»)");
+    return QStringLiteral("The panel cannot show: ") + characters + QStringLiteral(" (they become \"?\")");
+}
+
 QString NotAFloat(const QString& text)
 {
     // The wording of the platform's own conversion error, which the general error handler shows.

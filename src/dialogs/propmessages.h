@@ -10,6 +10,8 @@ namespace propmsg {
 QString BadFormat(const QString& format);
 // Text typed as a number that is not one ("." is the only decimal separator).
 QString NotAFloat(const QString& text);
+// Characters typed that the panel's code page cannot hold.
+QString NotInCodePage(const QString& characters);
 // A file chosen for an image element that holds no BMP or JPEG picture.
 QString NoPicture(const QString& fileName);
 } // namespace propmsg

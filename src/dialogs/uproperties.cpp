@@ -21,6 +21,46 @@
 #include <QMessageBox>
 #include <QWidget>
 
+namespace {
+
+// What the bar and LED windows change on the element while they are open (their live test and
+// update), and what the blink preview changes with them. Cancel puts it back, so that the screen
+// never shows a change that the project does not count.
+struct TLiveFields
+{
+    explicit TLiveFields(const TElement& e)
+        : Value(e.Value), MaxVal(e.MaxVal), YellowPct(e.YellowPct), RedPct(e.RedPct), OnColor(e.OnColor),
+          OffColor(e.OffColor), BackColor(e.BackColor), PenColor(e.PenColor), LedMode(e.LedMode),
+          BlinkInterval(e.BlinkInterval), BlinkCounter(e.BlinkCounter), BlinkPhase(e.BlinkPhase)
+    {}
+    void Restore(TElement& e) const
+    {
+        e.Value = Value;
+        e.MaxVal = MaxVal;
+        e.YellowPct = YellowPct;
+        e.RedPct = RedPct;
+        e.OnColor = OnColor;
+        e.OffColor = OffColor;
+        e.BackColor = BackColor;
+        e.PenColor = PenColor;
+        e.LedMode = LedMode;
+        e.BlinkInterval = BlinkInterval;
+        e.BlinkCounter = BlinkCounter;
+        e.BlinkPhase = BlinkPhase;
+        e.Invalidate();
+    }
+
+    float Value;
+    quint16 MaxVal;
+    quint8 YellowPct, RedPct;
+    TColor OnColor, OffColor, BackColor, PenColor;
+    quint8 LedMode;
+    quint16 BlinkInterval, BlinkCounter;
+    bool BlinkPhase;
+};
+
+} // namespace
+
 TPropDialogs::TPropDialogs(QWidget* mainWindow, TLCDList& list, std::function<TLCD*()> activeScreen)
     : QObject(mainWindow), mainWindow_(mainWindow), list_(list)
 {
@@ -93,18 +133,26 @@ bool TPropDialogs::ShowProperties(TLCD& screen)
             PropTxtForm->WriteBack(*e, false);
             break;
         }
-        case ekLED:
+        case ekLED: {
+            const TLiveFields opened(*e);
             PropLEDForm->Fill(*e);
-            if (Show(*PropLEDForm) != QDialog::Accepted)
+            if (Show(*PropLEDForm) != QDialog::Accepted) {
+                opened.Restore(*e);
                 return false;
+            }
             PropLEDForm->WriteBack(*e);
             break;
-        case ekBar:
+        }
+        case ekBar: {
+            const TLiveFields opened(*e);
             PropBarForm->Fill(*e);
-            if (Show(*PropBarForm) != QDialog::Accepted)
+            if (Show(*PropBarForm) != QDialog::Accepted) {
+                opened.Restore(*e);
                 return false;
+            }
             PropBarForm->WriteBack(*e);
             break;
+        }
         case ekShift:
             PropShiftForm->Fill(*e);
             if (Show(*PropShiftForm) != QDialog::Accepted)
@@ -149,7 +197,9 @@ bool TPropDialogs::ShowProperties(TLCD& screen)
 
 bool TPropDialogs::ImagePicture(TElement& e)
 {
-    QString file = Hooks.PictureName ? Hooks.PictureName(FromCodePage(e.Text)) : QString();
+    const QString typed = e.LostText();
+    QString file =
+        Hooks.PictureName ? Hooks.PictureName(typed.isEmpty() ? FromCodePage(e.Text) : typed) : QString();
     if (file.isEmpty())
         return false;
     const QImage previous = e.Picture;
@@ -161,6 +211,7 @@ bool TPropDialogs::ImagePicture(TElement& e)
         throw TError(propmsg::NoPicture(file));
     }
     e.SetText(ToCodePage(file));
+    e.TypedText = CharactersNotInCodePage(file).isEmpty() ? QString() : file;
     const int z = e.Zoom();
     e.Width = e.Picture.width() * z;
     e.Height = e.Picture.height() * z;

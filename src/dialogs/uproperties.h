@@ -59,8 +59,8 @@ class TPropDialogs : public QObject
 
     // The properties command for the screen's selected element: the window of its kind (an image
     // takes the picture file dialog) is filled, shown, and on OK written back; the element is redrawn
-    // and the screen and the list are marked modified. Cancel writes nothing and marks nothing (what
-    // the bar and LED windows changed live stays). Returns true when something was written back.
+    // and the screen and the list are marked modified. Cancel writes nothing and marks nothing, and
+    // puts back what the bar and LED windows changed live. Returns true when something was written back.
     bool ShowProperties(TLCD& screen);
     // A double-click on the free part of a work screen: its background colour.
     bool BackgroundColor(TLCD& screen);

@@ -18,11 +18,13 @@ class TPropLblForm : public TPropForm
     explicit TPropLblForm(QWidget* parent = nullptr);
 
     QLineEdit* cxText;
+    QLabel* lbChars; // names what the panel cannot show of the text typed
     TColorBox* cxBkg;
     TColorBox* cxColor;
     QPushButton* Button3; // "Font"
-    // The font dialog, without underline, strike-out or colour choices.
-    QFontDialog* FontDialog;
+    // The font dialog, without underline, strike-out or colour choices. Made anew whenever the
+    // language changes and before each use, so that it always speaks the active language.
+    QFontDialog* FontDialog = nullptr;
 
     // The font the window holds for the text until it closes; its size in points is HeldPoints().
     const QFont& HeldFont() const { return font_; }
@@ -33,7 +35,8 @@ class TPropLblForm : public TPropForm
     std::function<bool(QFont& font)> PickFont;
 
     void Fill(const TElement& element);
-    // Text, BackColor, the font (face, size, style), TextColor; then the size follows the text.
+    // Text, BackColor, the font (face, size, style), TextColor; then the size follows the text. A text
+    // with characters the code page cannot hold is kept as typed in the element's TypedText.
     void WriteBack(TElement& element) const;
 
   protected:
@@ -42,6 +45,7 @@ class TPropLblForm : public TPropForm
   private:
     // The window's texts in the active interface language.
     void Retranslate();
+    void MakeFontDialog();
     void FontClick();
     QFont font_;
     int points_ = 0; // the size as the element keeps it, even one that QFont would not take

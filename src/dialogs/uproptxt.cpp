@@ -41,6 +41,7 @@ TPropTxtForm::TPropTxtForm(QWidget* parent) : TPropForm(QStringLiteral("PropTxtF
         lbFormat->setPalette(pal);
     }
     lbFormat->hide();
+    lbChars = CodePageNote("lbChars");
     cxBkg = ColorBox("cxBkg");
     cxFont = ColorBox("cxFont");
     cxdW = Spin("cxdW", proprange::ScaleMin, proprange::ScaleMax);
@@ -62,19 +63,20 @@ TPropTxtForm::TPropTxtForm(QWidget* parent) : TPropForm(QStringLiteral("PropTxtF
     grid->addWidget(cxVal, 1, 0, 1, 2);
     grid->addWidget(cxText, 1, 2, 1, 2);
     grid->addWidget(lbFormat, 2, 0, 1, 4);
-    grid->addWidget(lbBack_ = Caption(), 3, 0);
-    grid->addWidget(cxBkg, 3, 1);
-    grid->addWidget(lbText_ = Caption(), 3, 2);
-    grid->addWidget(cxFont, 3, 3);
-    grid->addWidget(lbdW_ = Caption(), 4, 0);
-    grid->addWidget(cxdW, 4, 1);
-    grid->addWidget(lbdH_ = Caption(), 4, 2);
-    grid->addWidget(cxdH, 4, 3);
-    grid->addWidget(chAxis, 5, 0, 1, 2);
-    grid->addWidget(lbColor_ = Caption(), 6, 0);
-    grid->addWidget(cxAxis, 6, 1);
-    grid->addWidget(lbAxis_ = Caption(), 6, 2);
-    grid->addWidget(cxAxisNum, 6, 3);
+    grid->addWidget(lbChars, 3, 0, 1, 4);
+    grid->addWidget(lbBack_ = Caption(), 4, 0);
+    grid->addWidget(cxBkg, 4, 1);
+    grid->addWidget(lbText_ = Caption(), 4, 2);
+    grid->addWidget(cxFont, 4, 3);
+    grid->addWidget(lbdW_ = Caption(), 5, 0);
+    grid->addWidget(cxdW, 5, 1);
+    grid->addWidget(lbdH_ = Caption(), 5, 2);
+    grid->addWidget(cxdH, 5, 3);
+    grid->addWidget(chAxis, 6, 0, 1, 2);
+    grid->addWidget(lbColor_ = Caption(), 7, 0);
+    grid->addWidget(cxAxis, 7, 1);
+    grid->addWidget(lbAxis_ = Caption(), 7, 2);
+    grid->addWidget(cxAxisNum, 7, 3);
     auto* column = new QVBoxLayout(this);
     column->addLayout(grid);
     column->addLayout(ButtonRow());
@@ -97,6 +99,7 @@ void TPropTxtForm::Retranslate()
     // The format complaint is one of the program's own messages, worded for the active language.
     if (!lbFormat->isHidden())
         lbFormat->setText(propmsg::BadFormat(cxText->text()));
+    UpdateCodePageNote(lbChars, cxText->text());
 }
 
 void TPropTxtForm::changeEvent(QEvent* event)
@@ -120,6 +123,7 @@ void TPropTxtForm::FormatEdited()
     pal.setColor(QPalette::Text, ok ? palette().color(QPalette::Text) : QColor(Qt::red));
     cxText->setPalette(pal);
     Button1->setEnabled(ok);
+    UpdateCodePageNote(lbChars, cxText->text());
 }
 
 QString TPropTxtForm::Fill(const TElement& e, bool powerFail)
@@ -127,14 +131,15 @@ QString TPropTxtForm::Fill(const TElement& e, bool powerFail)
     cxOrder->setRange(1, powerFail ? PowerFailOrderMax : WorkScreenOrderMax);
     cxOrder->setValue(e.OrderNo + 1);
     QString message;
-    if (const auto text = FixedText(e.Value, 6, 12)) {
+    if (const auto text = ShortestText(e.Value)) {
         cxVal->setText(*text);
     } else {
         const auto shorter = FixedText(e.Value, 3, 5);
         cxVal->setText(shorter ? *shorter : QLocale::c().toString(double(e.Value), 'f', 3));
         message = propmsg::BadFormat(FromCodePage(e.Format));
     }
-    cxText->setText(FromCodePage(e.Format));
+    const QString typed = e.LostText();
+    cxText->setText(typed.isEmpty() ? FromCodePage(e.Format) : typed);
     FormatEdited(); // also when the text did not change
     cxBkg->SetColor(e.BackColor);
     cxFont->SetColor(e.TextColor);
@@ -163,6 +168,7 @@ void TPropTxtForm::WriteBack(TElement& e, bool powerFail) const
 
     e.Value = *value;
     e.Format = ToCodePage(cxText->text());
+    e.TypedText = CharactersNotInCodePage(cxText->text()).isEmpty() ? QString() : cxText->text();
     e.BackColor = cxBkg->Color();
     if (!powerFail)
         e.PenColor = cxBkg->Color();

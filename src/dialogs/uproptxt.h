@@ -20,6 +20,7 @@ class TPropTxtForm : public TPropForm
     QLineEdit* cxVal;
     QLineEdit* cxText;
     QLabel* lbFormat; // says at once why the format in cxText cannot be used
+    QLabel* lbChars;  // names what the panel cannot show of the format typed
     TColorBox* cxBkg;
     TColorBox* cxFont;
     QSpinBox* cxdW;
@@ -32,7 +33,8 @@ class TPropTxtForm : public TPropForm
     // leaves the axis controls as they are. Returns the message to show when the value could not be
     // written in full (the shorter form is shown instead), else an empty text.
     QString Fill(const TElement& dro, bool powerFail);
-    // Writes the controls back in their fixed order. Throws TError with the conversion message when
+    // Writes the controls back in their fixed order; a format with characters the code page cannot
+    // hold is kept as typed in the element's TypedText. Throws TError with the conversion message when
     // cxVal holds no number, and with the format message when cxText holds a format the DRO cannot
     // print; then nothing is written. Does not redraw.
     void WriteBack(TElement& dro, bool powerFail) const;

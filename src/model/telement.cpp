@@ -62,6 +62,12 @@ QImage ImagePlaceholder()
 
 TElement::TElement(TLCD* screen) : Screen(screen) {}
 
+QString TElement::LostText() const
+{
+    const QByteArray& field = Kind == ekDRO ? Format : Text;
+    return !TypedText.isEmpty() && ToCodePage(TypedText) == field ? TypedText : QString();
+}
+
 int TElement::Zoom() const
 {
     return Screen ? Screen->Zoom : 1;

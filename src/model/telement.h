@@ -78,6 +78,13 @@ class TElement
 
     QString Hint; // tool tip shown over the element
 
+    // What the user typed for Text (a free text, an image's file name) or, for a DRO, Format, when the
+    // code page could not hold all of it: the field holds it with '?' for those characters. Never
+    // saved; it lets the window name the element at Save and Generate and show the text as typed.
+    QString TypedText;
+    // TypedText while it still is what the field was made from, else empty.
+    QString LostText() const;
+
     bool ShowOrder = false;
     bool Selected = false;
 

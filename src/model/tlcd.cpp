@@ -94,6 +94,10 @@ TElement* TLCD::AddElement(quint8 kind, int x, int y)
         e->Height = 20;
         e->BackColor = 0x808080;
         e->TextColor = 0x0000FF;
+        // What the screen shows is what the dialog, the project file and the panel get: grey when off,
+        // red when lit (the palette's LED).
+        e->OffColor = e->BackColor;
+        e->OnColor = e->TextColor;
         break;
     case ekBar:
         e->Width = 22;

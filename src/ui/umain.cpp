@@ -105,6 +105,19 @@ TMForm::TMForm(TFormOptions options, QWidget* parent)
             return QMessageBox::warning(this, msg::Warning(), text, QMessageBox::Yes | QMessageBox::No) !=
                    QMessageBox::No;
         };
+    if (!hooks_.AskSave)
+        hooks_.AskSave = [this](const QString& text) {
+            switch (QMessageBox::warning(this, msg::Warning(), text,
+                                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                         QMessageBox::Save)) {
+            case QMessageBox::Save:
+                return TSaveAnswer::Save;
+            case QMessageBox::Discard:
+                return TSaveAnswer::Discard;
+            default: // Cancel, and the close box
+                return TSaveAnswer::Cancel;
+            }
+        };
     if (!hooks_.Notice)
         hooks_.Notice = [this](const QString& text) { QMessageBox::warning(this, msg::Warning(), text); };
     if (!hooks_.ShowError)
@@ -175,13 +188,17 @@ void TMForm::StartUp(const QStringList& languageFolders)
     setForm_->cxColor->SetColor(
         TColor(settings_.ReadInteger(SecSettings, QStringLiteral("GridColor"), 0xC0C0C0)));
 
-    // 5. The language files; Russian is active at once when one supplies it, until the first show
-    // applies the saved choice.
+    // 5. The language files. The saved choice is active before any window text is set and before a
+    // project is loaded (step 15), so that nothing shown at start-up speaks another language.
     TLocalization& localization = TLocalization::Instance();
     localization.Scan(languageFolders);
-    localization.SetActive(RussianLanguageId);
     for (const TLanguage& l : localization.Languages())
         setForm_->cbLanguage->addItem(l.Name);
+    // 15 (the language entry, an index naming no entry selects none).
+    const qint64 language = settings_.ReadInteger(SecSettings, QStringLiteral("Language"), 0);
+    setForm_->cbLanguage->setCurrentIndex(
+        language >= 0 && language < qint64(localization.Count()) ? int(language) : -1);
+    ActivateLanguage(setForm_->cbLanguage->currentIndex());
 
     CreateActions();
     CreateMenus();
@@ -262,11 +279,8 @@ void TMForm::StartUp(const QStringList& languageFolders)
     lvHeight_ = int(
         qBound(qint64(0), settings_.ReadInteger(SecWindow, QStringLiteral("LVHeight"), 145), qint64(10000)));
     splitter_->setSizes({qMax(100, height - lvHeight_), lvHeight_});
-    // 15. The last project and the language entry (an index naming no entry selects none).
+    // 15. The last project (the language entry was read with the language files).
     project_.SetFileName(settings_.ReadString(SecSettings, QStringLiteral("LasFile"), QString()));
-    const qint64 language = settings_.ReadInteger(SecSettings, QStringLiteral("Language"), 0);
-    setForm_->cbLanguage->setCurrentIndex(
-        language >= 0 && language < qint64(localization.Count()) ? int(language) : -1);
     // 16. The budget.
     ShowBudget();
     // 17. The last project, when it still exists; the out-of-screen notice waits for the first show.
@@ -360,8 +374,13 @@ void TMForm::CreateActions()
     for (QAction* a : {acCopyProp, acGetBkgColor, acGetFgColor})
         pickGroup_->addAction(a);
 
-    connect(acNew, &QAction::triggered, this, [this] { Guard([this] { NewProject(); }); });
+    connect(acNew, &QAction::triggered, this, [this] {
+        if (AskSaveAndGoOn())
+            Guard([this] { NewProject(); });
+    });
     connect(acOpen, &QAction::triggered, this, [this] {
+        if (!AskSaveAndGoOn())
+            return;
         const QString file = hooks_.OpenProjectName();
         if (!file.isEmpty())
             OpenProjectFile(file);
@@ -377,6 +396,7 @@ void TMForm::CreateActions()
             return;
         s->DeleteElement(s->SelectedElement);
         ShowBudget();
+        StatusLine(nullptr);
     });
     connect(acToBack, &QAction::triggered, this, [this] {
         if (TLCD* s = ActiveScreen(); s && s->SelectedElement)
@@ -732,6 +752,8 @@ void TMForm::PageSwitch(int index)
     pageSwitching_ = true;
     rgSize->SetItemIndex(screen->Landscape ? 1 : 0);
     pageSwitching_ = false;
+    // The status line is about the active screen's selection, not the last one pressed elsewhere.
+    StatusLine(screen->SelectedElement);
 }
 
 void TMForm::LayoutClick(int index)
@@ -859,6 +881,8 @@ void TMForm::NewProject()
     ShowBudget();
     ShowFileName();
     StatusLine(nullptr);
+    // The first screen keeps its layout; the control shows it, not that of a page now gone.
+    ShowLayout(Page(0)->SCR->Landscape);
     ArrangeDesignArea();
 }
 
@@ -932,14 +956,16 @@ void TMForm::ShowOpenedProject()
     // The first page, its budget and its layout, shown without counting as the user's click.
     SetActivePage(0);
     ShowBudget();
-    const bool landscape = PageCount() > 0 && Page(0)->SCR->Landscape;
-    project_.Screens().SetLandscape(landscape);
-    {
-        const QSignalBlocker block(rgSize);
-        rgSize->SetItemIndex(landscape ? 1 : 0);
-    }
+    ShowLayout(PageCount() > 0 && Page(0)->SCR->Landscape);
     ArrangeDesignArea();
     RefreshSplashPanel();
+}
+
+void TMForm::ShowLayout(bool landscape)
+{
+    project_.Screens().SetLandscape(landscape);
+    const QSignalBlocker block(rgSize);
+    rgSize->SetItemIndex(landscape ? 1 : 0);
 }
 
 void TMForm::SetSplashPicture(const QImage& picture, const QString& file)
@@ -988,11 +1014,14 @@ void TMForm::SaveTo(const QString& fileName)
     project_.Save(fileName);
 }
 
-void TMForm::SaveProjectCommand()
+bool TMForm::SaveProjectCommand()
 {
-    Guard([this] {
+    bool saved = false;
+    Guard([this, &saved] {
         if (!project_.FileName().isEmpty()) {
             SaveTo(project_.FileName());
+            saved = true;
+            WarnLostCharacters(false);
             return;
         }
         const QString file = hooks_.SaveProjectName();
@@ -1002,7 +1031,46 @@ void TMForm::SaveProjectCommand()
         SaveTo(file);
         project_.SetFileName(file);
         ShowFileName();
+        saved = true;
+        WarnLostCharacters(false);
     });
+    return saved;
+}
+
+void TMForm::WarnLostCharacters(bool generated)
+{
+    QStringList elements;
+    auto collect = [&elements](const TLCD& screen, const QString& caption) {
+        for (const auto& e : screen.Elements()) {
+            const QString typed = e->LostText();
+            if (typed.isEmpty())
+                continue;
+            const msg::TTextRole role = e->Kind == ekDRO     ? msg::TTextRole::Format
+                                        : e->Kind == ekImage ? msg::TTextRole::ImageFile
+                                                             : msg::TTextRole::Text;
+            elements << msg::ElementWithLostText(caption, role, typed);
+        }
+    };
+    for (int i = 0; i < project_.Screens().Count(); ++i)
+        collect(*project_.Screens().Items(i), msg::ScreenCaption(i));
+    collect(project_.PowerFail(), QString());
+    if (!elements.isEmpty())
+        hooks_.Notice(msg::LostCharacters(elements, generated));
+}
+
+bool TMForm::AskSaveAndGoOn()
+{
+    if (!project_.Modified())
+        return true;
+    switch (hooks_.AskSave(msg::ProjectNotSaved())) {
+    case TSaveAnswer::Save:
+        return SaveProjectCommand();
+    case TSaveAnswer::Discard:
+        return true;
+    case TSaveAnswer::Cancel:
+        break;
+    }
+    return false;
 }
 
 // --- view -----------------------------------------------------------------------------------------
@@ -1022,12 +1090,18 @@ void TMForm::SetGridShown(bool on)
     setForm_->SetShowGrid(on);
 }
 
-void TMForm::ApplyLanguage(int index)
+int TMForm::ActivateLanguage(int index)
 {
     TLocalization& localization = TLocalization::Instance();
     if (index < 0 || index >= localization.Count())
         index = 0;
     localization.SetActive(localization.Languages()[index].Id);
+    return index;
+}
+
+void TMForm::ApplyLanguage(int index)
+{
+    index = ActivateLanguage(index);
     settings_.WriteInteger(SecSettings, QStringLiteral("Language"), index);
     if (downloadForm_)
         downloadForm_->SetLanguageId(ActiveLanguage());
@@ -1152,17 +1226,19 @@ void TMForm::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    Shutdown();
-    event->accept();
+    if (Shutdown())
+        event->accept();
+    else
+        event->ignore();
 }
 
-void TMForm::Shutdown()
+bool TMForm::Shutdown()
 {
     if (shutDown_)
-        return;
+        return true;
+    if (!AskSaveAndGoOn())
+        return false;
     shutDown_ = true;
-    if ((project_.Modified()) && hooks_.AskYesNo(msg::ProjectNotSaved()))
-        SaveProjectCommand();
     if (LV->isVisible())
         lvHeight_ = LV->height();
     settings_.WriteInteger(SecSettings, QStringLiteral("MaxElement"), MaxElements);
@@ -1178,4 +1254,5 @@ void TMForm::Shutdown()
                           project_.Splash().ImageFile().isEmpty() ? splashFile_ : project_.Splash().ImageFile());
     settings_.WriteInteger(SecWindow, QStringLiteral("LVHeight"), lvHeight_);
     settings_.WriteString(SecSettings, QStringLiteral("Download"), downloadFolder_);
+    return true;
 }

@@ -36,12 +36,17 @@ class TTimeGroup;
 class TPreviewForm;
 class QProgressBar;
 
+// The answers to the question whether to save the project before it is dropped.
+enum class TSaveAnswer { Save, Discard, Cancel };
+
 // The questions and dialogs the main window shows. Each has a default that opens the real box; a
 // test replaces them so that nothing modal ever waits for a user.
 struct TFormHooks
 {
     // A warning with Yes and No; true unless the answer was No.
     std::function<bool(const QString& text)> AskYesNo;
+    // A warning with Save, Discard and Cancel, asked before unsaved changes would be dropped.
+    std::function<TSaveAnswer(const QString& text)> AskSave;
     // A warning with OK.
     std::function<void(const QString& text)> Notice;
     // The general error handler: an error's own text.
@@ -61,8 +66,8 @@ struct TFormHooks
     std::function<void(const QString& caption, const QString& text)> WarnWithCaption;
     // An information question with Yes and No; true for Yes.
     std::function<bool(const QString& text)> AskInfo;
-    // Shows a folder in the desktop's file browser.
-    std::function<void(const QString& folder)> OpenFolder;
+    // Shows a folder in the desktop's file browser; false when the desktop could not.
+    std::function<bool(const QString& folder)> OpenFolder;
     // The download window and the about box, shown modally.
     std::function<void(TDownloadForm& form)> ShowDownload;
     std::function<void(TAboutForm& form)> ShowAbout;
@@ -129,14 +134,21 @@ class TMForm : public QMainWindow
     void NewProject();
     // Opens a project without the file dialog; false (and nothing changed) when it cannot be loaded.
     bool OpenProjectFile(const QString& fileName);
-    void SaveProjectCommand();
+    // Saves to the current file, or asks for a name; true when the project was written.
+    bool SaveProjectCommand();
+    // Asked by every command that would drop the open project (New, Open, Exit): while it has
+    // unsaved changes, Save / Discard / Cancel. True when the command may go on: nothing unsaved, the
+    // user discarded, or the project was saved. Cancel, a cancelled save dialog and a failed save give
+    // false, and the window and the project stay as they were.
+    bool AskSaveAndGoOn();
     void ApplyLanguage(int index);
 
 
     // The enabling rules; run whenever the application is idle.
     void UpdateActions();
-    // The closing sequence: the save question, then the settings. Runs once.
-    void Shutdown();
+    // The closing sequence: the save question, then the settings. Runs once; false (and nothing
+    // written) when the user chose to stay.
+    bool Shutdown();
 
     // The element kind a drag source carries, or -1.
     static int DragKind(const QObject* source);
@@ -181,6 +193,9 @@ class TMForm : public QMainWindow
   private:
     // Sets every text of the window in the active language.
     void Retranslate();
+    // Makes the language of the list entry active (an index naming no entry counts as 0), without
+    // writing the settings; returns the index used.
+    int ActivateLanguage(int index);
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();
@@ -196,6 +211,8 @@ class TMForm : public QMainWindow
     void SetActivePage(int index); // without the page-switch handling
     void PageSwitch(int index);
     void LayoutClick(int index);
+    // The layout control and the list take a layout set by the program, not clicked by the user.
+    void ShowLayout(bool landscape);
     void ArrangeDesignArea();
     void WireWorkScreen(TLCD* screen);
     void DestroyAllPages();
@@ -214,6 +231,8 @@ class TMForm : public QMainWindow
     // Shows a project just opened: its first page and layout, the splash panel.
     void ShowOpenedProject();
     void SaveTo(const QString& fileName);
+    // Names the elements whose texts the code page could not hold in full, after a save or a Generate.
+    void WarnLostCharacters(bool generated);
     void SetZoom(int zoom);
     void SetGridShown(bool on);
     // Runs a command; an error ends it and is shown by the general error handler.

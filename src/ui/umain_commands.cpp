@@ -49,7 +49,7 @@ void TMForm::StartUpWindowSide(THIDLayer* layer)
         };
     if (!hooks_.OpenFolder)
         hooks_.OpenFolder = [](const QString& folder) {
-            QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+            return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
         };
     if (!hooks_.ShowDownload)
         hooks_.ShowDownload = [this](TDownloadForm& form) {
@@ -293,8 +293,9 @@ void TMForm::GenerateCommand()
     if (!error.isEmpty()) {
         hooks_.ShowError(error);
     } else {
-        if (hooks_.AskInfo(msg::FilesPrepared()))
-            hooks_.OpenFolder(out);
+        WarnLostCharacters(true);
+        if (hooks_.AskInfo(msg::FilesPrepared(out)) && !hooks_.OpenFolder(out))
+            hooks_.Notice(msg::FolderNotOpened(out));
         downloadFolder_ = QDir::toNativeSeparators(out);
         lastOutput_ = out;
         downloadForm_->SetBrowseFolder(downloadFolder_);

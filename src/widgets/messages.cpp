@@ -1,5 +1,8 @@
 #include "widgets/messages.h"
 
+#include <QDir>
+#include <QStringList>
+
 namespace {
 int activeLanguage = LangEnglish;
 }
@@ -40,11 +43,25 @@ QString SaveBeforeGenerateCaption()
     return RussianActive() ? QStringLiteral("Внимание") : QStringLiteral("Warning");
 }
 
-QString FilesPrepared()
+QString FilesPrepared(const QString& folder)
 {
+    const QString shown = QStringLiteral("\n\n") + QDir::toNativeSeparators(folder);
     if (RussianActive())
-        return QStringLiteral("Файлы для SD-карты подготовлены. Открыть папку?");
-    return QStringLiteral("Files for SD-card prepared. Open folder ?");
+        return QStringLiteral("Файлы для SD-карты подготовлены. Открыть папку?") + shown;
+    return QStringLiteral("Files for SD-card prepared. Open folder ?") + shown;
+}
+
+QString FolderNotOpened(const QString& folder)
+{
+    const QString shown = QDir::toNativeSeparators(folder);
+    if (RussianActive())
+        return QStringLiteral(
+                   "Не удалось открыть папку\n%1\nв файловом менеджере: рабочий стол не предлагает "
+                   "программы для папок. Откройте её вручную.")
+            .arg(shown);
+    return QStringLiteral("The folder\n%1\ncould not be opened: the desktop offers no program to show "
+                          "folders with. Open it by hand.")
+        .arg(shown);
 }
 
 QString Info()
@@ -70,6 +87,46 @@ QString ScreenCaption(int position)
 {
     return (RussianActive() ? QStringLiteral("Экран ") : QStringLiteral("Screen ")) +
            QString::number(position);
+}
+
+QString ElementWithLostText(const QString& screen, TTextRole role, const QString& typed)
+{
+    const bool ru = RussianActive();
+    const QString where = !screen.isEmpty() ? screen
+                          : ru              ? QStringLiteral("Экран сбоя питания")
+                                            : QStringLiteral("Power fail screen");
+    QString what;
+    switch (role) {
+    case TTextRole::Text:
+        what = ru ? QStringLiteral("текст") : QStringLiteral("text");
+        break;
+    case TTextRole::Format:
+        what = ru ? QStringLiteral("формат индикатора") : QStringLiteral("DRO format");
+        break;
+    case TTextRole::ImageFile:
+        what = ru ? QStringLiteral("файл изображения") : QStringLiteral("image file");
+        break;
+    }
+    return ru ? QStringLiteral("%1, %2 «%3»").arg(where, what, typed)
+              : QStringLiteral("%1, %2 \"%3\"").arg(where, what, typed);
+}
+
+QString LostCharacters(const QStringList& elements, bool generated)
+{
+    QString head;
+    if (RussianActive())
+        head = generated
+                   ? QStringLiteral("Панель не может показать некоторые символы этих текстов и получит "
+                                    "вместо них «?»:")
+                   : QStringLiteral("Панель не может показать некоторые символы этих текстов; в проекте "
+                                    "они сохранены как «?»:");
+    else
+        head = generated
+                   ? QStringLiteral("The panel cannot show some characters of these texts; it gets \"?\" "
+                                    "in their place:")
+                   : QStringLiteral("The panel cannot show some characters of these texts; the project "
+                                    "keeps \"?\" in their place:");
+    return head + QLatin1Char('\n') + elements.join(QLatin1Char('\n'));
 }
 
 QString Warning()

@@ -4,6 +4,7 @@
 // Russian (id 1049) and English otherwise; the localisation component sets the switch.
 
 #include <QString>
+#include <QStringList>
 
 inline constexpr int LangEnglish = 1033;
 inline constexpr int LangRussian = 1049;
@@ -19,10 +20,19 @@ QString FileNotFound(const QString& fileName);
 // and its caption.
 QString SaveBeforeGenerate();
 QString SaveBeforeGenerateCaption();
-QString FilesPrepared();
+// The question after Generate, naming the folder the files are in.
+QString FilesPrepared(const QString& folder);
+// The desktop found nothing to show a folder with.
+QString FolderNotOpened(const QString& folder);
 QString Info();
 QString OutsideScreen();
 QString ProjectNotSaved();
 QString ScreenCaption(int position);
+// One element whose text the code page cannot hold in full: where it is (a work screen's caption, or
+// empty for the power-fail screen), what the text is for, and the text as typed.
+enum class TTextRole { Text, Format, ImageFile };
+QString ElementWithLostText(const QString& screen, TTextRole role, const QString& typed);
+// The warning after Save (`generated` false) or Generate that names those elements, one a line.
+QString LostCharacters(const QStringList& elements, bool generated);
 QString Warning();
 } // namespace msg
