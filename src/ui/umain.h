@@ -6,6 +6,7 @@
 #include "output/animation.h"
 #include "output/splash.h"
 #include "project/splashsettings.h"
+#include "ui/mainactions.h"
 #include "ui/settingsfile.h"
 
 #include <QImage>
@@ -29,6 +30,8 @@ class TPropDialogs;
 class TSCRTab;
 class TScreenView;
 class TSetForm;
+class TSplashPanel;
+class TDesignArea;
 class TAboutForm;
 class TDownloadForm;
 class THIDLayer;
@@ -94,7 +97,7 @@ struct TFormOptions
 // The designer's main window. It owns, for the whole run, the screen list with one page per work
 // screen, the power-fail screen, the splash state and the element budget, and turns the user's
 // commands into operations of the model.
-class TMForm : public QMainWindow
+class TMForm : public QMainWindow, public TMainActions
 {
     Q_OBJECT
 
@@ -108,7 +111,7 @@ class TMForm : public QMainWindow
     SplashSettings GatherSplash() const { return project_.GatherSplash(); }
     TLCDList& List() { return project_.Screens(); }
     TLCD& PowerFail() { return project_.PowerFail(); }
-    TScreenView* PowerFailView() const { return powerFailView_; }
+    TScreenView* PowerFailView() const;
     int PageCount() const;
     TSCRTab* Page(int index) const;
     int ActivePageIndex() const;
@@ -153,14 +156,6 @@ class TMForm : public QMainWindow
     // The element kind a drag source carries, or -1.
     static int DragKind(const QObject* source);
 
-    QAction *acNew, *acOpen, *acSave, *acGenerate, *acDownload, *acAddScreen, *acDelScreen, *acSCRleft,
-        *acSCRright, *acLoadBkg, *acUnLoadBkg, *acDelElement, *acToBack, *acToFront, *acShProp, *acCopyProp,
-        *acGetBkgColor, *acGetFgColor, *acZoomIn, *acZoomOut, *acZoomOne, *acShowOrder, *acGrid,
-        *acLoadLCDbkg, *acLoadGIF, *acUnLoadGIF, *acLoadPWR, *acDelPWRelement, *acSettings, *acCalc, *acExit,
-        *acAbout;
-    // View > Panel colours (checkable) and Tools > Preview SD-card set (umain_preview.cpp).
-    QAction *acPanelColors = nullptr, *acPreviewSet = nullptr;
-
     // --- splash, generate, download and the editing commands (umain_splash.cpp, umain_commands.cpp) ---
     // Generate from the window: the SD-card files of the project in the folder named after it. The
     // files are written on another thread while the window repaints and shows the progress; the
@@ -196,9 +191,8 @@ class TMForm : public QMainWindow
     // Makes the language of the list entry active (an index naming no entry counts as 0), without
     // writing the settings; returns the index used.
     int ActivateLanguage(int index);
-    void CreateActions();
-    void CreateMenus();
-    void CreateToolBar();
+    // What the actions, menus and the element menu do.
+    void ConnectActions();
     QWidget* CreatePalette();
     QWidget* CreateDesignArea();
     void StartUp(const QStringList& languageFolders);
@@ -215,7 +209,6 @@ class TMForm : public QMainWindow
     void ShowLayout(bool landscape);
     void ArrangeDesignArea();
     void WireWorkScreen(TLCD* screen);
-    void DestroyAllPages();
     void ShowFileName();
     // Shows the splash state: picture, clock fields, animation preview, frame list, clock colours.
     void RefreshSplashPanel();
@@ -249,56 +242,26 @@ class TMForm : public QMainWindow
     QString dialogFolder_;
     int lvHeight_ = 145;
     bool pageSwitching_ = false;
-    bool programSwitch_ = false;
     bool savedListModified_ = false, savedScreenModified_ = false;
     bool firstShown_ = false;
     bool shutDown_ = false;
     bool startupRepaired_ = false;
-
-    // What the tool bar and menus show for an action; translated whenever the language changes.
-    struct TActionText
-    {
-        QAction* Action;
-        const char* Caption;
-        const char* Hint; // null: the caption
-    };
-    std::vector<TActionText> actionTexts_;
-    QMenu *mnFile_ = nullptr, *mnWork_ = nullptr, *mnSplash_ = nullptr, *mnPower_ = nullptr,
-          *mnView_ = nullptr, *mnTools_ = nullptr;
-    class QToolBar* toolBar_ = nullptr;
-    QAction *ppProperties_ = nullptr, *ppToBack_ = nullptr, *ppToFront_ = nullptr;
 
     TSetForm* setForm_ = nullptr;
     TPropDialogs* propDialogs_ = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* lbFreeElement = nullptr;
-    QLabel* lbWork = nullptr;
-    QLabel* lbSplash = nullptr;
-    QLabel* lbPWR = nullptr;
-    QLabel* ImgSplash = nullptr;
-    QLabel* ITM1 = nullptr;
-    QLabel* ITM2 = nullptr;
-    QLabel* Anime = nullptr;
-    class QPushButton* Panel2 = nullptr;
-    class QTimer* Timer1 = nullptr;
-    QWidget* SplashPanel = nullptr;
-    QWidget* canvas_ = nullptr;
-    QScrollArea* designArea_ = nullptr;
-    QTabWidget* PGscreen = nullptr;
+    TSplashPanel* SplashPanel = nullptr;
+    TDesignArea* designArea_ = nullptr;
     TRadioGroup* rgSize = nullptr;
     QSpinBox* cxTimer = nullptr;
     QListWidget* LV = nullptr;
-    QSplitter* splitter_ = nullptr;
-    QMenu* ppElement = nullptr;
-    TScreenView* powerFailView_ = nullptr;
-    QActionGroup* pickGroup_ = nullptr;
 
     // --- window side of the splash screen, Generate, download and the editing commands ----------
     void StartUpWindowSide(THIDLayer* layer);
     void CreateSplashCommands();
     void CreateEditingCommands();
-    void WireCommands(TLCD* screen);
     void UpdateWindowSideActions();
     void ShowSplashControls();
     void ShowFrameList();

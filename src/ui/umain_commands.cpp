@@ -102,15 +102,6 @@ void TMForm::StartUpWindowSide(THIDLayer* layer)
     connect(acAbout, &QAction::triggered, this, [this] { hooks_.ShowAbout(*aboutForm_); });
 }
 
-void TMForm::WireCommands(TLCD* screen)
-{
-    screen->OnSelect = [this](TElement* e) { ElementSelected(e); };
-    screen->OnMouseDown = [this, screen](Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
-        ScreenPressed(screen);
-    };
-    connect(screen, &TLCD::ElementDestroying, this, [this](TElement* e) { ForgetElement(e); });
-}
-
 void TMForm::ForgetElement(const TElement* element)
 {
     if (copySource_ == element)

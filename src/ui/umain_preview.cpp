@@ -26,7 +26,7 @@ void TMForm::SetPanelColours(bool on)
         acPanelColors->setChecked(on); // comes back here through the action
     TScreenView::SetPanelColours(on);
     TColorBox::SetPanelColours(on);
-    if (ImgSplash)
+    if (SplashPanel)
         RefreshSplashPanel();
 }
 

@@ -5,7 +5,8 @@
 #include "base/terror.h"
 #include "base/urgb.h"
 #include "widgets/colorbox.h"
-#include "ui/draghandler.h"
+#include "ui/designarea.h"
+#include "ui/splashpanel.h"
 #include "ui/palette.h"
 #include "ui/timegroup.h"
 #include "ui/umain.h"
@@ -58,29 +59,6 @@ void TMForm::CreateSplashCommands()
         project_.Splash().SetClockDigitColor(FromQColor(chosen));
         RefreshSplashPanel();
     });
-
-    // --- dragging on the splash picture: the clock fields and the preview share one way of moving
-    auto field = [this](QLabel* label, ClockField which) {
-        auto press = std::make_shared<QPoint>();
-        new TDragHandler(label, {[press](QPoint p) { *press = p; },
-                                 [this, press, which](QPoint p) {
-                                     project_.Splash().DragField(which, *press, p);
-                                     RefreshSplashPanel();
-                                 },
-                                 [this, which](QPoint) {
-                                     project_.Splash().EndFieldDrag(which);
-                                     RefreshSplashPanel();
-                                 }});
-    };
-    field(ITM1, ClockField::Hours);
-    field(ITM2, ClockField::Minutes);
-    auto press = std::make_shared<QPoint>();
-    new TDragHandler(Anime, {[press](QPoint p) { *press = p; },
-                             [this, press](QPoint p) {
-                                 project_.Animation().Drag(*press, p, project_.Splash().ScreenSize());
-                                 Anime->move(project_.Animation().Position());
-                             },
-                             [this](QPoint) { project_.Animation().EndDrag(); }});
 
     // --- pictures
     connect(acLoadLCDbkg, &QAction::triggered, this, [this] {
@@ -143,13 +121,13 @@ void TMForm::LoadGIFCommand()
 
 void TMForm::UnLoadGIFCommand()
 {
-    Timer1->stop();
+    SplashPanel->StopPreview();
     project_.Animation().Clear();
     LV->clear();
     RefreshSplashPanel();
-    const QList<int> sizes = splitter_->sizes();
+    const QList<int> sizes = designArea_->sizes();
     if (sizes.size() == 2)
-        splitter_->setSizes({sizes[0] + sizes[1] - EmptyFrameListHeight, EmptyFrameListHeight});
+        designArea_->setSizes({sizes[0] + sizes[1] - EmptyFrameListHeight, EmptyFrameListHeight});
 }
 
 void TMForm::DeleteFrameItem()
