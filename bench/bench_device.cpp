@@ -79,13 +79,3 @@ void BM_WriteAll(benchmark::State& state)
 BENCHMARK(BM_WriteAll)->Arg(153600);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -185,13 +185,3 @@ void BM_GenerateAgainBesideCopy(benchmark::State& state)
 BENCHMARK(BM_GenerateAgainBesideCopy)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

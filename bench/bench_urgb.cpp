@@ -68,12 +68,3 @@ void BM_ScaledCopyHalf(benchmark::State& state)
 BENCHMARK(BM_ScaledCopyHalf);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv); // image format plug-ins for writing the JPEG
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
