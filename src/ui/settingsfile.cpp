@@ -1,5 +1,6 @@
 #include "ui/settingsfile.h"
 
+#include "base/atomicfile.h"
 #include "base/datafolders.h"
 
 #include <QCoreApplication>
@@ -7,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -218,15 +218,8 @@ bool TSettingsFile::WriteString(const QString& section, const QString& key, cons
     const QByteArray after = Assign(before, section, key, value);
     if (after == before && QFileInfo::exists(path_))
         return true;
-    QSaveFile file(path_);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(after) != after.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    QString why;
+    return WriteFileAtomic(path_, after, &why);
 }
 
 QString TSettingsFile::PathFor(const QString& executable, const QString& configFolder)
