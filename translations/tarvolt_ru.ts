@@ -4,32 +4,32 @@
 <context>
     <name>TAboutForm</name>
     <message>
-        <location filename="../src/dialogs/uabout.cpp" line="87"/>
+        <location filename="../src/dialogs/uabout.cpp" line="122"/>
         <source>About</source>
         <translation>О программе</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/uabout.cpp" line="88"/>
+        <location filename="../src/dialogs/uabout.cpp" line="123"/>
         <source>Programm</source>
         <translation>Программа</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/uabout.cpp" line="89"/>
+        <location filename="../src/dialogs/uabout.cpp" line="124"/>
         <source>Screen designer for Tarvolt RU</source>
         <translation>Дизайнер экранов для Tarvolt RU</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/uabout.cpp" line="90"/>
+        <location filename="../src/dialogs/uabout.cpp" line="125"/>
         <source>developed for design LCD CNC control panel</source>
         <translation>разработано для проектирования экранов ЧПУ-пульта</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/uabout.cpp" line="105"/>
+        <location filename="../src/dialogs/uabout.cpp" line="104"/>
         <source>The desktop could not open %1.</source>
         <translation>Рабочий стол не смог открыть %1.</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/uabout.cpp" line="127"/>
+        <location filename="../src/dialogs/uabout.cpp" line="126"/>
         <source>Version %1</source>
         <translation>Версия %1</translation>
     </message>
@@ -44,12 +44,12 @@
         <translation>Документация (README) не установлена с этой копией</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/uabout.cpp" line="91"/>
+        <location filename="../src/dialogs/uabout.cpp" line="130"/>
         <source>Thanks to everyone who tried it on a real panel</source>
         <translation>Спасибо всем, кто проверял её на настоящей панели</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/uabout.cpp" line="92"/>
+        <location filename="../src/dialogs/uabout.cpp" line="131"/>
         <source>OK</source>
         <translation>ОК</translation>
     </message>
@@ -357,88 +357,88 @@
 <context>
     <name>TDownload</name>
     <message>
-        <location filename="../src/device/download.cpp" line="49"/>
+        <location filename="../src/device/download.cpp" line="52"/>
         <source>the name holds a backslash, which the panel takes as a folder separator</source>
         <translation>имя содержит обратную косую черту, которую панель принимает за разделитель папок</translation>
     </message>
     <message>
-        <location filename="../src/device/download.cpp" line="57"/>
+        <location filename="../src/device/download.cpp" line="60"/>
         <source>the name is empty or holds a zero character</source>
         <translation>имя пустое или содержит нулевой символ</translation>
     </message>
     <message>
-        <location filename="../src/device/download.cpp" line="61"/>
+        <location filename="../src/device/download.cpp" line="64"/>
         <source>the name has characters that the panel&apos;s code page (Windows-1251) lacks</source>
         <translation>в имени есть символы, которых нет в кодовой странице панели (Windows-1251)</translation>
     </message>
     <message>
-        <location filename="../src/device/download.cpp" line="65"/>
+        <location filename="../src/device/download.cpp" line="68"/>
         <source>the name takes %1 bytes, a report holds at most %2</source>
         <translation>имя занимает %1 байт, а отчёт вмещает не более %2</translation>
     </message>
     <message>
-        <location filename="../src/device/download.cpp" line="176"/>
-        <location filename="../src/device/download.cpp" line="196"/>
+        <location filename="../src/device/download.cpp" line="216"/>
+        <location filename="../src/device/download.cpp" line="352"/>
         <source>Done</source>
         <translation>Готово</translation>
     </message>
     <message>
-        <location filename="../src/device/download.cpp" line="220"/>
+        <location filename="../src/device/download.cpp" line="381"/>
         <source>Skipped folder link: %1</source>
         <translation>Пропущена ссылка на папку: %1</translation>
     </message>
     <message>
-        <location filename="../src/device/download.cpp" line="228"/>
+        <location filename="../src/device/download.cpp" line="389"/>
         <source>Skipped folder &quot;%1&quot;: %2</source>
         <translation>Пропущена папка «%1»: %2</translation>
     </message>
     <message>
-        <location filename="../src/device/download.cpp" line="231"/>
+        <location filename="../src/device/download.cpp" line="421"/>
         <source>Create dir: </source>
         <translation>Создание папки: </translation>
     </message>
     <message>
-        <location filename="../src/device/download.cpp" line="250"/>
+        <location filename="../src/device/download.cpp" line="457"/>
         <source>Skipped file &quot;%1&quot;: %2</source>
         <translation>Пропущен файл «%1»: %2</translation>
     </message>
     <message>
-        <location filename="../src/device/download.cpp" line="257"/>
+        <location filename="../src/device/download.cpp" line="466"/>
         <source>Skipped file &quot;%1&quot;: not a regular file</source>
         <translation>Пропущен файл «%1»: это не обычный файл</translation>
     </message>
     <message>
-        <location filename="../src/device/download.cpp" line="265"/>
+        <location filename="../src/device/download.cpp" line="475"/>
         <source>Cannot open file &quot;%1&quot;. %2</source>
         <translation>Не удаётся открыть файл «%1». %2</translation>
     </message>
     <message>
-        <location filename="../src/device/download.cpp" line="270"/>
+        <location filename="../src/device/download.cpp" line="480"/>
         <source>Save file: </source>
         <translation>Запись файла: </translation>
     </message>
     <message>
-        <location filename="../src/device/download.cpp" line="302"/>
+        <location filename="../src/device/download.cpp" line="530"/>
         <source>Cannot read file &quot;%1&quot;. %2</source>
         <translation>Не удаётся прочитать файл «%1». %2</translation>
     </message>
     <message>
-        <location filename="../src/device/download.cpp" line="314"/>
+        <location filename="../src/device/download.cpp" line="543"/>
         <source>write error</source>
         <translation>ошибка записи</translation>
     </message>
     <message>
-        <location filename="../src/device/download.cpp" line="272"/>
+        <location filename="../src/device/download.cpp" line="411"/>
         <source>Cancelled</source>
         <translation>Отменено</translation>
     </message>
     <message>
-        <location filename="../src/device/download.cpp" line="406"/>
+        <location filename="../src/device/download.cpp" line="557"/>
         <source>%1: %2 of %3</source>
         <translation>%1: %2 из %3</translation>
     </message>
     <message>
-        <location filename="../src/device/download.cpp" line="412"/>
+        <location filename="../src/device/download.cpp" line="563"/>
         <source>, %1/s, %2 left</source>
         <translation>, %1/с, осталось %2</translation>
     </message>
@@ -471,118 +471,118 @@
 <context>
     <name>TDownloadForm</name>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="91"/>
+        <location filename="../src/dialogs/udownload.cpp" line="106"/>
         <source>Download</source>
         <translation>Загрузка</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="92"/>
+        <location filename="../src/dialogs/udownload.cpp" line="107"/>
         <source>Files</source>
         <translation>Файлы</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="93"/>
+        <location filename="../src/dialogs/udownload.cpp" line="108"/>
         <source>Tools</source>
         <translation>Сервис</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="94"/>
+        <location filename="../src/dialogs/udownload.cpp" line="109"/>
         <source>VID</source>
         <translation>VID</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="95"/>
+        <location filename="../src/dialogs/udownload.cpp" line="110"/>
         <source>PID</source>
         <translation>PID</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="96"/>
+        <location filename="../src/dialogs/udownload.cpp" line="111"/>
         <source>&lt;-- hexadecimal string</source>
         <translation>&lt;-- шестнадцатеричная строка</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="97"/>
+        <location filename="../src/dialogs/udownload.cpp" line="112"/>
         <source>Refresh</source>
         <translation>Обновить</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="100"/>
+        <location filename="../src/dialogs/udownload.cpp" line="115"/>
         <source>Name</source>
         <translation>Имя</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="100"/>
+        <location filename="../src/dialogs/udownload.cpp" line="115"/>
         <source>Size</source>
         <translation>Размер</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="100"/>
+        <location filename="../src/dialogs/udownload.cpp" line="115"/>
         <source>Modified</source>
         <translation>Изменён</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="101"/>
+        <location filename="../src/dialogs/udownload.cpp" line="116"/>
         <source>Write all</source>
         <translation>Записать все</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="102"/>
-        <location filename="../src/dialogs/udownload.cpp" line="104"/>
+        <location filename="../src/dialogs/udownload.cpp" line="117"/>
+        <location filename="../src/dialogs/udownload.cpp" line="119"/>
         <source>Start download process</source>
         <translation>Начать загрузку</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="103"/>
+        <location filename="../src/dialogs/udownload.cpp" line="118"/>
         <source>Write selected</source>
         <translation>Записать выбранные</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="105"/>
+        <location filename="../src/dialogs/udownload.cpp" line="123"/>
         <source>Clear</source>
         <translation>Очистить</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="106"/>
+        <location filename="../src/dialogs/udownload.cpp" line="126"/>
         <source>Light interval</source>
         <translation>Интервал подсветки</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="107"/>
+        <location filename="../src/dialogs/udownload.cpp" line="127"/>
         <source>sec</source>
         <translation>с</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="108"/>
+        <location filename="../src/dialogs/udownload.cpp" line="128"/>
         <source>Get interval</source>
         <translation>Прочитать интервал</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="109"/>
+        <location filename="../src/dialogs/udownload.cpp" line="129"/>
         <source>Set interval</source>
         <translation>Задать интервал</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="110"/>
+        <location filename="../src/dialogs/udownload.cpp" line="130"/>
         <source>Date / time</source>
         <translation>Дата / время</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="111"/>
+        <location filename="../src/dialogs/udownload.cpp" line="131"/>
         <source>Now</source>
         <translation>Сейчас</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="112"/>
+        <location filename="../src/dialogs/udownload.cpp" line="132"/>
         <source>Set date/time</source>
         <translation>Задать дату/время</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="119"/>
+        <location filename="../src/dialogs/udownload.cpp" line="124"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/udownload.cpp" line="120"/>
+        <location filename="../src/dialogs/udownload.cpp" line="125"/>
         <source>Stop after the file being sent</source>
         <translation>Остановить после передаваемого файла</translation>
     </message>
@@ -610,296 +610,321 @@
 <context>
     <name>TMForm</name>
     <message>
-        <location filename="../src/ui/umain.cpp" line="346"/>
+        <location filename="../src/ui/mainactions.cpp" line="87"/>
         <source>Panel colours</source>
         <translation>Цвета пульта</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="347"/>
+        <location filename="../src/ui/mainactions.cpp" line="89"/>
         <source>Preview SD-card set...</source>
         <translation>Просмотр набора для SD-карты...</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="114"/>
-        <location filename="../src/ui/umain.cpp" line="311"/>
+        <location filename="../src/ui/mainactions.cpp" line="36"/>
+        <location filename="../src/ui/umain.cpp" line="101"/>
         <source>Open project</source>
         <translation>Открыть проект</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="115"/>
-        <location filename="../src/ui/umain.cpp" line="119"/>
+        <location filename="../src/ui/umain.cpp" line="102"/>
+        <location filename="../src/ui/umain.cpp" line="106"/>
         <source>Screen project (*.lcd)</source>
         <translation>Проект экранов (*.lcd)</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="119"/>
-        <location filename="../src/ui/umain.cpp" line="312"/>
+        <location filename="../src/ui/mainactions.cpp" line="38"/>
+        <location filename="../src/ui/umain.cpp" line="106"/>
         <source>Save project</source>
         <translation>Сохранить проект</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="128"/>
+        <location filename="../src/ui/umain.cpp" line="117"/>
         <source>Picture</source>
         <translation>Изображение</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="128"/>
+        <location filename="../src/ui/umain.cpp" line="117"/>
         <source>BMP, JPEG (*.bmp *.jpg *.jpeg)</source>
         <translation>BMP, JPEG (*.bmp *.jpg *.jpeg)</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="310"/>
+        <location filename="../src/ui/mainactions.cpp" line="34"/>
         <source>New project</source>
         <translation>Новый проект</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="310"/>
+        <location filename="../src/ui/mainactions.cpp" line="34"/>
         <source>New</source>
         <translation>Новый</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="311"/>
+        <location filename="../src/ui/mainactions.cpp" line="36"/>
         <source>Open</source>
         <translation>Открыть</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="312"/>
+        <location filename="../src/ui/mainactions.cpp" line="38"/>
         <source>Save</source>
         <translation>Сохранить</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="313"/>
+        <location filename="../src/ui/mainactions.cpp" line="40"/>
+        <source>Save project as...</source>
+        <translation>Сохранить проект как...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/mainactions.cpp" line="42"/>
         <source>Generate</source>
         <translation>Сформировать</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="314"/>
+        <location filename="../src/ui/mainactions.cpp" line="43"/>
         <source>Download to MCU</source>
         <translation>Загрузить в контроллер</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="315"/>
+        <location filename="../src/ui/mainactions.cpp" line="45"/>
         <source>Add screen</source>
         <translation>Добавить экран</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="316"/>
+        <location filename="../src/ui/mainactions.cpp" line="47"/>
         <source>Delete screen</source>
         <translation>Удалить экран</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="317"/>
+        <location filename="../src/ui/mainactions.cpp" line="49"/>
         <source>Move left</source>
         <translation>Влево</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="317"/>
+        <location filename="../src/ui/mainactions.cpp" line="50"/>
         <source>Move screen left</source>
         <translation>Сдвинуть экран влево</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="319"/>
+        <location filename="../src/ui/mainactions.cpp" line="51"/>
         <source>Move right</source>
         <translation>Вправо</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="319"/>
+        <location filename="../src/ui/mainactions.cpp" line="52"/>
         <source>Move screen right</source>
         <translation>Сдвинуть экран вправо</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="321"/>
+        <location filename="../src/ui/mainactions.cpp" line="53"/>
         <source>Load background</source>
         <translation>Загрузить фон</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="322"/>
+        <location filename="../src/ui/mainactions.cpp" line="54"/>
         <source>Clear background</source>
         <translation>Убрать фон</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="323"/>
+        <location filename="../src/ui/mainactions.cpp" line="56"/>
         <source>Delete element</source>
         <translation>Удалить элемент</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="324"/>
-        <location filename="../src/ui/umain.cpp" line="1069"/>
+        <location filename="../src/ui/mainactions.cpp" line="58"/>
+        <location filename="../src/ui/mainactions.cpp" line="230"/>
         <source>To back</source>
         <translation>На задний план</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="325"/>
-        <location filename="../src/ui/umain.cpp" line="1070"/>
+        <location filename="../src/ui/mainactions.cpp" line="59"/>
+        <location filename="../src/ui/mainactions.cpp" line="231"/>
         <source>To front</source>
         <translation>На передний план</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="326"/>
+        <location filename="../src/ui/mainactions.cpp" line="60"/>
         <source>Element properties</source>
         <translation>Свойства элемента</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="327"/>
+        <location filename="../src/ui/mainactions.cpp" line="62"/>
         <source>Copy properties</source>
         <translation>Копировать свойства</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="328"/>
+        <location filename="../src/ui/mainactions.cpp" line="64"/>
         <source>Get background color</source>
         <translation>Взять цвет фона</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="330"/>
+        <location filename="../src/ui/mainactions.cpp" line="66"/>
         <source>Get foreground color</source>
         <translation>Взять цвет текста</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="332"/>
+        <location filename="../src/ui/mainactions.cpp" line="68"/>
         <source>Zoom in</source>
         <translation>Увеличить</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="333"/>
+        <location filename="../src/ui/mainactions.cpp" line="69"/>
         <source>Zoom out</source>
         <translation>Уменьшить</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="334"/>
+        <location filename="../src/ui/mainactions.cpp" line="70"/>
         <source>100%</source>
         <translation>Масштаб 100%</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="335"/>
+        <location filename="../src/ui/mainactions.cpp" line="71"/>
         <source>Show elements order</source>
         <translation>Показать порядок элементов</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="336"/>
+        <location filename="../src/ui/mainactions.cpp" line="73"/>
         <source>Grid</source>
         <translation>Сетка</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="337"/>
+        <location filename="../src/ui/mainactions.cpp" line="74"/>
         <source>Load splash image</source>
         <translation>Загрузить заставку</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="339"/>
+        <location filename="../src/ui/mainactions.cpp" line="76"/>
         <source>Load animated GIF</source>
         <translation>Загрузить анимированный GIF</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="340"/>
+        <location filename="../src/ui/mainactions.cpp" line="77"/>
         <source>Clear animated GIF</source>
         <translation>Убрать анимированный GIF</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="341"/>
+        <location filename="../src/ui/mainactions.cpp" line="79"/>
         <source>Load power screen image</source>
         <translation>Загрузить изображение экрана питания</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="342"/>
+        <location filename="../src/ui/mainactions.cpp" line="81"/>
         <source>Delete Power fail DRO</source>
         <translation>Удалить индикатор экрана сбоя питания</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="344"/>
+        <location filename="../src/ui/mainactions.cpp" line="83"/>
         <source>Settings</source>
         <translation>Настройки</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="345"/>
+        <location filename="../src/ui/mainactions.cpp" line="85"/>
         <source>RGB calculator</source>
         <translation>Калькулятор RGB</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="351"/>
+        <location filename="../src/ui/mainactions.cpp" line="91"/>
+        <source>Next screen</source>
+        <translation>Следующий экран</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/mainactions.cpp" line="92"/>
+        <source>Previous screen</source>
+        <translation>Предыдущий экран</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/mainactions.cpp" line="94"/>
         <source>Exit</source>
         <translation>Выход</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="354"/>
+        <location filename="../src/ui/mainactions.cpp" line="95"/>
         <source>About</source>
         <translation>О программе</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1053"/>
+        <location filename="../src/ui/umain.cpp" line="930"/>
         <source>Screen designer for Tarvolt RU</source>
         <translation>Дизайнер экранов для Tarvolt RU</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1061"/>
+        <location filename="../src/ui/mainactions.cpp" line="220"/>
         <source>File</source>
         <translation>Файл</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1062"/>
-        <location filename="../src/ui/umain.cpp" line="1073"/>
+        <location filename="../src/ui/designarea.cpp" line="221"/>
+        <location filename="../src/ui/mainactions.cpp" line="221"/>
         <source>Work screen</source>
         <translation>Рабочий экран</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1063"/>
-        <location filename="../src/ui/umain.cpp" line="1074"/>
+        <location filename="../src/ui/designarea.cpp" line="222"/>
+        <location filename="../src/ui/mainactions.cpp" line="222"/>
         <source>Splash screen</source>
         <translation>Заставка</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1064"/>
+        <location filename="../src/ui/mainactions.cpp" line="223"/>
         <source>Power screen</source>
         <translation>Экран питания</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1065"/>
+        <location filename="../src/ui/mainactions.cpp" line="224"/>
         <source>View</source>
         <translation>Вид</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1066"/>
-        <location filename="../src/ui/umain.cpp" line="1067"/>
+        <location filename="../src/ui/mainactions.cpp" line="225"/>
+        <location filename="../src/ui/mainactions.cpp" line="226"/>
         <source>Tools</source>
         <translation>Сервис</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1068"/>
+        <location filename="../src/ui/mainactions.cpp" line="227"/>
+        <source>Elements</source>
+        <translation>Элементы</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/mainactions.cpp" line="228"/>
+        <source>Recent projects</source>
+        <translation>Последние проекты</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/mainactions.cpp" line="229"/>
         <source>Properties</source>
         <translation>Свойства</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1071"/>
-        <location filename="../src/ui/umain.cpp" line="1072"/>
+        <location filename="../src/ui/mainactions.cpp" line="232"/>
+        <location filename="../src/ui/mainactions.cpp" line="233"/>
         <source>Time colors</source>
         <translation>Цвета часов</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1075"/>
+        <location filename="../src/ui/designarea.cpp" line="223"/>
         <source>Power fail screen</source>
         <translation>Экран сбоя питания</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1076"/>
+        <location filename="../src/ui/designarea.cpp" line="224"/>
         <source>Frames of animated image</source>
         <translation>Кадры анимации</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1078"/>
+        <location filename="../src/ui/umain.cpp" line="934"/>
         <source>Delete item</source>
         <translation>Удалить кадр</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1080"/>
+        <location filename="../src/ui/umain.cpp" line="936"/>
         <source>Generate: %v / %m</source>
         <translation>Формирование: %v / %m</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain_commands.cpp" line="34"/>
+        <location filename="../src/ui/umain_commands.cpp" line="38"/>
         <source>Animated GIF</source>
         <translation>Анимированный GIF</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain_commands.cpp" line="34"/>
+        <location filename="../src/ui/umain_commands.cpp" line="38"/>
         <source>GIF (*.gif)</source>
         <translation>GIF (*.gif)</translation>
     </message>
@@ -1015,17 +1040,17 @@
         <translation>Занято: ещё выполняется другая команда</translation>
     </message>
     <message>
-        <location filename="../src/device/panellink.cpp" line="178"/>
+        <location filename="../src/device/panellink.cpp" line="194"/>
         <source>There is no panel to send to (%1)</source>
         <translation>Нет панели для отправки (%1)</translation>
     </message>
     <message>
-        <location filename="../src/device/panellink.cpp" line="198"/>
+        <location filename="../src/device/panellink.cpp" line="214"/>
         <source>the command has ended: %1</source>
         <translation>команда прервана: %1</translation>
     </message>
     <message>
-        <location filename="../src/device/panellink.cpp" line="208"/>
+        <location filename="../src/device/panellink.cpp" line="224"/>
         <source>The panel&apos;s output report of %1 bytes is not supported (%2 to %3 bytes)</source>
         <translation>Выходной отчёт панели длиной %1 байт не поддерживается (допустимо от %2 до %3 байт)</translation>
     </message>
@@ -1403,12 +1428,12 @@
 <context>
     <name>TPropForm</name>
     <message>
-        <location filename="../src/dialogs/propform.cpp" line="33"/>
+        <location filename="../src/dialogs/propform.cpp" line="37"/>
         <source>Properties</source>
         <translation>Свойства</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/propform.cpp" line="35"/>
+        <location filename="../src/dialogs/propform.cpp" line="39"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
@@ -1464,17 +1489,17 @@
 <context>
     <name>TPropLblForm</name>
     <message>
-        <location filename="../src/dialogs/uproplbl.cpp" line="64"/>
+        <location filename="../src/dialogs/uproplbl.cpp" line="77"/>
         <source>Back</source>
         <translation>Фон</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/uproplbl.cpp" line="65"/>
+        <location filename="../src/dialogs/uproplbl.cpp" line="78"/>
         <source>Text</source>
         <translation>Текст</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/uproplbl.cpp" line="66"/>
+        <location filename="../src/dialogs/uproplbl.cpp" line="79"/>
         <source>Font</source>
         <translation>Шрифт</translation>
     </message>
@@ -1576,42 +1601,42 @@
 <context>
     <name>TPropTxtForm</name>
     <message>
-        <location filename="../src/dialogs/uproptxt.cpp" line="89"/>
+        <location filename="../src/dialogs/uproptxt.cpp" line="91"/>
         <source>Order No</source>
         <translation>Порядковый номер</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/uproptxt.cpp" line="90"/>
+        <location filename="../src/dialogs/uproptxt.cpp" line="92"/>
         <source>Back</source>
         <translation>Фон</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/uproptxt.cpp" line="91"/>
+        <location filename="../src/dialogs/uproptxt.cpp" line="93"/>
         <source>Text</source>
         <translation>Текст</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/uproptxt.cpp" line="92"/>
+        <location filename="../src/dialogs/uproptxt.cpp" line="94"/>
         <source>dW</source>
         <translation>dШ</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/uproptxt.cpp" line="93"/>
+        <location filename="../src/dialogs/uproptxt.cpp" line="95"/>
         <source>dH</source>
         <translation>dВ</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/uproptxt.cpp" line="94"/>
+        <location filename="../src/dialogs/uproptxt.cpp" line="96"/>
         <source>Show as Axis</source>
         <translation>Показывать как ось</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/uproptxt.cpp" line="95"/>
+        <location filename="../src/dialogs/uproptxt.cpp" line="97"/>
         <source>Color</source>
         <translation>Цвет</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/uproptxt.cpp" line="96"/>
+        <location filename="../src/dialogs/uproptxt.cpp" line="98"/>
         <source>Axis</source>
         <translation>Ось</translation>
     </message>
@@ -1619,7 +1644,7 @@
 <context>
     <name>TScreenView</name>
     <message>
-        <location filename="../src/model/tlcd.cpp" line="110"/>
+        <location filename="../src/model/tlcd.cpp" line="114"/>
         <source>Shift status</source>
         <translation>Состояние Shift</translation>
     </message>
@@ -1683,177 +1708,177 @@
 <context>
     <name>lcdfile</name>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="44"/>
+        <location filename="../src/project/lcdfile.cpp" line="43"/>
         <source>format</source>
         <translation>формат</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="45"/>
+        <location filename="../src/project/lcdfile.cpp" line="44"/>
         <source>text</source>
         <translation>текст</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="46"/>
+        <location filename="../src/project/lcdfile.cpp" line="45"/>
         <source>red picture file</source>
         <translation>файл красного изображения</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="47"/>
+        <location filename="../src/project/lcdfile.cpp" line="46"/>
         <source>yellow picture file</source>
         <translation>файл жёлтого изображения</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="48"/>
+        <location filename="../src/project/lcdfile.cpp" line="47"/>
         <source>green picture file</source>
         <translation>файл зелёного изображения</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="49"/>
+        <location filename="../src/project/lcdfile.cpp" line="48"/>
         <source>background picture file</source>
         <translation>файл фонового изображения</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="50"/>
+        <location filename="../src/project/lcdfile.cpp" line="49"/>
         <source>font name</source>
         <translation>имя шрифта</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="59"/>
+        <location filename="../src/project/lcdfile.cpp" line="58"/>
         <source>The project file &quot;%1&quot; is damaged: %2.</source>
         <translation>Файл проекта «%1» повреждён: %2.</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="64"/>
+        <location filename="../src/project/lcdfile.cpp" line="63"/>
         <source>work screen %1</source>
         <translation>рабочий экран %1</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="65"/>
+        <location filename="../src/project/lcdfile.cpp" line="64"/>
         <source>the power-fail screen</source>
         <translation>экран сбоя питания</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="73"/>
+        <location filename="../src/project/lcdfile.cpp" line="72"/>
         <source>it ends inside the header of %1</source>
         <translation>файл обрывается внутри заголовка (%1)</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="78"/>
+        <location filename="../src/project/lcdfile.cpp" line="77"/>
         <source>%1 announces %2 elements but the file holds only %3</source>
         <translation>%1: объявлено элементов: %2, а в файле только %3</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="88"/>
+        <location filename="../src/project/lcdfile.cpp" line="87"/>
         <source>the %1 of element %2 on %3 is longer than its field</source>
         <translation>%3, элемент %2: %1 длиннее своего поля</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="135"/>
+        <location filename="../src/project/lcdfile.cpp" line="134"/>
         <source>&quot;%1&quot;: no such file (used by %2)</source>
         <translation>«%1»: файл не найден (используется: %2)</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="137"/>
+        <location filename="../src/project/lcdfile.cpp" line="136"/>
         <source>&quot;%1&quot;: %2 (used by %3)</source>
         <translation>«%1»: %2 (используется: %3)</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="185"/>
+        <location filename="../src/project/lcdfile.cpp" line="184"/>
         <source>red</source>
         <translation>красная</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="186"/>
+        <location filename="../src/project/lcdfile.cpp" line="185"/>
         <source>yellow</source>
         <translation>жёлтая</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="187"/>
+        <location filename="../src/project/lcdfile.cpp" line="186"/>
         <source>green</source>
         <translation>зелёная</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="188"/>
+        <location filename="../src/project/lcdfile.cpp" line="187"/>
         <source>background</source>
         <translation>фоновая</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="193"/>
+        <location filename="../src/project/lcdfile.cpp" line="192"/>
         <source>the background of %1</source>
         <translation>фон: %1</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="197"/>
+        <location filename="../src/project/lcdfile.cpp" line="196"/>
         <source>image element %1 on %2</source>
         <translation>изображение %1, %2</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="201"/>
+        <location filename="../src/project/lcdfile.cpp" line="200"/>
         <source>the %1 picture of bar element %2 on %3</source>
         <translation>%1 картинка шкалы %2, %3</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="264"/>
+        <location filename="../src/project/lcdfile.cpp" line="263"/>
         <source>&quot;%1&quot; (%2): %3</source>
         <translation>«%1» (%2): %3</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="383"/>
+        <location filename="../src/project/lcdfile.cpp" line="382"/>
         <source>A screen holds %1 elements; a project file can keep at most %2.</source>
         <translation>На экране %1 элементов; файл проекта вмещает не более %2.</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="441"/>
+        <location filename="../src/project/lcdfile.cpp" line="440"/>
         <source>Cannot write the project: %1</source>
         <translation>Не удаётся записать проект: %1</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="453"/>
+        <location filename="../src/project/lcdfile.cpp" line="452"/>
         <source>screen block</source>
         <translation>блок экрана</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="461"/>
+        <location filename="../src/project/lcdfile.cpp" line="460"/>
         <source>unexpected bytes after the block</source>
         <translation>после блока лишние байты</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="471"/>
+        <location filename="../src/project/lcdfile.cpp" line="470"/>
         <source>A project needs at least one work screen.</source>
         <translation>В проекте должен быть хотя бы один рабочий экран.</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="473"/>
+        <location filename="../src/project/lcdfile.cpp" line="472"/>
         <source>The project has %1 work screens; a project file can keep at most %2.</source>
         <translation>В проекте %1 рабочих экранов; файл проекта вмещает не более %2.</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="506"/>
+        <location filename="../src/project/lcdfile.cpp" line="504"/>
         <source>Cannot save the project to &quot;%1&quot;: %2</source>
         <translation>Не удаётся сохранить проект в «%1»: %2</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="516"/>
+        <location filename="../src/project/lcdfile.cpp" line="514"/>
         <source>it ends inside the project header</source>
         <translation>файл обрывается внутри заголовка проекта</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="519"/>
+        <location filename="../src/project/lcdfile.cpp" line="517"/>
         <source>it holds no work screen</source>
         <translation>в нём нет ни одного рабочего экрана</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="525"/>
+        <location filename="../src/project/lcdfile.cpp" line="523"/>
         <source>%1 unexpected bytes follow the power-fail screen</source>
         <translation>после экрана сбоя питания лишние байты: %1</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="569"/>
+        <location filename="../src/project/lcdfile.cpp" line="567"/>
         <source>the splash animation</source>
         <translation>анимация заставки</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="617"/>
+        <location filename="../src/project/lcdfile.cpp" line="615"/>
         <source>it is larger than any project can be</source>
         <translation>он больше, чем может быть любой проект</translation>
     </message>
@@ -1921,76 +1946,74 @@
         <translation>Анимация (%1 x %2 в точке %3, %4) выходит за экран заставки %5 x %6.</translation>
     </message>
     <message>
-        <location filename="../src/output/animation.cpp" line="200"/>
-        <location filename="../src/output/screenfiles.cpp" line="26"/>
-        <location filename="../src/output/splash.cpp" line="308"/>
-        <location filename="../src/base/urgb.cpp" line="410"/>
+        <location filename="../src/output/outputfiles.cpp" line="67"/>
+        <location filename="../src/base/atomicfile.cpp" line="34"/>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Не удаётся создать файл «%1». %2</translation>
     </message>
     <message>
-        <location filename="../src/output/generate.cpp" line="37"/>
+        <location filename="../src/output/generate.cpp" line="38"/>
         <source>Generate will not empty the output folder &quot;%1&quot;: %2</source>
         <translation>Генерация не будет очищать выходную папку «%1»: %2</translation>
     </message>
     <message>
-        <location filename="../src/output/generate.cpp" line="106"/>
+        <location filename="../src/output/generate.cpp" line="107"/>
         <source>The project file name &quot;%1&quot; has no name before its extension, so it names no output folder. Rename the project.</source>
         <translation>В имени файла проекта «%1» нет имени перед расширением, поэтому выходная папка не определена. Переименуйте проект.</translation>
     </message>
     <message>
-        <location filename="../src/output/generate.cpp" line="114"/>
+        <location filename="../src/output/generate.cpp" line="115"/>
         <source>it is a link to another folder, whose files are not this project&apos;s.</source>
         <translation>это ссылка на другую папку, её файлы не принадлежат проекту.</translation>
     </message>
     <message>
-        <location filename="../src/output/generate.cpp" line="121"/>
+        <location filename="../src/output/generate.cpp" line="122"/>
         <source>it is the project&apos;s own folder or a folder above it.</source>
         <translation>это папка самого проекта или папка выше неё.</translation>
     </message>
     <message>
-        <location filename="../src/output/generate.cpp" line="126"/>
+        <location filename="../src/output/generate.cpp" line="127"/>
         <source>it is the home folder or a folder above it.</source>
         <translation>это домашняя папка или папка выше неё.</translation>
     </message>
     <message>
-        <location filename="../src/output/generate.cpp" line="129"/>
+        <location filename="../src/output/generate.cpp" line="130"/>
         <source>it is a root folder.</source>
         <translation>это корневая папка.</translation>
     </message>
     <message>
-        <location filename="../src/output/generate.cpp" line="140"/>
+        <location filename="../src/output/generate.cpp" line="141"/>
         <source>it holds &quot;%1&quot;, which the project uses.</source>
         <translation>в ней лежит «%1», который использует проект.</translation>
     </message>
     <message>
-        <location filename="../src/output/generate.cpp" line="150"/>
+        <location filename="../src/output/generate.cpp" line="151"/>
         <source>it is not empty and holds no &quot;lcdconfig&quot;, so it is no earlier output of Generate. Choose an empty folder, or add --force to empty it all the same.</source>
         <translation>она не пуста и в ней нет «lcdconfig», значит это не результат прежней генерации. Выберите пустую папку или добавьте --force, чтобы всё равно её очистить.</translation>
     </message>
     <message>
-        <location filename="../src/output/generate.cpp" line="187"/>
+        <location filename="../src/output/generate.cpp" line="188"/>
         <source>The project has no work screen.</source>
         <translation>В проекте нет ни одного рабочего экрана.</translation>
     </message>
     <message>
-        <location filename="../src/base/urgb.cpp" line="36"/>
+        <location filename="../src/base/urgb.cpp" line="35"/>
         <source>Picture is too large: %1 x %2 pixels (at most %3 pixels)</source>
         <translation>Изображение слишком велико: %1 x %2 пикселей (не более %3 пикселей)</translation>
     </message>
     <message>
-        <location filename="../src/base/urgb.cpp" line="165"/>
-        <location filename="../src/base/urgb.cpp" line="357"/>
+        <location filename="../src/base/urgb.cpp" line="164"/>
+        <location filename="../src/base/urgb.cpp" line="356"/>
         <source>Not enough memory for a %1 x %2 picture</source>
         <translation>Недостаточно памяти для изображения %1 x %2</translation>
     </message>
     <message>
-        <location filename="../src/base/urgb.cpp" line="174"/>
+        <location filename="../src/base/urgb.cpp" line="173"/>
         <source>JPEG file &quot;%1&quot; is too large</source>
         <translation>JPEG-файл «%1» слишком велик</translation>
     </message>
     <message>
-        <location filename="../src/base/urgb.cpp" line="293"/>
+        <location filename="../src/base/urgb.cpp" line="292"/>
         <source>BMP file &quot;%1&quot; is too large</source>
         <translation>Файл BMP «%1» слишком велик</translation>
     </message>
@@ -2001,17 +2024,17 @@
         <translation>Не удаётся открыть файл «%1». %2</translation>
     </message>
     <message>
-        <location filename="../src/base/urgb.cpp" line="228"/>
+        <location filename="../src/base/urgb.cpp" line="227"/>
         <source>JPEG image has an unsupported colour layout</source>
         <translation>Цветовая схема JPEG-изображения не поддерживается</translation>
     </message>
     <message>
-        <location filename="../src/base/urgb.cpp" line="232"/>
+        <location filename="../src/base/urgb.cpp" line="231"/>
         <source>the JPEG decoder warns &quot;%1&quot;; parts of the picture may be missing</source>
         <translation>декодер JPEG предупреждает: «%1»; части изображения могут отсутствовать</translation>
     </message>
     <message>
-        <location filename="../src/base/urgb.cpp" line="290"/>
+        <location filename="../src/base/urgb.cpp" line="289"/>
         <source>Bitmap image is not valid</source>
         <translation>Недопустимое растровое изображение</translation>
     </message>
@@ -2036,7 +2059,7 @@
         <translation>Не удаётся прочитать файл «%1». %2</translation>
     </message>
     <message>
-        <location filename="../src/output/generate.cpp" line="145"/>
+        <location filename="../src/output/generate.cpp" line="267"/>
         <source>The file set in &quot;%1&quot; is incomplete.</source>
         <translation>Набор файлов в &quot;%1&quot; неполон.</translation>
     </message>
@@ -2044,12 +2067,12 @@
 <context>
     <name>propmsg</name>
     <message>
-        <location filename="../src/dialogs/propmessages.cpp" line="19"/>
+        <location filename="../src/dialogs/propmessages.cpp" line="26"/>
         <source>&apos;%1&apos; is not a valid floating point value</source>
         <translation>«%1» — недопустимое число с плавающей точкой</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/propmessages.cpp" line="24"/>
+        <location filename="../src/dialogs/propmessages.cpp" line="31"/>
         <source>&quot;%1&quot; is not a BMP or JPEG picture</source>
         <translation>«%1» — не изображение BMP или JPEG</translation>
     </message>

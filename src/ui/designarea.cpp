@@ -8,12 +8,15 @@
 #include "widgets/messages.h"
 
 #include <QCoreApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 namespace {
 
@@ -53,7 +56,15 @@ TDesignArea::TDesignArea(TProject& project, QWidget* parent)
     Label2 = new QLabel(QStringLiteral("--"), upper);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setContentsMargins(6, 2, 6, 2);
-    upperLayout->addWidget(Label2);
+    lbZoom = new QLabel(upper);
+    lbZoom->setObjectName(QStringLiteral("lbZoom"));
+    lbZoom->setContentsMargins(6, 2, 6, 2);
+    auto* statusRow = new QHBoxLayout;
+    statusRow->setContentsMargins(0, 0, 0, 0);
+    statusRow->addWidget(Label2, 1);
+    statusRow->addWidget(lbZoom);
+    upperLayout->addLayout(statusRow);
+    designArea_->viewport()->installEventFilter(this);
 
     lbWork = new QLabel(canvas_);
     lbWork->setObjectName(QStringLiteral("lbWork"));
@@ -207,10 +218,39 @@ bool TDesignArea::Arrange()
 
 void TDesignArea::Retranslate()
 {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("TMForm", text); };
-    lbWork->setText(tr("Work screen"));
-    lbSplash->setText(tr("Splash screen"));
-    lbPWR->setText(tr("Power fail screen"));
-    LV->setToolTip(tr("Frames of animated image"));
+    lbWork->setText(QCoreApplication::translate("TMForm", "Work screen"));
+    lbSplash->setText(QCoreApplication::translate("TMForm", "Splash screen"));
+    lbPWR->setText(QCoreApplication::translate("TMForm", "Power fail screen"));
+    LV->setToolTip(QCoreApplication::translate("TMForm", "Frames of animated image"));
     CaptionPages();
+}
+
+void TDesignArea::ShowZoom(int zoom)
+{
+    lbZoom->setText(QStringLiteral("%1 %").arg(zoom * 100));
+}
+
+void TDesignArea::KeepUnderPointer(QPoint viewportPoint, int from, int to)
+{
+    if (from <= 0 || to <= 0)
+        return;
+    QScrollBar* h = designArea_->horizontalScrollBar();
+    QScrollBar* v = designArea_->verticalScrollBar();
+    const QPoint canvasPoint(h->value() + viewportPoint.x(), v->value() + viewportPoint.y());
+    h->setValue(canvasPoint.x() * to / from - viewportPoint.x());
+    v->setValue(canvasPoint.y() * to / from - viewportPoint.y());
+}
+
+bool TDesignArea::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == designArea_->viewport() && event->type() == QEvent::Wheel) {
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            const int delta = wheel->angleDelta().y();
+            if (delta != 0)
+                emit ZoomAsked(delta > 0 ? +1 : -1, wheel->position().toPoint());
+            return true; // Ctrl + wheel never scrolls
+        }
+    }
+    return QSplitter::eventFilter(watched, event);
 }

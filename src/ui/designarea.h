@@ -47,6 +47,11 @@ class TDesignArea : public QSplitter
     TScreenView* PowerFailView() const { return powerFailView_; }
     TSplashPanel* SplashPanel() const { return splashPanel_; }
     QLabel* StatusLine() const { return Label2; }
+    // Shows the zoom factor beside the status line.
+    void ShowZoom(int zoom);
+    // Scrolls so that the canvas point that was under `viewportPoint` at zoom `from` is under it again
+    // at zoom `to`.
+    void KeepUnderPointer(QPoint viewportPoint, int from, int to);
     QListWidget* FrameList() const { return LV; }
 
     // Places the active page, the splash screen (at the first work screen's size) and the power-fail
@@ -57,6 +62,11 @@ class TDesignArea : public QSplitter
   signals:
     // The user made another page active.
     void PageActivated(int index);
+    // Ctrl + wheel over the canvas: zoom in (+1) or out (-1) about that point of the viewport.
+    void ZoomAsked(int step, QPoint viewportPoint);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     TProject& project_;
@@ -66,6 +76,7 @@ class TDesignArea : public QSplitter
     TSplashPanel* splashPanel_ = nullptr;
     TScreenView* powerFailView_ = nullptr;
     QLabel* Label2 = nullptr;
+    QLabel* lbZoom = nullptr;
     QLabel* lbWork = nullptr;
     QLabel* lbSplash = nullptr;
     QLabel* lbPWR = nullptr;

@@ -4,6 +4,12 @@ namespace {
 
 const QString SecSettings = QStringLiteral("Settings");
 const QString SecWindow = QStringLiteral("Window");
+const QString SecRecent = QStringLiteral("Recent");
+
+QString RecentKey(int i)
+{
+    return QStringLiteral("File%1").arg(i + 1);
+}
 
 } // namespace
 
@@ -16,13 +22,20 @@ TDesignerSettings TDesignerSettings::Read(const TSettingsFile& file, const QStri
                      int(file.ReadInteger(SecWindow, QStringLiteral("Top"), s.Window.top())),
                      int(file.ReadInteger(SecWindow, QStringLiteral("Width"), s.Window.width())),
                      int(file.ReadInteger(SecWindow, QStringLiteral("Height"), s.Window.height())));
-    s.Grid = int(qBound(qint64(1), file.ReadInteger(SecSettings, QStringLiteral("Grid"), s.Grid), qint64(100)));
+    s.Grid =
+        int(qBound(qint64(1), file.ReadInteger(SecSettings, QStringLiteral("Grid"), s.Grid), qint64(100)));
     s.ShowGrid = file.ReadBool(SecSettings, QStringLiteral("ShowGrid"), s.ShowGrid);
     s.DownloadFolder = file.ReadString(SecSettings, QStringLiteral("Download"), programFolder);
-    s.FrameListHeight = int(qBound(
-        qint64(0), file.ReadInteger(SecWindow, QStringLiteral("LVHeight"), s.FrameListHeight), qint64(10000)));
+    s.FrameListHeight =
+        int(qBound(qint64(0), file.ReadInteger(SecWindow, QStringLiteral("LVHeight"), s.FrameListHeight),
+                   qint64(10000)));
     s.LastFile = file.ReadString(SecSettings, QStringLiteral("LasFile"), QString());
     s.SplashFile = file.ReadString(SecSettings, QStringLiteral("BkgFile"), QString());
+    for (int i = 0; i < MaxRecentFiles; ++i) {
+        const QString name = file.ReadString(SecRecent, RecentKey(i), QString());
+        if (!name.isEmpty() && !s.RecentFiles.contains(name))
+            s.RecentFiles << name;
+    }
     return s;
 }
 
@@ -49,4 +62,10 @@ void TDesignerSettings::WriteGridColor(const TSettingsFile& file, TColor color)
 void TDesignerSettings::WriteLanguage(const TSettingsFile& file, int index)
 {
     file.WriteInteger(SecSettings, QStringLiteral("Language"), index);
+}
+
+void TDesignerSettings::WriteRecentFiles(const TSettingsFile& file, const QStringList& files)
+{
+    for (int i = 0; i < MaxRecentFiles; ++i)
+        file.WriteString(SecRecent, RecentKey(i), files.value(i));
 }

@@ -9,6 +9,7 @@
 
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 struct TDesignerSettings
 {
@@ -22,6 +23,9 @@ struct TDesignerSettings
     int FrameListHeight = 145;
     QString LastFile;
     QString SplashFile;
+    // File > Recent projects, the latest first.
+    QStringList RecentFiles;
+    static constexpr int MaxRecentFiles = 8;
 
     // The settings in the file; what is missing or out of its range keeps the default, the download
     // folder's being `programFolder`.
@@ -32,4 +36,6 @@ struct TDesignerSettings
 
     static void WriteGridColor(const TSettingsFile& file, TColor color);
     static void WriteLanguage(const TSettingsFile& file, int index);
+    // Written when the list changes, so that a designer that ends without its exit keeps it.
+    static void WriteRecentFiles(const TSettingsFile& file, const QStringList& files);
 };

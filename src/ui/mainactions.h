@@ -25,6 +25,7 @@ class TMainActions
             *acSettings = nullptr, *acCalc = nullptr, *acExit = nullptr, *acAbout = nullptr;
     // View > Panel colours (checkable) and Tools > Preview SD-card set.
     QAction *acPanelColors = nullptr, *acPreviewSet = nullptr;
+    QAction *acSaveAs = nullptr, *acNextPage = nullptr, *acPrevPage = nullptr;
 
   protected:
     // Makes the actions, the menu bar, the tool bar (with the clock colours button) and the element
@@ -38,6 +39,8 @@ class TMainActions
     QAction *ppProperties_ = nullptr, *ppToBack_ = nullptr, *ppToFront_ = nullptr;
     // The clock colours button on the tool bar.
     QPushButton* Panel2 = nullptr;
+    // File > Recent projects; the window fills it.
+    QMenu* mnRecent_ = nullptr;
     // The copy and the two colour-picking modes: at most one is on.
     QActionGroup* pickGroup_ = nullptr;
 
@@ -56,4 +59,5 @@ class TMainActions
     QMenu *mnFile_ = nullptr, *mnWork_ = nullptr, *mnSplash_ = nullptr, *mnPower_ = nullptr,
           *mnView_ = nullptr, *mnTools_ = nullptr;
     QToolBar* toolBar_ = nullptr;
+    QToolBar* editBar_ = nullptr;
 };

@@ -1,23 +1,23 @@
 #include "ui/umain.h"
 
+#include "base/datafolders.h"
+#include "base/terror.h"
 #include "dialogs/udownload.h"
 #include "dialogs/uproperties.h"
 #include "dialogs/usettings.h"
 #include "model/placement.h"
 #include "model/render.h"
-#include "base/terror.h"
-#include "base/datafolders.h"
 #include "project/lcdfile.h"
 #include "ui/designarea.h"
 #include "ui/designersettings.h"
-#include "widgets/colorbox.h"
 #include "ui/localization.h"
-#include "widgets/messages.h"
 #include "ui/palette.h"
-#include "widgets/radiogroup.h"
 #include "ui/screenview.h"
 #include "ui/scrtab.h"
 #include "ui/splashpanel.h"
+#include "widgets/colorbox.h"
+#include "widgets/messages.h"
+#include "widgets/radiogroup.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
@@ -26,6 +26,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
@@ -36,6 +38,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -47,6 +50,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <clocale>
 
@@ -66,6 +70,7 @@ TMForm::TMForm(TFormOptions options, QWidget* parent)
       hooks_(std::move(options.Hooks))
 {
     setObjectName(QStringLiteral("MForm"));
+    setAcceptDrops(true);
     setMinimumSize(600, 645);
     programFolder_ = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
 
@@ -93,27 +98,29 @@ TMForm::TMForm(TFormOptions options, QWidget* parent)
         hooks_.ShowError = [this](const QString& text) { QMessageBox::critical(this, windowTitle(), text); };
     if (!hooks_.OpenProjectName)
         hooks_.OpenProjectName = [this] {
-            return QFileDialog::getOpenFileName(this, tr("Open project"), dialogFolder_,
-                                                tr("Screen project (*.lcd)"));
+            return RememberFolder(QFileDialog::getOpenFileName(this, tr("Open project"), DialogFolder(),
+                                                               tr("Screen project (*.lcd)")));
         };
     if (!hooks_.SaveProjectName)
         hooks_.SaveProjectName = [this]() -> QString {
-            QFileDialog dialog(this, tr("Save project"), dialogFolder_, tr("Screen project (*.lcd)"));
+            QFileDialog dialog(this, tr("Save project"), DialogFolder(), tr("Screen project (*.lcd)"));
             dialog.setAcceptMode(QFileDialog::AcceptSave);
             dialog.setDefaultSuffix(QStringLiteral("lcd"));
-            return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
-                       ? dialog.selectedFiles().first()
-                       : QString();
+            if (!project_.FileName().isEmpty())
+                dialog.selectFile(QFileInfo(project_.FileName()).fileName());
+            return RememberFolder(dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+                                      ? dialog.selectedFiles().first()
+                                      : QString());
         };
     if (!hooks_.PictureName)
         hooks_.PictureName = [this](const QString& preset) -> QString {
-            QFileDialog dialog(this, tr("Picture"), dialogFolder_, tr("BMP, JPEG (*.bmp *.jpg *.jpeg)"));
+            QFileDialog dialog(this, tr("Picture"), DialogFolder(), tr("BMP, JPEG (*.bmp *.jpg *.jpeg)"));
             dialog.setFileMode(QFileDialog::ExistingFile);
             dialog.setDefaultSuffix(QStringLiteral("bmp"));
             dialog.selectFile(preset);
-            return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
-                       ? dialog.selectedFiles().first()
-                       : QString();
+            return RememberFolder(dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+                                      ? dialog.selectedFiles().first()
+                                      : QString());
         };
     if (!hooks_.ShowSettings)
         hooks_.ShowSettings = [this](TSetForm& form) {
@@ -218,7 +225,8 @@ void TMForm::StartUp(const QStringList& languageFolders)
             propDialogs_->PowerFailProperties(project_.PowerFail(), *e);
     };
     designArea_->CreatePowerFailView();
-    project_.PowerFail().SetModified(false); // creating a screen sets its layout, which is no change of the design
+    project_.PowerFail().SetModified(
+        false); // creating a screen sets its layout, which is no change of the design
     ArrangeDesignArea();
 
     move(saved.Window.topLeft());
@@ -256,7 +264,9 @@ void TMForm::StartUp(const QStringList& languageFolders)
     project_.PowerFail().GridStep = quint8(setForm_->GridStep());
     project_.PowerFail().ShowGrid = setForm_->ShowGrid();
     project_.PowerFail().Invalidate();
-    dialogFolder_ = programFolder_;
+    recentFiles_ = saved.RecentFiles;
+    ShowRecentFiles();
+    designArea_->ShowZoom(project_.Screens().Zoom);
 }
 
 void TMForm::ConnectActions()
@@ -273,6 +283,9 @@ void TMForm::ConnectActions()
             OpenProjectFile(file);
     });
     connect(acSave, &QAction::triggered, this, [this] { SaveProjectCommand(); });
+    connect(acSaveAs, &QAction::triggered, this, [this] { SaveProjectCommand(true); });
+    connect(acNextPage, &QAction::triggered, this, [this] { ShowPage(ActivePageIndex() + 1); });
+    connect(acPrevPage, &QAction::triggered, this, [this] { ShowPage(ActivePageIndex() - 1); });
     connect(acAddScreen, &QAction::triggered, this, [this] { AddScreenPage(true); });
     connect(acDelScreen, &QAction::triggered, this, [this] { DeleteScreenPage(); });
     connect(acSCRleft, &QAction::triggered, this, [this] { MoveScreenPage(-1); });
@@ -346,6 +359,11 @@ QWidget* TMForm::CreateDesignArea()
     SplashPanel = designArea_->SplashPanel();
     connect(SplashPanel, &TSplashPanel::ClockMoved, this, &TMForm::RefreshSplashPanel);
     connect(designArea_, &TDesignArea::PageActivated, this, &TMForm::PageSwitch);
+    connect(designArea_, &TDesignArea::ZoomAsked, this, [this](int step, QPoint at) {
+        const int from = project_.Screens().Zoom;
+        SetZoom(from + step);
+        designArea_->KeepUnderPointer(at, from, project_.Screens().Zoom);
+    });
     connect(designArea_, &QSplitter::splitterMoved, this, [this] { lvHeight_ = LV->height(); });
     return designArea_;
 }
@@ -472,6 +490,15 @@ void TMForm::MoveScreenPage(int step)
     if (project_.Screens().IndexOf(screen) == from)
         project_.Screens().MoveScreen(from, to);
     CaptionPages();
+}
+
+void TMForm::ShowPage(int index)
+{
+    if (index < 0 || index >= PageCount() || index == ActivePageIndex())
+        return;
+    // As a click on the page's tab does.
+    SetActivePage(index);
+    PageSwitch(index);
 }
 
 void TMForm::PageSwitch(int index)
@@ -630,6 +657,7 @@ bool TMForm::OpenProjectFile(const QString& fileName)
 {
     if (!LoadIntoWindow(fileName))
         return false;
+    AddRecentFile(fileName);
     OutOfScreenNotice();
     if (TLCD* s = ActiveScreen()) {
         s->SelectElement(nullptr);
@@ -693,11 +721,11 @@ void TMForm::SaveTo(const QString& fileName)
     project_.Save(fileName);
 }
 
-bool TMForm::SaveProjectCommand()
+bool TMForm::SaveProjectCommand(bool askName)
 {
     bool saved = false;
-    Guard([this, &saved] {
-        if (!project_.FileName().isEmpty()) {
+    Guard([this, &saved, askName] {
+        if (!askName && !project_.FileName().isEmpty()) {
             SaveTo(project_.FileName());
             saved = true;
             WarnLostCharacters(false);
@@ -710,6 +738,7 @@ bool TMForm::SaveProjectCommand()
         SaveTo(file);
         project_.SetFileName(file);
         ShowFileName();
+        AddRecentFile(file);
         saved = true;
         WarnLostCharacters(false);
     });
@@ -758,6 +787,101 @@ void TMForm::SetZoom(int zoom)
 {
     project_.Screens().SetZoom(quint8(qBound(1, zoom, MaxZoom)));
     ArrangeDesignArea();
+    designArea_->ShowZoom(project_.Screens().Zoom);
+}
+
+QString TMForm::DialogFolder() const
+{
+    if (!dialogFolder_.isEmpty() && QFileInfo(dialogFolder_).isDir())
+        return dialogFolder_;
+    if (!project_.FileName().isEmpty())
+        return QFileInfo(project_.FileName()).absolutePath();
+    return QDir::homePath();
+}
+
+QString TMForm::RememberFolder(const QString& chosenFile)
+{
+    if (!chosenFile.isEmpty())
+        dialogFolder_ = QFileInfo(chosenFile).absolutePath();
+    return chosenFile;
+}
+
+void TMForm::AddRecentFile(const QString& fileName)
+{
+    const QString file = QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
+    recentFiles_.removeAll(file);
+    recentFiles_.prepend(file);
+    while (recentFiles_.size() > TDesignerSettings::MaxRecentFiles)
+        recentFiles_.removeLast();
+    TDesignerSettings::WriteRecentFiles(settings_, recentFiles_);
+    ShowRecentFiles();
+}
+
+void TMForm::ShowRecentFiles()
+{
+    mnRecent_->clear();
+    for (int i = 0; i < recentFiles_.size(); ++i) {
+        const QString file = recentFiles_[i];
+        QAction* entry = mnRecent_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QFileInfo(file).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        entry->setToolTip(file);
+        entry->setStatusTip(file);
+        connect(entry, &QAction::triggered, this, [this, file] { OpenRecentFile(file); });
+    }
+    mnRecent_->setEnabled(!recentFiles_.isEmpty());
+}
+
+void TMForm::OpenRecentFile(const QString& fileName)
+{
+    if (!QFileInfo(fileName).isFile()) {
+        hooks_.ShowError(msg::RecentFileGone(fileName));
+        recentFiles_.removeAll(fileName);
+        TDesignerSettings::WriteRecentFiles(settings_, recentFiles_);
+        ShowRecentFiles();
+        return;
+    }
+    if (AskSaveAndGoOn())
+        OpenProjectFile(fileName);
+}
+
+namespace {
+
+// The project file a drag brings, or nothing: one local file whose name ends in ".lcd".
+QString DroppedProject(const QMimeData* data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return {};
+    const QUrl url = data->urls().first();
+    if (!url.isLocalFile())
+        return {};
+    const QString file = url.toLocalFile();
+    return file.endsWith(QStringLiteral(".lcd"), Qt::CaseInsensitive) ? file : QString();
+}
+
+} // namespace
+
+void TMForm::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedProject(event->mimeData()).isEmpty() && !generating_)
+        event->acceptProposedAction();
+    else
+        QMainWindow::dragEnterEvent(event);
+}
+
+void TMForm::dropEvent(QDropEvent* event)
+{
+    const QString file = DroppedProject(event->mimeData());
+    if (file.isEmpty() || generating_) {
+        QMainWindow::dropEvent(event);
+        return;
+    }
+    event->acceptProposedAction();
+    // The question and the project's messages come after the drop has ended, so that the desktop's
+    // drag is not held by a modal box.
+    QTimer::singleShot(0, this, [this, file] {
+        if (AskSaveAndGoOn())
+            OpenProjectFile(file);
+    });
 }
 
 void TMForm::SetGridShown(bool on)
@@ -821,6 +945,9 @@ void TMForm::UpdateActions()
     const bool selection = s && s->SelectedElement;
     acSave->setEnabled(project_.Modified());
     acZoomOut->setEnabled(s && s->Zoom > 1);
+    acZoomIn->setEnabled(s && s->Zoom < MaxZoom);
+    acNextPage->setEnabled(ActivePageIndex() >= 0 && ActivePageIndex() < PageCount() - 1);
+    acPrevPage->setEnabled(ActivePageIndex() > 0);
     for (QAction* a : {acDelElement, acToBack, acToFront, acShProp})
         a->setEnabled(selection);
     acDelScreen->setEnabled(PageCount() > 1);

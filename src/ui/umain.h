@@ -137,15 +137,20 @@ class TMForm : public QMainWindow, public TMainActions
     void NewProject();
     // Opens a project without the file dialog; false (and nothing changed) when it cannot be loaded.
     bool OpenProjectFile(const QString& fileName);
-    // Saves to the current file, or asks for a name; true when the project was written.
-    bool SaveProjectCommand();
+    // Saves to the current file, or asks for a name (always, for Save As); true when the project was
+    // written.
+    bool SaveProjectCommand(bool askName = false);
+    // File > Recent projects, the latest first (native separators).
+    const QStringList& RecentFiles() const { return recentFiles_; }
+    void OpenRecentFile(const QString& fileName);
+    // Makes the page active as a click on its tab does; an index naming no page does nothing.
+    void ShowPage(int index);
     // Asked by every command that would drop the open project (New, Open, Exit): while it has
     // unsaved changes, Save / Discard / Cancel. True when the command may go on: nothing unsaved, the
     // user discarded, or the project was saved. Cancel, a cancelled save dialog and a failed save give
     // false, and the window and the project stay as they were.
     bool AskSaveAndGoOn();
     void ApplyLanguage(int index);
-
 
     // The enabling rules; run whenever the application is idle.
     void UpdateActions();
@@ -184,6 +189,9 @@ class TMForm : public QMainWindow, public TMainActions
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // A project file dropped on the window opens as File > Open does.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     // Sets every text of the window in the active language.
@@ -227,6 +235,13 @@ class TMForm : public QMainWindow, public TMainActions
     // Names the elements whose texts the code page could not hold in full, after a save or a Generate.
     void WarnLostCharacters(bool generated);
     void SetZoom(int zoom);
+    // Where file dialogs open: the folder of the last file chosen in one, else the project's folder,
+    // else the home folder.
+    QString DialogFolder() const;
+    // Takes note of a file chosen in a file dialog; returns it.
+    QString RememberFolder(const QString& chosenFile);
+    void AddRecentFile(const QString& fileName);
+    void ShowRecentFiles();
     void SetGridShown(bool on);
     // Runs a command; an error ends it and is shown by the general error handler.
     void Guard(const std::function<void()>& command);
@@ -240,6 +255,7 @@ class TMForm : public QMainWindow, public TMainActions
     QString splashFile_;
     QString downloadFolder_;
     QString dialogFolder_;
+    QStringList recentFiles_;
     int lvHeight_ = 145;
     bool pageSwitching_ = false;
     bool savedListModified_ = false, savedScreenModified_ = false;

@@ -34,7 +34,8 @@ void TMForm::StartUpWindowSide(THIDLayer* layer)
 {
     if (!hooks_.GIFName)
         hooks_.GIFName = [this] {
-            return QFileDialog::getOpenFileName(this, tr("Animated GIF"), dialogFolder_, tr("GIF (*.gif)"));
+            return RememberFolder(
+                QFileDialog::getOpenFileName(this, tr("Animated GIF"), DialogFolder(), tr("GIF (*.gif)")));
         };
     if (!hooks_.PickColor)
         hooks_.PickColor = [this](const QColor& initial) { return QColorDialog::getColor(initial, this); };

@@ -69,6 +69,16 @@ QString Info()
     return QStringLiteral("Info");
 }
 
+QString RecentFileGone(const QString& fileName)
+{
+    const QString shown = QDir::toNativeSeparators(fileName);
+    if (RussianActive())
+        return QStringLiteral("Проект\n%1\nбольше не найден; он убран из списка последних проектов.")
+            .arg(shown);
+    return QStringLiteral("The project\n%1\ncannot be found any more; it is taken off the recent projects.")
+        .arg(shown);
+}
+
 QString OutsideScreen()
 {
     if (RussianActive())

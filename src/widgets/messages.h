@@ -25,6 +25,8 @@ QString FilesPrepared(const QString& folder);
 // The desktop found nothing to show a folder with.
 QString FolderNotOpened(const QString& folder);
 QString Info();
+// A file of File > Recent projects that is no longer there; it leaves the list.
+QString RecentFileGone(const QString& fileName);
 QString OutsideScreen();
 QString ProjectNotSaved();
 QString ScreenCaption(int position);
