@@ -17,6 +17,8 @@ namespace {
 // commands no theme names.
 QIcon ActionIcon(const char* icon, const char* theme)
 {
+    if (!icon)
+        return {};
     const QIcon own(QStringLiteral(":/icons/actions/%1.svg").arg(QLatin1String(icon)));
     return theme ? QIcon::fromTheme(QLatin1String(theme), own) : own;
 }
@@ -92,7 +94,8 @@ void TMainActions::CreateActions(QMainWindow* window)
     make(acPrevPage, "acPrevPage", QT_TRANSLATE_NOOP("TMForm", "Previous screen"), nullptr, "left",
          "go-previous");
     make(acExit, "acExit", QT_TRANSLATE_NOOP("TMForm", "Exit"), nullptr, "exit", "application-exit");
-    make(acAbout, "acAbout", QT_TRANSLATE_NOOP("TMForm", "About"), nullptr, "about", "help-about");
+    // The menu bar shows About by its name.
+    make(acAbout, "acAbout", QT_TRANSLATE_NOOP("TMForm", "About"), nullptr, nullptr, nullptr);
 
     // Standard keys where the desktop has one, so that they are the ones the user knows.
     acNew->setShortcut(QKeySequence::New);

@@ -348,7 +348,17 @@ QWidget* TMForm::CreatePalette()
         project_.Animation().SetSpeed(ms);
         RefreshSplashPanel();
     });
-    return palette;
+    // The palette's groups keep their size in a low window; it scrolls instead.
+    palette->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("PaletteScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    scroll->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    scroll->setWidget(palette);
+    scroll->setWidgetResizable(true);
+    return scroll;
 }
 
 QWidget* TMForm::CreateDesignArea()
