@@ -610,17 +610,17 @@
 <context>
     <name>TMForm</name>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="87"/>
+        <location filename="../src/ui/mainactions.cpp" line="89"/>
         <source>Panel colours</source>
         <translation>Цвета пульта</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="89"/>
+        <location filename="../src/ui/mainactions.cpp" line="91"/>
         <source>Preview SD-card set...</source>
         <translation>Просмотр набора для SD-карты...</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="36"/>
+        <location filename="../src/ui/mainactions.cpp" line="38"/>
         <location filename="../src/ui/umain.cpp" line="101"/>
         <source>Open project</source>
         <translation>Открыть проект</translation>
@@ -632,7 +632,7 @@
         <translation>Проект экранов (*.lcd)</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="38"/>
+        <location filename="../src/ui/mainactions.cpp" line="40"/>
         <location filename="../src/ui/umain.cpp" line="106"/>
         <source>Save project</source>
         <translation>Сохранить проект</translation>
@@ -648,253 +648,253 @@
         <translation>BMP, JPEG (*.bmp *.jpg *.jpeg)</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="34"/>
+        <location filename="../src/ui/mainactions.cpp" line="36"/>
         <source>New project</source>
         <translation>Новый проект</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="34"/>
+        <location filename="../src/ui/mainactions.cpp" line="36"/>
         <source>New</source>
         <translation>Новый</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="36"/>
+        <location filename="../src/ui/mainactions.cpp" line="38"/>
         <source>Open</source>
         <translation>Открыть</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="38"/>
+        <location filename="../src/ui/mainactions.cpp" line="40"/>
         <source>Save</source>
         <translation>Сохранить</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="40"/>
+        <location filename="../src/ui/mainactions.cpp" line="42"/>
         <source>Save project as...</source>
         <translation>Сохранить проект как...</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="42"/>
+        <location filename="../src/ui/mainactions.cpp" line="44"/>
         <source>Generate</source>
         <translation>Сформировать</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="43"/>
+        <location filename="../src/ui/mainactions.cpp" line="45"/>
         <source>Download to MCU</source>
         <translation>Загрузить в контроллер</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="45"/>
+        <location filename="../src/ui/mainactions.cpp" line="47"/>
         <source>Add screen</source>
         <translation>Добавить экран</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="47"/>
+        <location filename="../src/ui/mainactions.cpp" line="49"/>
         <source>Delete screen</source>
         <translation>Удалить экран</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="49"/>
+        <location filename="../src/ui/mainactions.cpp" line="51"/>
         <source>Move left</source>
         <translation>Влево</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="50"/>
+        <location filename="../src/ui/mainactions.cpp" line="52"/>
         <source>Move screen left</source>
         <translation>Сдвинуть экран влево</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="51"/>
+        <location filename="../src/ui/mainactions.cpp" line="53"/>
         <source>Move right</source>
         <translation>Вправо</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="52"/>
+        <location filename="../src/ui/mainactions.cpp" line="54"/>
         <source>Move screen right</source>
         <translation>Сдвинуть экран вправо</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="53"/>
+        <location filename="../src/ui/mainactions.cpp" line="55"/>
         <source>Load background</source>
         <translation>Загрузить фон</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="54"/>
+        <location filename="../src/ui/mainactions.cpp" line="56"/>
         <source>Clear background</source>
         <translation>Убрать фон</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="56"/>
+        <location filename="../src/ui/mainactions.cpp" line="58"/>
         <source>Delete element</source>
         <translation>Удалить элемент</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="58"/>
-        <location filename="../src/ui/mainactions.cpp" line="230"/>
+        <location filename="../src/ui/mainactions.cpp" line="60"/>
+        <location filename="../src/ui/mainactions.cpp" line="233"/>
         <source>To back</source>
         <translation>На задний план</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="59"/>
-        <location filename="../src/ui/mainactions.cpp" line="231"/>
+        <location filename="../src/ui/mainactions.cpp" line="61"/>
+        <location filename="../src/ui/mainactions.cpp" line="234"/>
         <source>To front</source>
         <translation>На передний план</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="60"/>
+        <location filename="../src/ui/mainactions.cpp" line="62"/>
         <source>Element properties</source>
         <translation>Свойства элемента</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="62"/>
+        <location filename="../src/ui/mainactions.cpp" line="64"/>
         <source>Copy properties</source>
         <translation>Копировать свойства</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="64"/>
+        <location filename="../src/ui/mainactions.cpp" line="66"/>
         <source>Get background color</source>
         <translation>Взять цвет фона</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="66"/>
+        <location filename="../src/ui/mainactions.cpp" line="68"/>
         <source>Get foreground color</source>
         <translation>Взять цвет текста</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="68"/>
+        <location filename="../src/ui/mainactions.cpp" line="70"/>
         <source>Zoom in</source>
         <translation>Увеличить</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="69"/>
+        <location filename="../src/ui/mainactions.cpp" line="71"/>
         <source>Zoom out</source>
         <translation>Уменьшить</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="70"/>
+        <location filename="../src/ui/mainactions.cpp" line="72"/>
         <source>100%</source>
         <translation>Масштаб 100%</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="71"/>
+        <location filename="../src/ui/mainactions.cpp" line="73"/>
         <source>Show elements order</source>
         <translation>Показать порядок элементов</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="73"/>
+        <location filename="../src/ui/mainactions.cpp" line="75"/>
         <source>Grid</source>
         <translation>Сетка</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="74"/>
+        <location filename="../src/ui/mainactions.cpp" line="76"/>
         <source>Load splash image</source>
         <translation>Загрузить заставку</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="76"/>
+        <location filename="../src/ui/mainactions.cpp" line="78"/>
         <source>Load animated GIF</source>
         <translation>Загрузить анимированный GIF</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="77"/>
+        <location filename="../src/ui/mainactions.cpp" line="79"/>
         <source>Clear animated GIF</source>
         <translation>Убрать анимированный GIF</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="79"/>
+        <location filename="../src/ui/mainactions.cpp" line="81"/>
         <source>Load power screen image</source>
         <translation>Загрузить изображение экрана питания</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="81"/>
+        <location filename="../src/ui/mainactions.cpp" line="83"/>
         <source>Delete Power fail DRO</source>
         <translation>Удалить индикатор экрана сбоя питания</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="83"/>
+        <location filename="../src/ui/mainactions.cpp" line="85"/>
         <source>Settings</source>
         <translation>Настройки</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="85"/>
+        <location filename="../src/ui/mainactions.cpp" line="87"/>
         <source>RGB calculator</source>
         <translation>Калькулятор RGB</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="91"/>
+        <location filename="../src/ui/mainactions.cpp" line="93"/>
         <source>Next screen</source>
         <translation>Следующий экран</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="92"/>
+        <location filename="../src/ui/mainactions.cpp" line="94"/>
         <source>Previous screen</source>
         <translation>Предыдущий экран</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="94"/>
+        <location filename="../src/ui/mainactions.cpp" line="96"/>
         <source>Exit</source>
         <translation>Выход</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="95"/>
+        <location filename="../src/ui/mainactions.cpp" line="98"/>
         <source>About</source>
         <translation>О программе</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="930"/>
+        <location filename="../src/ui/umain.cpp" line="940"/>
         <source>Screen designer for Tarvolt RU</source>
         <translation>Дизайнер экранов для Tarvolt RU</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="220"/>
+        <location filename="../src/ui/mainactions.cpp" line="223"/>
         <source>File</source>
         <translation>Файл</translation>
     </message>
     <message>
         <location filename="../src/ui/designarea.cpp" line="221"/>
-        <location filename="../src/ui/mainactions.cpp" line="221"/>
+        <location filename="../src/ui/mainactions.cpp" line="224"/>
         <source>Work screen</source>
         <translation>Рабочий экран</translation>
     </message>
     <message>
         <location filename="../src/ui/designarea.cpp" line="222"/>
-        <location filename="../src/ui/mainactions.cpp" line="222"/>
+        <location filename="../src/ui/mainactions.cpp" line="225"/>
         <source>Splash screen</source>
         <translation>Заставка</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="223"/>
+        <location filename="../src/ui/mainactions.cpp" line="226"/>
         <source>Power screen</source>
         <translation>Экран питания</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="224"/>
+        <location filename="../src/ui/mainactions.cpp" line="227"/>
         <source>View</source>
         <translation>Вид</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="225"/>
-        <location filename="../src/ui/mainactions.cpp" line="226"/>
+        <location filename="../src/ui/mainactions.cpp" line="228"/>
+        <location filename="../src/ui/mainactions.cpp" line="229"/>
         <source>Tools</source>
         <translation>Сервис</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="227"/>
+        <location filename="../src/ui/mainactions.cpp" line="230"/>
         <source>Elements</source>
         <translation>Элементы</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="228"/>
+        <location filename="../src/ui/mainactions.cpp" line="231"/>
         <source>Recent projects</source>
         <translation>Последние проекты</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="229"/>
+        <location filename="../src/ui/mainactions.cpp" line="232"/>
         <source>Properties</source>
         <translation>Свойства</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="232"/>
-        <location filename="../src/ui/mainactions.cpp" line="233"/>
+        <location filename="../src/ui/mainactions.cpp" line="235"/>
+        <location filename="../src/ui/mainactions.cpp" line="236"/>
         <source>Time colors</source>
         <translation>Цвета часов</translation>
     </message>
@@ -909,12 +909,12 @@
         <translation>Кадры анимации</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="934"/>
+        <location filename="../src/ui/umain.cpp" line="944"/>
         <source>Delete item</source>
         <translation>Удалить кадр</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="936"/>
+        <location filename="../src/ui/umain.cpp" line="946"/>
         <source>Generate: %v / %m</source>
         <translation>Формирование: %v / %m</translation>
     </message>
@@ -1531,46 +1531,56 @@
     </message>
     <message>
         <location filename="../src/dialogs/upropshp.cpp" line="53"/>
+        <source>The colour of the shape&apos;s outline</source>
+        <translation>Цвет контура фигуры</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/upropshp.cpp" line="54"/>
+        <source>The colour inside the shape</source>
+        <translation>Цвет внутри фигуры</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/upropshp.cpp" line="55"/>
         <source>W</source>
         <translation>Ш</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/upropshp.cpp" line="54"/>
+        <location filename="../src/dialogs/upropshp.cpp" line="56"/>
         <source>H</source>
         <translation>В</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/upropshp.cpp" line="55"/>
+        <location filename="../src/dialogs/upropshp.cpp" line="57"/>
         <source> Shape </source>
         <translation> Фигура </translation>
     </message>
     <message>
-        <location filename="../src/dialogs/upropshp.cpp" line="56"/>
+        <location filename="../src/dialogs/upropshp.cpp" line="58"/>
         <source>Rectangle</source>
         <translation>Прямоугольник</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/upropshp.cpp" line="56"/>
+        <location filename="../src/dialogs/upropshp.cpp" line="58"/>
         <source>Square</source>
         <translation>Квадрат</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/upropshp.cpp" line="56"/>
+        <location filename="../src/dialogs/upropshp.cpp" line="58"/>
         <source>Round rectangle</source>
         <translation>Скруглённый прямоугольник</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/upropshp.cpp" line="57"/>
+        <location filename="../src/dialogs/upropshp.cpp" line="59"/>
         <source>Round square</source>
         <translation>Скруглённый квадрат</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/upropshp.cpp" line="57"/>
+        <location filename="../src/dialogs/upropshp.cpp" line="59"/>
         <source>Ellipse</source>
         <translation>Эллипс</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/upropshp.cpp" line="57"/>
+        <location filename="../src/dialogs/upropshp.cpp" line="59"/>
         <source>Circle</source>
         <translation>Круг</translation>
     </message>
@@ -1597,46 +1607,91 @@
         <source>dH</source>
         <translation>dВ</translation>
     </message>
+    <message>
+        <location filename="../src/dialogs/uproptime.cpp" line="42"/>
+        <source>Width of each character: 1 is 8 pixels, 2 is 16, ...</source>
+        <translation>Ширина каждого символа: 1 — 8 пикселей, 2 — 16, ...</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/uproptime.cpp" line="43"/>
+        <source>Height of each character: 1 is 14 pixels, 2 is 28, ...</source>
+        <translation>Высота каждого символа: 1 — 14 пикселей, 2 — 28, ...</translation>
+    </message>
 </context>
 <context>
     <name>TPropTxtForm</name>
     <message>
-        <location filename="../src/dialogs/uproptxt.cpp" line="91"/>
+        <location filename="../src/dialogs/uproptxt.cpp" line="93"/>
         <source>Order No</source>
         <translation>Порядковый номер</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/uproptxt.cpp" line="92"/>
+        <location filename="../src/dialogs/uproptxt.cpp" line="94"/>
         <source>Back</source>
         <translation>Фон</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/uproptxt.cpp" line="93"/>
+        <location filename="../src/dialogs/uproptxt.cpp" line="95"/>
         <source>Text</source>
         <translation>Текст</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/uproptxt.cpp" line="94"/>
+        <location filename="../src/dialogs/uproptxt.cpp" line="96"/>
         <source>dW</source>
         <translation>dШ</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/uproptxt.cpp" line="95"/>
+        <location filename="../src/dialogs/uproptxt.cpp" line="97"/>
         <source>dH</source>
         <translation>dВ</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/uproptxt.cpp" line="96"/>
+        <location filename="../src/dialogs/uproptxt.cpp" line="98"/>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/uproptxt.cpp" line="99"/>
+        <source>Format</source>
+        <translation>Формат</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/uproptxt.cpp" line="101"/>
+        <source>The value the designer shows; on the panel the machine sets it</source>
+        <translation>Значение, которое показывает дизайнер; на пульте его задаёт станок</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/uproptxt.cpp" line="103"/>
+        <source>How the value is written, in C notation: %7.3f is 7 characters with 3 decimals (at most 10 characters)</source>
+        <translation>Как записывается значение, в нотации C: %7.3f — 7 символов, из них 3 после запятой (не более 10 символов)</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/uproptxt.cpp" line="105"/>
+        <source>The number by which the panel&apos;s program sets this readout&apos;s value</source>
+        <translation>Номер, по которому программа пульта задаёт значение этого индикатора</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/uproptxt.cpp" line="106"/>
+        <source>Width of each character: 1 is 8 pixels, 2 is 16, ...</source>
+        <translation>Ширина каждого символа: 1 — 8 пикселей, 2 — 16, ...</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/uproptxt.cpp" line="107"/>
+        <source>Height of each character: 1 is 14 pixels, 2 is 28, ...</source>
+        <translation>Высота каждого символа: 1 — 14 пикселей, 2 — 28, ...</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/uproptxt.cpp" line="108"/>
         <source>Show as Axis</source>
         <translation>Показывать как ось</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/uproptxt.cpp" line="97"/>
+        <location filename="../src/dialogs/uproptxt.cpp" line="109"/>
         <source>Color</source>
         <translation>Цвет</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/uproptxt.cpp" line="98"/>
+        <location filename="../src/dialogs/uproptxt.cpp" line="110"/>
         <source>Axis</source>
         <translation>Ось</translation>
     </message>

@@ -67,6 +67,12 @@ QLabel* TPropForm::Caption()
     return new QLabel(this);
 }
 
+void TPropForm::Explain(QWidget* caption, QWidget* box, const QString& tip)
+{
+    caption->setToolTip(tip);
+    box->setToolTip(tip);
+}
+
 QLabel* TPropForm::CodePageNote(const char* name)
 {
     auto* note = new QLabel(this);

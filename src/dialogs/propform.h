@@ -34,6 +34,8 @@ class TPropForm : public QDialog
     TColorBox* ColorBox(const char* name);
     // A label without text: the window's Retranslate() gives it one.
     QLabel* Caption();
+    // The same tool tip on a caption and on the box it names.
+    static void Explain(QWidget* caption, QWidget* box, const QString& tip);
     // A red line under a text box, hidden while UpdateCodePageNote finds nothing to say.
     QLabel* CodePageNote(const char* name);
     // Names the characters of `typed` that the panel's code page cannot hold (and that become '?'),

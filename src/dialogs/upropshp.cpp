@@ -50,6 +50,8 @@ void TPropShpForm::Retranslate()
 {
     lbBack_->setText(tr("Back"));
     lbCanvas_->setText(tr("Canvas"));
+    Explain(lbCanvas_, cxPen, tr("The colour of the shape's outline"));
+    Explain(lbBack_, cxBkg, tr("The colour inside the shape"));
     lbW_->setText(tr("W"));
     lbH_->setText(tr("H"));
     rgShape->setTitle(tr(" Shape "));

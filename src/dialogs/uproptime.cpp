@@ -39,6 +39,8 @@ void TPropTimeForm::Retranslate()
     lbText_->setText(tr("Text"));
     lbdW_->setText(tr("dW"));
     lbdH_->setText(tr("dH"));
+    Explain(lbdW_, cxdW, tr("Width of each character: 1 is 8 pixels, 2 is 16, ..."));
+    Explain(lbdH_, cxdH, tr("Height of each character: 1 is 14 pixels, 2 is 28, ..."));
 }
 
 void TPropTimeForm::changeEvent(QEvent* event)

@@ -1,11 +1,11 @@
 #include "dialogs/uproptxt.h"
 
+#include "base/codepage.h"
+#include "base/terror.h"
 #include "dialogs/propmessages.h"
 #include "model/cformat.h"
 #include "model/elementkind.h"
 #include "model/telement.h"
-#include "base/terror.h"
-#include "base/codepage.h"
 #include "widgets/colorbox.h"
 
 #include <QCheckBox>
@@ -60,8 +60,10 @@ TPropTxtForm::TPropTxtForm(QWidget* parent) : TPropForm(QStringLiteral("PropTxtF
     auto* grid = new QGridLayout;
     grid->addWidget(lbOrder_ = Caption(), 0, 0);
     grid->addWidget(cxOrder, 0, 1);
-    grid->addWidget(cxVal, 1, 0, 1, 2);
-    grid->addWidget(cxText, 1, 2, 1, 2);
+    grid->addWidget(lbValue_ = Caption(), 1, 0);
+    grid->addWidget(cxVal, 1, 1);
+    grid->addWidget(lbFormatCaption_ = Caption(), 1, 2);
+    grid->addWidget(cxText, 1, 3);
     grid->addWidget(lbFormat, 2, 0, 1, 4);
     grid->addWidget(lbChars, 3, 0, 1, 4);
     grid->addWidget(lbBack_ = Caption(), 4, 0);
@@ -93,6 +95,16 @@ void TPropTxtForm::Retranslate()
     lbText_->setText(tr("Text"));
     lbdW_->setText(tr("dW"));
     lbdH_->setText(tr("dH"));
+    lbValue_->setText(tr("Value"));
+    lbFormatCaption_->setText(tr("Format"));
+    // The short captions are the panel's own terms; the tips say what they mean.
+    Explain(lbValue_, cxVal, tr("The value the designer shows; on the panel the machine sets it"));
+    Explain(lbFormatCaption_, cxText,
+            tr("How the value is written, in C notation: %7.3f is 7 characters with 3 "
+               "decimals (at most 10 characters)"));
+    Explain(lbOrder_, cxOrder, tr("The number by which the panel's program sets this readout's value"));
+    Explain(lbdW_, cxdW, tr("Width of each character: 1 is 8 pixels, 2 is 16, ..."));
+    Explain(lbdH_, cxdH, tr("Height of each character: 1 is 14 pixels, 2 is 28, ..."));
     chAxis->setText(tr("Show as Axis"));
     lbColor_->setText(tr("Color"));
     lbAxis_->setText(tr("Axis"));

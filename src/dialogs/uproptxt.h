@@ -50,6 +50,8 @@ class TPropTxtForm : public TPropForm
     void Retranslate();
     void FormatEdited();
     QLabel* lbOrder_;
+    QLabel* lbValue_;
+    QLabel* lbFormatCaption_;
     QLabel* lbBack_;
     QLabel* lbText_;
     QLabel* lbdW_;
