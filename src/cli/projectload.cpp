@@ -25,3 +25,12 @@ void PrintWarnings(const char* command, const QStringList& warnings)
         Err() << "tarvolt-cli " << command << ": warning: " << w << '\n';
     Err().flush();
 }
+
+TConvertedProject LoadProjectForConversion(const QString& fileName)
+{
+    TLCDList list;
+    TLCD powerFail;
+    // The splash settings as the file holds them: a GIF that is not at hand is kept all the same.
+    const TLoadResult result = LoadProject(fileName, list, powerFail);
+    return {ProjectBytes(list, powerFail, result.Splash), result.Form};
+}

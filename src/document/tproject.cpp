@@ -1,5 +1,7 @@
 #include "document/tproject.h"
 
+#include "project/jsonproject.h"
+
 #include "base/terror.h"
 #include "output/generate.h"
 
@@ -50,6 +52,7 @@ void TProject::New(const std::function<void(TLCD* screen)>& removeScreen)
             list_.DeleteScreen(last);
     }
     fileName_.clear();
+    form_ = TProjectForm::Binary;
     if (list_.Count() == 0)
         return;
     TLCD* first = list_.Items(0);
@@ -64,6 +67,7 @@ TProject::TOpenResult TProject::Open(const QString& fileName, const TLoadSteps& 
     TOpenResult result;
     static_cast<TLoadResult&>(result) = LoadProject(fileName, list_, powerFail_, steps);
     fileName_ = fileName;
+    form_ = result.Form;
     // A power-fail screen without a picture of its own shows the built-in one, in the window and in
     // what Generate writes alike.
     if (powerFail_.BackgroundFile.isEmpty())
@@ -83,7 +87,10 @@ TProject::TOpenResult TProject::Open(const QString& fileName, const TLoadSteps& 
 
 void TProject::Save(const QString& fileName)
 {
-    SaveProject(fileName, list_, powerFail_, GatherSplash());
+    if (form_ == TProjectForm::Json)
+        SaveProjectJson(fileName, list_, powerFail_, GatherSplash());
+    else
+        SaveProject(fileName, list_, powerFail_, GatherSplash());
     fileName_ = fileName;
     Recount();
 }
