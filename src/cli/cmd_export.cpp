@@ -15,7 +15,7 @@ int RunExport(const QStringList& args)
     if (!parser.parse(QStringList{"export"} + args) || parser.positionalArguments().size() != 1 ||
         !parser.isSet(outOpt)) {
         Err() << "tarvolt-cli export: usage: tarvolt-cli export PROJECT -o OUT.json\n";
-        return 2;
+        return 1;
     }
     const TConvertedProject p = LoadProjectForConversion(parser.positionalArguments().first());
     WriteFileAtomic(parser.value(outOpt), ProjectJson(p.Bytes));

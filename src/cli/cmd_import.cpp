@@ -14,7 +14,7 @@ int RunImport(const QStringList& args)
     if (!parser.parse(QStringList{"import"} + args) || parser.positionalArguments().size() != 1 ||
         !parser.isSet(outOpt)) {
         Err() << "tarvolt-cli import: usage: tarvolt-cli import PROJECT -o OUT.lcd\n";
-        return 2;
+        return 1;
     }
     const TConvertedProject p = LoadProjectForConversion(parser.positionalArguments().first());
     WriteFileAtomic(parser.value(outOpt), p.Bytes);

@@ -2,7 +2,8 @@
 
 #include "commands.h"
 
-std::unique_ptr<TCliProject> LoadCliProject(const QString& fileName, const std::function<void(TProject&)>& prepare)
+std::unique_ptr<TCliProject> LoadCliProject(const QString& fileName,
+                                            const std::function<void(TProject&)>& prepare)
 {
     auto p = std::make_unique<TCliProject>();
     if (prepare)

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "document/tproject.h"
+
 #include <QString>
 #include <memory>
-
-#include "document/tproject.h"
 
 // A project opened for a headless command: no questions are asked for missing pictures.
 struct TCliProject
