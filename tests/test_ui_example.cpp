@@ -100,6 +100,7 @@ TEST_F(ElsewhereThanTheExample, ExampleOpensInTheDesignerWithEveryKind)
     TFormOptions o;
     o.LanguageFolders = QStringList(); // English only, unless a test gives the folder
     o.IniPath = dir.filePath(QStringLiteral("designer.ini"));
+    o.RecoveryFolder = dir.filePath(QStringLiteral("recovery")); // copies of this test only
     o.Hooks.AskYesNo = [&](const QString& t) {
         said << t;
         return false;

@@ -45,6 +45,7 @@ class WindowTest : public testing::Test
         TFormOptions o;
         o.LanguageFolders = languageFolders;
         o.IniPath = dir.filePath(QStringLiteral("designer.ini"));
+        o.RecoveryFolder = dir.filePath(QStringLiteral("recovery")); // copies of this test only
         o.HIDLayer = &layer;
         o.Hooks.AskYesNo = [this](const QString& text) {
             questions << text;

@@ -1,9 +1,10 @@
 #include "document/tproject.h"
 
-#include "project/jsonproject.h"
-
 #include "base/terror.h"
 #include "output/generate.h"
+#include "project/jsonproject.h"
+
+#include <QFileInfo>
 
 TProject::TProject(QObject* parent) : QObject(parent)
 {
@@ -66,6 +67,27 @@ TProject::TOpenResult TProject::Open(const QString& fileName, const TLoadSteps& 
 {
     TOpenResult result;
     static_cast<TLoadResult&>(result) = LoadProject(fileName, list_, powerFail_, steps);
+    Opened(result, fileName);
+    SetModified(result.Relinked);
+    return result;
+}
+
+TProject::TOpenResult TProject::OpenRecovered(const QByteArray& lcd, const QString& projectFile,
+                                              TProjectForm form, const TLoadSteps& steps)
+{
+    TOpenResult result;
+    const QFileInfo project(projectFile);
+    static_cast<TLoadResult&>(result) = LoadProjectBytes(
+        lcd, projectFile.isEmpty() ? tr("the recovery copy") : project.absoluteFilePath(), list_, powerFail_,
+        steps, projectFile.isEmpty() ? QString() : project.absolutePath());
+    result.Form = form;
+    Opened(result, projectFile);
+    SetModified(true);
+    return result;
+}
+
+void TProject::Opened(TOpenResult& result, const QString& fileName)
+{
     fileName_ = fileName;
     form_ = result.Form;
     // A power-fail screen without a picture of its own shows the built-in one, in the window and in
@@ -81,8 +103,6 @@ TProject::TOpenResult TProject::Open(const QString& fileName, const TLoadSteps& 
     }
     if (splash_.ClockShown())
         splash_.PickClockBackColor(ClockField::Hours);
-    SetModified(result.Relinked);
-    return result;
 }
 
 void TProject::Save(const QString& fileName)

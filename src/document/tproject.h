@@ -72,6 +72,12 @@ public:
     // animation as it was and is reported in AnimationError; the rest of the project is loaded.
     TOpenResult Open(const QString& fileName, const TLoadSteps& steps = {});
 
+    // Opens a recovery copy (the bytes of a project file) as the project `projectFile` it was made of
+    // (empty for one never saved), as Open does that file: the project takes its name and `form`, and
+    // counts as modified, so that Save writes the project file. TError when the copy is damaged.
+    TOpenResult OpenRecovered(const QByteArray& lcd, const QString& projectFile, TProjectForm form,
+                              const TLoadSteps& steps = {});
+
     // Saves atomically to `fileName` in Form(); on success it becomes the project's file and the project is
     // unmodified. TError on failure, nothing changed.
     void Save(const QString& fileName);
@@ -85,6 +91,7 @@ signals:
 
 private:
     void Recount();
+    void Opened(TOpenResult& result, const QString& fileName);
 
     TLCDList list_;
     TLCD powerFail_;

@@ -924,6 +924,12 @@ bool LooksLikeProjectJson(QByteArrayView bytes)
     return i >= bytes.size() || bytes[i] == '"' || bytes[i] == '}';
 }
 
+TProjectForm ProjectFormForName(const QString& fileName)
+{
+    return fileName.endsWith(QLatin1String(".json"), Qt::CaseInsensitive) ? TProjectForm::Json
+                                                                          : TProjectForm::Binary;
+}
+
 QByteArray ProjectJson(const QByteArray& lcd)
 {
     CheckProjectBytes(lcd, QStringLiteral("project"));

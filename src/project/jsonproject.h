@@ -21,6 +21,9 @@ inline constexpr int ProjectJsonVersion = 1;
 // byte is a flag.
 bool LooksLikeProjectJson(QByteArrayView bytes);
 
+// The form a new file of this name is saved in: the text form for a name ending in ".json".
+TProjectForm ProjectFormForName(const QString& fileName);
+
 // The text form of the binary project `lcd` (UTF-8, two-space indentation, keys in a fixed order, a
 // line feed at the end). `lcd` must pass CheckProjectBytes; TError otherwise.
 QByteArray ProjectJson(const QByteArray& lcd);
