@@ -3,6 +3,7 @@
 #include "base/datafolders.h"
 #include "base/terror.h"
 #include "dialogs/udownload.h"
+#include "document/recovery.h"
 #include "dialogs/uproperties.h"
 #include "dialogs/usettings.h"
 #include "model/placement.h"
