@@ -3,6 +3,7 @@
 
 #include "base/terror.h"
 #include "document/recovery.h"
+#include "ui/designersettings.h"
 #include "ui/umain.h"
 #include "widgets/messages.h"
 
@@ -22,9 +23,7 @@ void TMForm::StartRecovery(const QString& folder)
             box.exec();
             return box.clickedButton() == restore;
         };
-    const int interval = int(
-        qBound(qint64(0), settings_.ReadInteger(QStringLiteral("Settings"), QStringLiteral("Autosave"), 30),
-               qint64(86400)));
+    const int interval = TDesignerSettings::Read(settings_, programFolder_).Autosave;
 
     std::unique_ptr<TRecovery> recovery;
     try {
