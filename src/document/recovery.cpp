@@ -151,7 +151,7 @@ QList<TRecoveryCopy> TRecovery::Orphans()
         QFile file(info.filePath());
         if (!file.open(QIODevice::ReadOnly))
             continue;
-        const std::optional<THeader> header = ReadHeader(file.read(4096 + 3 * 1024));
+        const std::optional<THeader> header = ReadHeader(file.read(64 * 1024)); // room for any path, percent-encoded
         if (!header)
             continue; // not a copy this program can read: left alone
         TRecoveryCopy copy{info.filePath(), header->ProjectFile, header->Form, info.lastModified()};
