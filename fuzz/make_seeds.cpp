@@ -1,5 +1,6 @@
 // Writes the fuzz targets' starting corpora with the project's own writers:
 //   OUT/project/*.lcd  small project files from ProjectBytes
+//   OUT/json/*.json  the same projects in their text form
 //   OUT/bmp/*.bmp, OUT/jpeg/*.jpg  tiny pictures from QImage::save
 //   OUT/gif/*.gif  small animations from giflib's encoder
 //   OUT/panelset/*.set  SD-card sets written by Generate, in the set target's input layout
@@ -13,11 +14,13 @@
 #include "output/digits.h"
 #include "output/generate.h"
 #include "output/splash.h"
+#include "project/jsonproject.h"
 #include "project/lcdfile.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
 #include <QTemporaryDir>
@@ -52,6 +55,10 @@ void WriteProject(const QString& path, const std::function<void(TLCDList&, TLCD&
     fill(list, powerFail, splash);
     try {
         WriteFile(path, ProjectBytes(list, powerFail, splash));
+        // The text target starts from the same projects.
+        const QFileInfo lcd(path);
+        const QString json = lcd.dir().filePath(QStringLiteral("../json/%1.json").arg(lcd.completeBaseName()));
+        WriteFile(json, ProjectJson(list, powerFail, splash));
     } catch (const TError& e) {
         Fail(QStringLiteral("%1: %2").arg(path, e.Message()));
     }
@@ -177,7 +184,7 @@ int main(int argc, char** argv)
     }
     StartFuzzApplication();
     const QDir out(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
-    for (const char* sub : {"project", "bmp", "jpeg", "gif", "panelset"})
+    for (const char* sub : {"project", "json", "bmp", "jpeg", "gif", "panelset"})
         if (!out.mkpath(QString::fromLatin1(sub)))
             Fail(QStringLiteral("cannot make %1/%2").arg(out.path(), QLatin1String(sub)));
 

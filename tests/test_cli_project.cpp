@@ -155,6 +155,8 @@ TEST_F(CliProject, RefusedInputGivesStatusOneAndAReason)
         {{"render", file, "--screen", "2", "-o", dir.filePath("x.png")}, "no work screen 2"},
         {{"render", file, "--zoom", "0", "-o", dir.filePath("x.png")}, "--zoom"},
         {{"render", file}, "usage"},
+        {{"export", file}, "usage"},
+        {{"import", damaged, "-o", dir.filePath("x.lcd")}, "damaged"},
     };
     for (const Case& c : cases) {
         const CliRun r = Cli(c.args);
@@ -164,6 +166,32 @@ TEST_F(CliProject, RefusedInputGivesStatusOneAndAReason)
         EXPECT_TRUE(r.out.isEmpty());
     }
     EXPECT_FALSE(QFile::exists(dir.filePath("x.png")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("x.lcd")));
+}
+
+// export and import take either form; import of a project file is a load and a save.
+TEST_F(CliProject, ExportAndImportTakeEitherFormAndLoseNothing)
+{
+    const QString json = dir.filePath("p.json"), again = dir.filePath("again.json");
+    const QString fromJson = dir.filePath("from-json.lcd"), fromLcd = dir.filePath("from-lcd.lcd");
+    for (const QStringList& args : {QStringList{"export", file, "-o", json}, {"import", json, "-o", fromJson},
+                                    {"import", file, "-o", fromLcd}, {"export", json, "-o", again}}) {
+        const CliRun r = Cli(args);
+        EXPECT_EQ(r.status, 0) << args.join(' ').toStdString() << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty() && r.err.isEmpty()) << r.err.toStdString();
+    }
+    EXPECT_TRUE(testutil::ReadAll(json).contains("\"Text\": \"Экран\""));
+    EXPECT_EQ(testutil::ReadAll(fromJson), testutil::ReadAll(fromLcd));
+    EXPECT_EQ(testutil::ReadAll(again), testutil::ReadAll(json));
+
+    QByteArray bad = testutil::ReadAll(json);
+    bad.replace("\"HoursLeft\": 70,", "\"HoursLeft\": 7e1,");
+    testutil::WriteAll(json, bad);
+    const CliRun r = Cli({"import", json, "-o", fromJson});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("line 10, column 18: splash.HoursLeft: expected an integer -2147483648..2147483647"))
+        << r.err.toStdString();
+    EXPECT_EQ(testutil::ReadAll(fromJson), testutil::ReadAll(fromLcd));
 }
 
 // An installed tool (<prefix>/bin with its data in <prefix>/share/tarvolt-designer) and a copy with
@@ -307,7 +335,7 @@ TEST(CliPictures, EveryProblemPictureIsNamedOnceAndStrictWritesNothing)
 
 TEST(CliHelp, EveryCommandAnswersHelpAndBothProgramsTheirVersion)
 {
-    for (const char* command : {"convert", "info", "render", "generate", "download", "device"}) {
+    for (const char* command : {"convert", "info", "render", "generate", "download", "device", "export", "import"}) {
         SCOPED_TRACE(command);
         const CliRun r = Cli({command, "--help"});
         EXPECT_EQ(r.status, 0) << r.err.toStdString();

@@ -31,6 +31,7 @@ class DialogWindow : public testing::Test
         TFormOptions o;
         o.LanguageFolders = QStringList(); // English only, unless a test gives the folder
         o.IniPath = dir.filePath(QStringLiteral("designer.ini"));
+        o.RecoveryFolder = recoveryDir.path(); // copies of this test only
         o.Hooks.AskYesNo = [](const QString&) { return false; };
         o.Hooks.AskSave = [](const QString&) { return TSaveAnswer::Discard; };
         o.Hooks.Notice = [this](const QString& text) { notices << text; };
@@ -114,6 +115,7 @@ class DialogWindow : public testing::Test
     }
 
     QTemporaryDir dir;
+    QTemporaryDir recoveryDir; // beside the test's folder, which tests look into
     std::unique_ptr<TMForm> form;
     QStringList notices, errors, presets;
     QString pictureName;

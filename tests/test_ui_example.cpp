@@ -96,10 +96,12 @@ TEST_F(InRepository, GeneratorMatchesTheExample)
 TEST_F(ElsewhereThanTheExample, ExampleOpensInTheDesignerWithEveryKind)
 {
     QTemporaryDir dir;
+    QTemporaryDir recoveryDir; // beside the test's folder, which tests look into
     QStringList said;
     TFormOptions o;
     o.LanguageFolders = QStringList(); // English only, unless a test gives the folder
     o.IniPath = dir.filePath(QStringLiteral("designer.ini"));
+    o.RecoveryFolder = recoveryDir.path(); // copies of this test only
     o.Hooks.AskYesNo = [&](const QString& t) {
         said << t;
         return false;

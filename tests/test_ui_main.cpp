@@ -4,6 +4,8 @@
 #include "gifwriter.h"
 #include "model/telement.h"
 #include "base/codepage.h"
+#include "document/recovery.h"
+#include "project/jsonproject.h"
 #include "project/lcdfile.h"
 #include "testutil.h"
 #include "uitest_drop.h"
@@ -19,8 +21,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -46,6 +50,7 @@ class MainWindow : public testing::Test
     {
         ASSERT_TRUE(dir.isValid());
         ini = dir.filePath(QStringLiteral("designer.ini"));
+        recoveryFolder = dir.filePath(QStringLiteral("recovery"));
         SetActiveLanguage(LangEnglish);
     }
     void TearDown() override { SetActiveLanguage(LangEnglish); }
@@ -55,6 +60,7 @@ class MainWindow : public testing::Test
         TFormOptions o;
         o.LanguageFolders = QStringList(); // English only, unless a test gives the folder
         o.IniPath = ini;
+        o.RecoveryFolder = recoveryFolder;
         o.Hooks.AskYesNo = [this](const QString& text) {
             questions << text;
             return answerYes;
@@ -65,6 +71,10 @@ class MainWindow : public testing::Test
         };
         o.Hooks.Notice = [this](const QString& text) { notices << text; };
         o.Hooks.ShowError = [this](const QString& text) { errors << text; };
+        o.Hooks.AskRestore = [this](const QString& text) {
+            questions << text;
+            return restoreAnswer;
+        };
         o.Hooks.OpenProjectName = [this] { return openName; };
         o.Hooks.SaveProjectName = [this] { return saveName; };
         o.Hooks.PictureName = [this](const QString& preset) {
@@ -133,6 +143,8 @@ class MainWindow : public testing::Test
 
     QTemporaryDir dir;
     QString ini;
+    QString recoveryFolder;
+    bool restoreAnswer = true;
     std::unique_ptr<TMForm> form;
     QStringList questions, notices, errors, presets;
     bool answerYes = false;
@@ -683,6 +695,124 @@ TEST_F(MainWindow, SaveAndOpen)
     EXPECT_EQ(Layout()->ItemIndex(), 0);
     // Every loaded page offers the element menu.
     EXPECT_EQ(f.Page(1)->View->ElementMenu(), f.findChild<QMenu*>(QStringLiteral("ppElement")));
+}
+
+// Save keeps the form the project came in; a new project takes the form of the name it is saved to.
+TEST_F(MainWindow, SaveKeepsTheFormOfTheProjectFile)
+{
+    TMForm& f = Make();
+    ASSERT_TRUE(Drop(View(0), ekDRO, {10, 10}));
+    saveName = dir.filePath(QStringLiteral("text.json"));
+    Run(f, f.acSave);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(LooksLikeProjectJson(testutil::ReadAll(saveName)));
+
+    const QString binary = SaveSample(f, dir.filePath(QStringLiteral("binary.lcd")));
+    saveAnswer = TSaveAnswer::Discard;
+    for (const QString& file : {saveName, binary}) {
+        SCOPED_TRACE(file.toStdString());
+        openName = file;
+        Run(f, f.acOpen);
+        EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
+        ASSERT_TRUE(Drop(View(0), ekLED, {100, 100}));
+        ASSERT_TRUE(Modified());
+        Run(f, f.acSave);
+        EXPECT_FALSE(Modified());
+        EXPECT_EQ(LooksLikeProjectJson(testutil::ReadAll(file)), file.endsWith(QLatin1String(".json")));
+    }
+}
+
+QStringList RecoveryCopies(const QString& folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.recovery")}, QDir::Files);
+}
+
+// An edit, its recovery copy, a designer that ends without closing (as a crash or a kill ends it),
+// and a new start that restores the copy: the project file is not touched until the user saves.
+TEST_F(MainWindow, ARestoredCopyHoldsTheWorkAndSaveWritesTheProject)
+{
+    TMForm& f = Make();
+    ASSERT_NE(f.Autosave(), nullptr);
+    ASSERT_TRUE(Drop(View(0), ekDRO, {10, 10}));
+    saveName = dir.filePath(QStringLiteral("lathe.lcd"));
+    Run(f, f.acSave);
+    {
+        QFile file(saveName);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+    }
+    const QByteArray before = testutil::ReadAll(saveName);
+    ASSERT_TRUE(Drop(View(0), ekLED, {100, 100}));
+    // Times far beyond the window's own clock, so that its timer's looks cannot interleave.
+    constexpr qint64 t = qint64(1) << 40;
+    EXPECT_FALSE(f.Autosave()->Look(t));
+    EXPECT_TRUE(f.Autosave()->Look(t + TAutosaveRule::QuietMs));
+    ASSERT_EQ(RecoveryCopies(recoveryFolder).size(), 1);
+    form.reset();
+    EXPECT_EQ(RecoveryCopies(recoveryFolder).size(), 1);
+
+    questions.clear();
+    TMForm& g = Make();
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions[0].startsWith(
+        QStringLiteral("A recovery copy of the project \"%1\" from ").arg(QDir::toNativeSeparators(saveName))))
+        << questions[0].toStdString();
+    EXPECT_TRUE(questions[0].endsWith(QStringLiteral(" holds changes that were not saved. Restore it?")));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(g.CurrentFile(), saveName);
+    EXPECT_TRUE(Modified());
+    EXPECT_EQ(g.Page(0)->SCR->Count(), 2);
+    EXPECT_EQ(testutil::ReadAll(saveName), before);
+    // The restored work is in the new designer's copy, the old one is gone.
+    ASSERT_EQ(RecoveryCopies(recoveryFolder).size(), 1);
+    EXPECT_TRUE(g.Autosave()->Recovery().CopyFile().endsWith(RecoveryCopies(recoveryFolder).value(0)));
+
+    Run(g, g.acSave);
+    EXPECT_FALSE(Modified());
+    EXPECT_TRUE(RecoveryCopies(recoveryFolder).isEmpty());
+    TLCDList list;
+    TLCD powerFail;
+    LoadProject(saveName, list, powerFail);
+    EXPECT_EQ(list.Items(0)->Count(), 2);
+
+    // Discard at the next start removes the copy and opens nothing of it.
+    ASSERT_TRUE(Drop(View(0), ekLED, {150, 150}));
+    EXPECT_FALSE(g.Autosave()->Look(t * 2));
+    EXPECT_TRUE(g.Autosave()->Look(t * 2 + TAutosaveRule::QuietMs));
+    ASSERT_EQ(RecoveryCopies(recoveryFolder).size(), 1);
+    form.reset();
+    questions.clear();
+    restoreAnswer = false;
+    TMForm& h = Make();
+    EXPECT_EQ(questions.size(), 1);
+    EXPECT_TRUE(RecoveryCopies(recoveryFolder).isEmpty());
+    EXPECT_FALSE(Modified());
+    for (int i = 0; i < h.PageCount(); ++i)
+        EXPECT_LE(h.Page(i)->SCR->Count(), 2); // nothing of the discarded copy
+}
+
+TEST_F(MainWindow, ClosingWithoutSavingRemovesTheCopy)
+{
+    TMForm& f = Make();
+    ASSERT_TRUE(Drop(View(0), ekDRO, {10, 10}));
+    constexpr qint64 t = qint64(1) << 40;
+    f.Autosave()->Look(t);
+    ASSERT_TRUE(f.Autosave()->Look(t + TAutosaveRule::QuietMs));
+    ASSERT_EQ(RecoveryCopies(recoveryFolder).size(), 1);
+    saveAnswer = TSaveAnswer::Discard;
+    EXPECT_TRUE(f.close());
+    EXPECT_TRUE(RecoveryCopies(recoveryFolder).isEmpty());
+}
+
+TEST_F(MainWindow, AnAutosaveOfZeroKeepsNoCopy)
+{
+    WriteIni(QStringLiteral("Settings/Autosave"), QStringLiteral("0"));
+    TMForm& f = Make();
+    ASSERT_TRUE(Drop(View(0), ekDRO, {10, 10}));
+    constexpr qint64 t = qint64(1) << 40;
+    EXPECT_FALSE(f.Autosave()->Look(t));
+    EXPECT_FALSE(f.Autosave()->Look(t + 100000));
+    EXPECT_TRUE(RecoveryCopies(recoveryFolder).isEmpty());
 }
 
 TEST_F(MainWindow, CommandsThatDropUnsavedWorkAskFirst)

@@ -45,6 +45,7 @@ class WindowTest : public testing::Test
         TFormOptions o;
         o.LanguageFolders = languageFolders;
         o.IniPath = dir.filePath(QStringLiteral("designer.ini"));
+        o.RecoveryFolder = recoveryDir.path(); // copies of this test only
         o.HIDLayer = &layer;
         o.Hooks.AskYesNo = [this](const QString& text) {
             questions << text;
@@ -132,6 +133,7 @@ class WindowTest : public testing::Test
     }
 
     QTemporaryDir dir;
+    QTemporaryDir recoveryDir; // beside the test's folder, which tests look into
     QTemporaryDir sd;
     TVirtualHIDLayer layer;
     TVirtualPanel* panel = nullptr;

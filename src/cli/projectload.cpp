@@ -2,7 +2,8 @@
 
 #include "commands.h"
 
-std::unique_ptr<TCliProject> LoadCliProject(const QString& fileName, const std::function<void(TProject&)>& prepare)
+std::unique_ptr<TCliProject> LoadCliProject(const QString& fileName,
+                                            const std::function<void(TProject&)>& prepare)
 {
     auto p = std::make_unique<TCliProject>();
     if (prepare)
@@ -24,4 +25,13 @@ void PrintWarnings(const char* command, const QStringList& warnings)
     for (const QString& w : warnings)
         Err() << "tarvolt-cli " << command << ": warning: " << w << '\n';
     Err().flush();
+}
+
+TConvertedProject LoadProjectForConversion(const QString& fileName)
+{
+    TLCDList list;
+    TLCD powerFail;
+    // The splash settings as the file holds them: a GIF that is not at hand is kept all the same.
+    const TLoadResult result = LoadProject(fileName, list, powerFail);
+    return {ProjectBytes(list, powerFail, result.Splash), result.Form};
 }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "document/tproject.h"
+
 #include <QString>
 #include <memory>
-
-#include "document/tproject.h"
 
 // A project opened for a headless command: no questions are asked for missing pictures.
 struct TCliProject
@@ -23,3 +23,12 @@ QStringList ProjectWarnings(const TCliProject& project);
 
 // Prints each warning on stderr as "tarvolt-cli COMMAND: warning: ...".
 void PrintWarnings(const char* command, const QStringList& warnings);
+
+// A project loaded and saved again, for export and import: the bytes the project file holds after a
+// load and a save, in either form. Pictures are not needed for that and nothing is said of them.
+struct TConvertedProject
+{
+    QByteArray Bytes;
+    TProjectForm Form = TProjectForm::Binary;
+};
+TConvertedProject LoadProjectForConversion(const QString& fileName);

@@ -2,6 +2,9 @@
 
 #include "base/terror.h"
 #include "output/generate.h"
+#include "project/jsonproject.h"
+
+#include <QFileInfo>
 
 TProject::TProject(QObject* parent) : QObject(parent)
 {
@@ -50,6 +53,7 @@ void TProject::New(const std::function<void(TLCD* screen)>& removeScreen)
             list_.DeleteScreen(last);
     }
     fileName_.clear();
+    form_ = TProjectForm::Binary;
     if (list_.Count() == 0)
         return;
     TLCD* first = list_.Items(0);
@@ -63,7 +67,29 @@ TProject::TOpenResult TProject::Open(const QString& fileName, const TLoadSteps& 
 {
     TOpenResult result;
     static_cast<TLoadResult&>(result) = LoadProject(fileName, list_, powerFail_, steps);
+    Opened(result, fileName);
+    SetModified(result.Relinked);
+    return result;
+}
+
+TProject::TOpenResult TProject::OpenRecovered(const QByteArray& lcd, const QString& projectFile,
+                                              TProjectForm form, const TLoadSteps& steps)
+{
+    TOpenResult result;
+    const QFileInfo project(projectFile);
+    static_cast<TLoadResult&>(result) = LoadProjectBytes(
+        lcd, projectFile.isEmpty() ? tr("the recovery copy") : project.absoluteFilePath(), list_, powerFail_,
+        steps, projectFile.isEmpty() ? QString() : project.absolutePath());
+    result.Form = form;
+    Opened(result, projectFile);
+    SetModified(true);
+    return result;
+}
+
+void TProject::Opened(TOpenResult& result, const QString& fileName)
+{
     fileName_ = fileName;
+    form_ = result.Form;
     // A power-fail screen without a picture of its own shows the built-in one, in the window and in
     // what Generate writes alike.
     if (powerFail_.BackgroundFile.isEmpty())
@@ -77,13 +103,14 @@ TProject::TOpenResult TProject::Open(const QString& fileName, const TLoadSteps& 
     }
     if (splash_.ClockShown())
         splash_.PickClockBackColor(ClockField::Hours);
-    SetModified(result.Relinked);
-    return result;
 }
 
 void TProject::Save(const QString& fileName)
 {
-    SaveProject(fileName, list_, powerFail_, GatherSplash());
+    if (form_ == TProjectForm::Json)
+        SaveProjectJson(fileName, list_, powerFail_, GatherSplash());
+    else
+        SaveProject(fileName, list_, powerFail_, GatherSplash());
     fileName_ = fileName;
     Recount();
 }

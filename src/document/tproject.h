@@ -38,6 +38,9 @@ public:
     // The project file; empty for a project never saved.
     const QString& FileName() const { return fileName_; }
     void SetFileName(const QString& fileName) { fileName_ = fileName; }
+    // The form Save writes: the one the project was opened in, or set for a new file.
+    TProjectForm Form() const { return form_; }
+    void SetForm(TProjectForm form) { form_ = form; }
 
     // Whether the design differs from its file: any work screen, the list, the power-fail screen, the
     // splash settings or the animation changed since the last open, save or SetModified(false).
@@ -69,7 +72,13 @@ public:
     // animation as it was and is reported in AnimationError; the rest of the project is loaded.
     TOpenResult Open(const QString& fileName, const TLoadSteps& steps = {});
 
-    // Saves atomically to `fileName`; on success it becomes the project's file and the project is
+    // Opens a recovery copy (the bytes of a project file) as the project `projectFile` it was made of
+    // (empty for one never saved), as Open does that file: the project takes its name and `form`, and
+    // counts as modified, so that Save writes the project file. TError when the copy is damaged.
+    TOpenResult OpenRecovered(const QByteArray& lcd, const QString& projectFile, TProjectForm form,
+                              const TLoadSteps& steps = {});
+
+    // Saves atomically to `fileName` in Form(); on success it becomes the project's file and the project is
     // unmodified. TError on failure, nothing changed.
     void Save(const QString& fileName);
 
@@ -82,11 +91,13 @@ signals:
 
 private:
     void Recount();
+    void Opened(TOpenResult& result, const QString& fileName);
 
     TLCDList list_;
     TLCD powerFail_;
     TSplash splash_;
     TAnimation animation_;
     QString fileName_;
+    TProjectForm form_ = TProjectForm::Binary;
     bool modified_ = false;
 };

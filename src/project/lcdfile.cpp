@@ -6,6 +6,8 @@
 #include "base/picturecache.h"
 #include "base/regularfile.h"
 #include "base/terror.h"
+#include "project/jsonproject.h"
+#include "project/lcdlayout.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -17,22 +19,7 @@
 
 namespace {
 
-// Project header.
-constexpr qsizetype hScreens = 0, hGifLoaded = 1, hGifLeft = 2, hGifTop = 6, hGifFile = 10, hClockShown = 266,
-                    hClockTransparent = 267, hHoursLeft = 268, hMinutesLeft = 272, hHoursTop = 276,
-                    hMinutesTop = 280, hDigitWidth = 284, hDigitHeight = 288, hDigitColor = 292,
-                    hBackColor = 296;
-
-// Screen header.
-constexpr qsizetype sLandscape = 0, sWidth = 1, sHeight = 5, sCount = 9, sBackColor = 10, sBackFile = 14;
-
-// Element record.
-constexpr qsizetype eKind = 0, eOrderNo = 1, eReserved = 2, eX = 4, eY = 6, eW = 8, eH = 10, eMaxVal = 12,
-                    eScaleW = 14, eScaleH = 15, eRedPct = 16, eYellowPct = 17, eValue = 18, eColor1 = 22,
-                    eColor2 = 26, eShapeType = 31, eShowAsAxis = 32, eAxisColor = 33, eAxisNum = 37,
-                    eFormat = 38, eText = 49, eLedMode = 304, eRedFile = 305, eYellowFile = 556,
-                    eGreenFile = 807, eBkgFile = 1058, eBlinkInterval = 1309, eFontName = 1329,
-                    eFontSize = 1360, eTextColor = 1364, eBold = 1368, eItalic = 1369;
+using namespace lcdlayout;
 
 struct TextField
 {
@@ -52,6 +39,9 @@ constexpr TextField RecordTexts[] = {
 // The largest file the format can describe: 255 work screens of 255 elements and the power-fail screen.
 constexpr qsizetype MaxProjectSize =
     ProjectHeaderSize + 256 * ScreenHeaderSize + 256 * MaxElementsPerScreen * ElementRecordSize;
+// The text form of the largest: an element's texts are 1294 of its 1370 bytes, and a text character
+// takes at most six bytes ("\u0000"); its keys, numbers and indentation take well under 1370 more.
+constexpr qsizetype MaxProjectJsonSize = 7 * MaxProjectSize;
 
 QString Damaged(const QString& name, const QString& what)
 {
@@ -507,6 +497,19 @@ void SaveProject(const QString& fileName, TLCDList& list, TLCD& powerFail, const
     powerFail.SetModified(false);
 }
 
+TProjectForm ProjectFormOf(const QByteArray& bytes)
+{
+    if (!LooksLikeProjectJson(bytes))
+        return TProjectForm::Binary;
+    // A binary file can only look like text when it is damaged or holds 123 screens; a whole one wins.
+    try {
+        CheckProjectBytes(bytes, {});
+        return TProjectForm::Binary;
+    } catch (const TError&) {
+        return TProjectForm::Json;
+    }
+}
+
 void CheckProjectBytes(const QByteArray& bytes, const QString& name)
 {
     if (bytes.size() < ProjectHeaderSize)
@@ -610,8 +613,16 @@ TLoadResult LoadProjectBytes(const QByteArray& bytes, const QString& name, TLCDL
 TLoadResult LoadProject(const QString& fileName, TLCDList& list, TLCD& powerFail, const TLoadSteps& steps)
 {
     const QString shown = QFileInfo(fileName).absoluteFilePath();
-    const QByteArray bytes = ReadRegularFile(
-        fileName, MaxProjectSize,
-        Damaged(shown, QCoreApplication::translate("lcdfile", "it is larger than any project can be")));
-    return LoadProjectBytes(bytes, shown, list, powerFail, steps, QFileInfo(fileName).absolutePath());
+    const QString tooLarge =
+        Damaged(shown, QCoreApplication::translate("lcdfile", "it is larger than any project can be"));
+    QByteArray bytes = ReadRegularFile(fileName, MaxProjectJsonSize, tooLarge);
+    const TProjectForm form = ProjectFormOf(bytes);
+    if (form == TProjectForm::Json)
+        bytes = ProjectBytesFromJson(bytes, shown);
+    else if (bytes.size() > MaxProjectSize)
+        throw TError(tooLarge);
+    TLoadResult result =
+        LoadProjectBytes(bytes, shown, list, powerFail, steps, QFileInfo(fileName).absolutePath());
+    result.Form = form;
+    return result;
 }

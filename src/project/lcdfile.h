@@ -12,6 +12,9 @@
 #include "model/tlcdlist.h"
 #include "project/splashsettings.h"
 
+// The binary project file, or its text form (project/jsonproject.h).
+enum class TProjectForm { Binary, Json };
+
 inline constexpr qsizetype ProjectHeaderSize = 548;
 inline constexpr qsizetype ScreenHeaderSize = 270;
 inline constexpr qsizetype ElementRecordSize = 1370;
@@ -37,6 +40,8 @@ struct TLoadResult
     // Where the GIF of the splash settings was found (beside the project file first); empty when the
     // settings name none or it was not found.
     QString GifPath;
+    // The form the file was in, which a save keeps.
+    TProjectForm Form{};
 };
 
 // Writes one screen block. Throws TError when the screen holds more elements than a block can count.
@@ -55,7 +60,8 @@ QByteArray ProjectBytes(const TLCDList& list, const TLCD& powerFail, const Splas
 // success both modified flags are cleared; on failure TError names the file and nothing changes.
 void SaveProject(const QString& fileName, TLCDList& list, TLCD& powerFail, const SplashSettings& splash);
 
-// Reads and checks the whole file before the project is touched: a file that cannot be opened, is
+// Reads and checks the whole file before the project is touched (the binary file or its text form,
+// told apart by content): a file that cannot be opened, is
 // not a regular file, is short, over-long or otherwise inconsistent throws TError naming the file
 // and the fault, and the list and the power-fail screen stay exactly as they were. So does a project
 // whose pictures, each different file decoded once, would take more than ProjectPicturePixels() or
@@ -69,6 +75,9 @@ TLoadResult LoadProject(const QString& fileName, TLCDList& list, TLCD& powerFail
 // looked for in `pictureFolder` first.
 TLoadResult LoadProjectBytes(const QByteArray& bytes, const QString& name, TLCDList& list, TLCD& powerFail,
                              const TLoadSteps& steps = {}, const QString& pictureFolder = {});
+
+// Whether `bytes` are a project's text form or its binary file (complete or not).
+TProjectForm ProjectFormOf(const QByteArray& bytes);
 
 // Checks that `bytes` hold a complete, consistent project; throws TError describing the first fault.
 void CheckProjectBytes(const QByteArray& bytes, const QString& name);

@@ -36,6 +36,8 @@ TDesignerSettings TDesignerSettings::Read(const TSettingsFile& file, const QStri
         if (!name.isEmpty() && !s.RecentFiles.contains(name))
             s.RecentFiles << name;
     }
+    s.Autosave =
+        int(qBound(qint64(0), file.ReadInteger(SecSettings, QStringLiteral("Autosave"), s.Autosave), qint64(86400)));
     return s;
 }
 

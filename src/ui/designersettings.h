@@ -26,6 +26,8 @@ struct TDesignerSettings
     // File > Recent projects, the latest first.
     QStringList RecentFiles;
     static constexpr int MaxRecentFiles = 8;
+    // Seconds between recovery copies at most; 0: none. Read only: the file keeps what the user set.
+    int Autosave = 30;
 
     // The settings in the file; what is missing or out of its range keeps the default, the download
     // folder's being `programFolder`.

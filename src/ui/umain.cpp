@@ -3,10 +3,12 @@
 #include "base/datafolders.h"
 #include "base/terror.h"
 #include "dialogs/udownload.h"
+#include "document/recovery.h"
 #include "dialogs/uproperties.h"
 #include "dialogs/usettings.h"
 #include "model/placement.h"
 #include "model/render.h"
+#include "project/jsonproject.h"
 #include "project/lcdfile.h"
 #include "ui/designarea.h"
 #include "ui/designersettings.h"
@@ -98,14 +100,22 @@ TMForm::TMForm(TFormOptions options, QWidget* parent)
         hooks_.ShowError = [this](const QString& text) { QMessageBox::critical(this, windowTitle(), text); };
     if (!hooks_.OpenProjectName)
         hooks_.OpenProjectName = [this] {
-            return RememberFolder(QFileDialog::getOpenFileName(this, tr("Open project"), DialogFolder(),
-                                                               tr("Screen project (*.lcd)")));
+            return RememberFolder(QFileDialog::getOpenFileName(
+                this, tr("Open project"), DialogFolder(),
+                tr("Screen project (*.lcd *.json);;Screen project (*.lcd);;Screen project as text (*.json)")));
         };
     if (!hooks_.SaveProjectName)
         hooks_.SaveProjectName = [this]() -> QString {
-            QFileDialog dialog(this, tr("Save project"), DialogFolder(), tr("Screen project (*.lcd)"));
+            const QString binary = tr("Screen project (*.lcd)"), text = tr("Screen project as text (*.json)");
+            QFileDialog dialog(this, tr("Save project"), DialogFolder(), binary + QStringLiteral(";;") + text);
             dialog.setAcceptMode(QFileDialog::AcceptSave);
-            dialog.setDefaultSuffix(QStringLiteral("lcd"));
+            // The form offered first is the project's own; the name's extension decides the form saved.
+            const bool json = project_.Form() == TProjectForm::Json;
+            dialog.selectNameFilter(json ? text : binary);
+            dialog.setDefaultSuffix(json ? QStringLiteral("json") : QStringLiteral("lcd"));
+            connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, text](const QString& filter) {
+                dialog.setDefaultSuffix(filter == text ? QStringLiteral("json") : QStringLiteral("lcd"));
+            });
             if (!project_.FileName().isEmpty())
                 dialog.selectFile(QFileInfo(project_.FileName()).fileName());
             return RememberFolder(dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
@@ -134,6 +144,7 @@ TMForm::TMForm(TFormOptions options, QWidget* parent)
     StartUpWindowSide(options.HIDLayer);
     CreatePreviewCommands();
     Retranslate();
+    StartRecovery(options.RecoveryFolder);
 
     // The enabling rules run each time the event loop is about to wait: that is when it is idle.
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
@@ -630,7 +641,8 @@ void TMForm::FileNotFound(TElement*, QString& fileName)
         fileName = chosen;
 }
 
-bool TMForm::LoadIntoWindow(const QString& fileName)
+bool TMForm::LoadIntoWindow(const QString& fileName,
+                            const std::function<TProject::TOpenResult(const TLoadSteps&)>& open)
 {
     TLoadSteps steps;
     steps.Clear = [this] {
@@ -641,7 +653,7 @@ bool TMForm::LoadIntoWindow(const QString& fileName)
     steps.NewScreen = [this] { return AddScreenPage(false)->SCR; };
     TProject::TOpenResult result;
     try {
-        result = project_.Open(fileName, steps);
+        result = open ? open(steps) : project_.Open(fileName, steps);
     } catch (const TError& e) {
         hooks_.ShowError(e.Message());
         return false;
@@ -745,7 +757,15 @@ bool TMForm::SaveProjectCommand(bool askName)
         if (file.isEmpty())
             return;
         // The name is taken once the file is written, so a failed save leaves the project untitled.
-        SaveTo(file);
+        // The name's extension gives the form; a failed save keeps the form the project had.
+        const TProjectForm form = project_.Form();
+        project_.SetForm(ProjectFormForName(file));
+        try {
+            SaveTo(file);
+        } catch (...) {
+            project_.SetForm(form);
+            throw;
+        }
         project_.SetFileName(file);
         ShowFileName();
         AddRecentFile(file);
@@ -1034,6 +1054,9 @@ bool TMForm::Shutdown()
     if (!AskSaveAndGoOn())
         return false;
     shutDown_ = true;
+    // Saved, or the changes were given up: the recovery copy has done its work.
+    if (autosave_)
+        autosave_->Closed();
     if (LV->isVisible())
         lvHeight_ = LV->height();
     TDesignerSettings kept;

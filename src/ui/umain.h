@@ -38,6 +38,7 @@ class THIDLayer;
 class TTimeGroup;
 class TPreviewForm;
 class QProgressBar;
+class TAutosave;
 
 // The answers to the question whether to save the project before it is dropped.
 enum class TSaveAnswer { Save, Discard, Cancel };
@@ -78,6 +79,9 @@ struct TFormHooks
     std::function<void()> Beep;
     // The SD-card set preview, shown beside the main window.
     std::function<void(TPreviewForm& form)> ShowPreview;
+    // The start-up question for a recovery copy, with Restore (the default) and Discard; true for
+    // Restore.
+    std::function<bool(const QString& text)> AskRestore;
 };
 
 // The folders searched for language files, in order: the program folder, then the installed data
@@ -92,6 +96,8 @@ struct TFormOptions
     THIDLayer* HIDLayer = nullptr;
     // The folders searched for language files, in order.
     QStringList LanguageFolders = DefaultLanguageFolders();
+    // Where recovery copies are kept; empty: TRecovery::DefaultFolder().
+    QString RecoveryFolder;
 };
 
 // The designer's main window. It owns, for the whole run, the screen list with one page per work
@@ -123,6 +129,8 @@ class TMForm : public QMainWindow, public TMainActions
     TSetForm* SetForm() const { return setForm_; }
     const TSettingsFile& Settings() const { return settings_; }
     TFormHooks& Hooks() { return hooks_; }
+    // The keeper of this designer's recovery copy; null when copies are off or cannot be kept.
+    TAutosave* Autosave() const { return autosave_; }
     TSplash& Splash() { return project_.Splash(); }
     TAnimation& Animation() { return project_.Animation(); }
     // Shows a splash picture without marking the project modified (the command line's --splash).
@@ -228,7 +236,12 @@ class TMForm : public QMainWindow, public TMainActions
     void FileNotFound(TElement* element, QString& fileName);
     void OutOfScreenNotice();
     void StatusLine(TElement* element);
-    bool LoadIntoWindow(const QString& fileName);
+    // `open` stands in for opening the file (a recovery copy is opened under its project's name).
+    bool LoadIntoWindow(const QString& fileName,
+                        const std::function<TProject::TOpenResult(const TLoadSteps&)>& open = {});
+    // The recovery copies (umain_recovery.cpp): offers those of designers no longer running, then
+    // keeps this one's.
+    void StartRecovery(const QString& folder);
     // Shows a project just opened: its first page and layout, the splash panel.
     void ShowOpenedProject();
     void SaveTo(const QString& fileName);
@@ -248,6 +261,7 @@ class TMForm : public QMainWindow, public TMainActions
 
     TSettingsFile settings_;
     TFormHooks hooks_;
+    TAutosave* autosave_ = nullptr;
     // The open project: everything the user designs.
     TProject project_;
 

@@ -93,6 +93,35 @@ QString ProjectNotSaved()
     return QStringLiteral("Project not saved. Save ?");
 }
 
+QString RecoveryFound(const QString& projectFile, const QString& written)
+{
+    if (projectFile.isEmpty()) {
+        if (RussianActive())
+            return QStringLiteral("Найдена копия несохраненного проекта без имени от %1. Восстановить?")
+                .arg(written);
+        return QStringLiteral("A recovery copy of an unnamed project from %1 holds changes that were not "
+                              "saved. Restore it?")
+            .arg(written);
+    }
+    if (RussianActive())
+        return QStringLiteral(
+                   "Найдена копия проекта \"%1\" с несохраненными изменениями от %2. Восстановить?")
+            .arg(projectFile, written);
+    return QStringLiteral("A recovery copy of the project \"%1\" from %2 holds changes that were not saved. "
+                          "Restore it?")
+        .arg(projectFile, written);
+}
+
+QString RestoreButton()
+{
+    return RussianActive() ? QStringLiteral("Восстановить") : QStringLiteral("Restore");
+}
+
+QString DiscardButton()
+{
+    return RussianActive() ? QStringLiteral("Удалить копию") : QStringLiteral("Discard");
+}
+
 QString ScreenCaption(int position)
 {
     return (RussianActive() ? QStringLiteral("Экран ") : QStringLiteral("Screen ")) +

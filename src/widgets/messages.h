@@ -29,6 +29,11 @@ QString Info();
 QString RecentFileGone(const QString& fileName);
 QString OutsideScreen();
 QString ProjectNotSaved();
+// The start-up question for a recovery copy: the project it belongs to (empty for one never saved)
+// and when the copy was written; the buttons Restore and Discard.
+QString RecoveryFound(const QString& projectFile, const QString& written);
+QString RestoreButton();
+QString DiscardButton();
 QString ScreenCaption(int position);
 // One element whose text the code page cannot hold in full: where it is (a work screen's caption, or
 // empty for the power-fail screen), what the text is for, and the text as typed.
