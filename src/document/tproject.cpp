@@ -3,6 +3,8 @@
 #include "base/terror.h"
 #include "output/generate.h"
 
+#include <algorithm>
+
 TProject::TProject(QObject* parent) : QObject(parent)
 {
     // No work screen yet: the window adds the first with its page, a headless command opens a file.
@@ -13,6 +15,10 @@ TProject::TProject(QObject* parent) : QObject(parent)
     animation_.OnModified = [this] { list_.SetModified(true); };
     connect(&list_, &TLCDList::ModifiedChanged, this, &TProject::Recount);
     connect(&powerFail_, &TLCD::ModifiedChanged, this, &TProject::Recount);
+    connect(&list_, &TLCDList::Marked, this, &TProject::NoteChange);
+    connect(&powerFail_, &TLCD::Marked, this, &TProject::NoteChange);
+    connect(&undo_, &QUndoStack::cleanChanged, this, &TProject::StackCleanChanged);
+    undo_.setUndoLimit(DefaultUndoLimit);
 }
 
 TProject::~TProject()
@@ -22,6 +28,9 @@ TProject::~TProject()
     animation_.OnModified = nullptr;
     disconnect(&list_, nullptr, this, nullptr);
     disconnect(&powerFail_, nullptr, this, nullptr);
+    disconnect(&undo_, nullptr, this, nullptr);
+    // The commands go first, while the screens they name are still there.
+    undo_.clear();
 }
 
 void TProject::Recount()
@@ -35,9 +44,81 @@ void TProject::Recount()
 
 void TProject::SetModified(bool on)
 {
-    list_.SetModified(on);
-    powerFail_.SetModified(on);
+    if (on) {
+        undo_.resetClean();
+        list_.SetModified(true);
+        powerFail_.SetModified(true);
+    } else {
+        undo_.setClean();
+        list_.SetModified(false);
+        powerFail_.SetModified(false);
+    }
     Recount();
+}
+
+void TProject::NoteChange()
+{
+    // A change no command records: undo cannot lead back to the saved state any more.
+    if (editDepth_ == 0)
+        undo_.resetClean();
+}
+
+void TProject::StackCleanChanged(bool clean)
+{
+    if (!clean)
+        return;
+    list_.SetModified(false);
+    powerFail_.SetModified(false);
+    Recount();
+}
+
+void TProject::SetUndoLimit(int limit)
+{
+    limit = qMax(0, limit);
+    if (limit == undo_.undoLimit())
+        return;
+    const bool wasModified = modified_;
+    undo_.clear();
+    undo_.setUndoLimit(limit);
+    if (wasModified)
+        SetModified(true);
+}
+
+TLCD* TProject::ScreenAt(int index)
+{
+    if (index == PowerFailIndex)
+        return &powerFail_;
+    return index >= 0 && index < list_.Count() ? list_.Items(index) : nullptr;
+}
+
+TLCD* TProject::MakeScreen(int index)
+{
+    index = std::clamp(index, 0, list_.Count());
+    if (InsertScreen)
+        return InsertScreen(index);
+    TLCD* screen = list_.AddScreen(240, 320);
+    screen->SetZoom(list_.Zoom);
+    screen->GridStep = list_.GridStep;
+    screen->ShowGrid = list_.ShowGrid;
+    screen->SetShowOrder(list_.ShowOrder);
+    list_.MoveScreen(list_.Count() - 1, index);
+    return screen;
+}
+
+void TProject::DropScreen(TLCD* screen)
+{
+    if (RemoveScreen)
+        RemoveScreen(screen);
+    else
+        list_.DeleteScreen(screen);
+}
+
+int TProject::IndexOfScreen(const TLCD* screen) const
+{
+    if (screen == &powerFail_)
+        return PowerFailIndex;
+    const int index = list_.IndexOf(screen);
+    return index >= 0 ? index : -2;
 }
 
 void TProject::New(const std::function<void(TLCD* screen)>& removeScreen)
@@ -50,6 +131,13 @@ void TProject::New(const std::function<void(TLCD* screen)>& removeScreen)
             list_.DeleteScreen(last);
     }
     fileName_.clear();
+    {
+        // Emptying the stack is no change of the design: whether it counts as modified stays.
+        const bool wasModified = modified_;
+        undo_.clear();
+        if (wasModified)
+            SetModified(true);
+    }
     if (list_.Count() == 0)
         return;
     TLCD* first = list_.Items(0);
@@ -77,6 +165,7 @@ TProject::TOpenResult TProject::Open(const QString& fileName, const TLoadSteps& 
     }
     if (splash_.ClockShown())
         splash_.PickClockBackColor(ClockField::Hours);
+    undo_.clear();
     SetModified(result.Relinked);
     return result;
 }
@@ -85,6 +174,7 @@ void TProject::Save(const QString& fileName)
 {
     SaveProject(fileName, list_, powerFail_, GatherSplash());
     fileName_ = fileName;
+    undo_.setClean();
     Recount();
 }
 
