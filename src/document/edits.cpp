@@ -260,11 +260,16 @@ bool DeleteScreen(TProject& project, int index)
 
 void ChangeSplash(TProject& project, const QString& text, const std::function<void()>& change)
 {
-    const TSplashCommand::TState before = TSplashCommand::TState::Of(project);
+    ChangeSplash(project, TSplashState::Of(project), text, change);
+}
+
+void ChangeSplash(TProject& project, const TSplashState& since, const QString& text,
+                  const std::function<void()>& change)
+{
     auto record = [&] {
-        TSplashCommand::TState after = TSplashCommand::TState::Of(project);
-        if (!(after.Clock == before.Clock && after.Animation == before.Animation))
-            project.UndoStack().push(new TSplashCommand(project, before, std::move(after), text));
+        TSplashState after = TSplashState::Of(project);
+        if (!(after.Clock == since.Clock && after.Animation == since.Animation))
+            project.UndoStack().push(new TSplashCommand(project, since, std::move(after), text));
     };
     try {
         const TProject::TEdit edit(project);

@@ -4,6 +4,7 @@
 // The window calls these instead of changing the screens itself; so does the headless test.
 
 #include "document/tproject.h"
+#include "document/undocommands.h"
 
 #include <QList>
 #include <QPoint>
@@ -49,3 +50,9 @@ bool DeleteScreen(TProject& project, int index);
 // A change of the splash clock or the animation made by `change`, as one step; no step when
 // nothing of them changed. Like ChangeElements, a throwing change is recorded and goes on.
 void ChangeSplash(TProject& project, const QString& text, const std::function<void()>& change);
+// The same for a change that spans events (a clock field's or the animation's drag): `since` is the
+// state taken at the press, `change` ends the gesture (its release); the moves between change no
+// flag of the design.
+using TSplashState = TSplashCommand::TState;
+void ChangeSplash(TProject& project, const TSplashState& since, const QString& text,
+                  const std::function<void()>& change);
