@@ -141,6 +141,11 @@ TEST(Undo, DropDeleteAndOrderAreUndoneInPlace)
              ASSERT_EQ(f.project.Screens().Count(), 1);
              EXPECT_TRUE(f.Screen(0).Landscape);
          }},
+        {"move screen", [](TFixture& f) { ASSERT_TRUE(MoveScreen(f.project, 1, 0)); }, "Move screen",
+         [](TFixture& f) {
+             EXPECT_TRUE(f.Screen(0).Landscape);
+             EXPECT_EQ(f.Screen(1).Count(), 3);
+         }},
         {"add screen", [](TFixture& f) { ASSERT_NE(AddScreen(f.project), nullptr); }, "Add screen",
          [](TFixture& f) { ASSERT_EQ(f.project.Screens().Count(), 3); }},
         {"landscape",
@@ -331,9 +336,11 @@ class TRandomEditor
         case 10:
             if (p_.Screens().Count() < 6 && Int(0, 1))
                 AddScreen(p_);
-            else
+            else if (Int(0, 1))
                 DeleteScreen(p_, Int(0, p_.Screens().Count() - 1));
-            return "add/delete screen";
+            else
+                MoveScreen(p_, Int(0, p_.Screens().Count() - 1), Int(0, p_.Screens().Count() - 1));
+            return "add/delete/move screen";
         case 11:
             ChangeScreen(p_, s, "Layout", [&] { s.SetLandscape(!s.Landscape); });
             return "layout";
@@ -484,11 +491,11 @@ TEST(Undo, UndoingEverythingGivesBackTheSavedBytesAndRedoingGivesTheEdits)
         const TSnapshot before = TSnapshot::Of(f.project);
         TRandomEditor editor(f.project, seed, gif);
         std::map<std::string, int> kinds;
-        for (int i = 0; i < 300; ++i)
+        for (int i = 0; i < 500; ++i)
             ++kinds[editor.Edit()];
         f.project.Screens().SetZoom(1);
         const TSnapshot after = TSnapshot::Of(f.project);
-        ASSERT_GT(f.Stack().count(), 150) << "seed " << seed;
+        ASSERT_GE(f.Stack().count(), 200) << "seed " << seed;
         for (const auto& [kind, n] : kinds)
             EXPECT_GT(n, 5) << kind << ", seed " << seed;
 

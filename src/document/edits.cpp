@@ -258,6 +258,20 @@ bool DeleteScreen(TProject& project, int index)
     return true;
 }
 
+bool MoveScreen(TProject& project, int from, int to)
+{
+    const int count = project.Screens().Count();
+    if (from < 0 || to < 0 || from >= count || to >= count || from == to)
+        return false;
+    {
+        const TProject::TEdit edit(project);
+        project.MoveScreen(from, to);
+        project.MarkModified();
+    }
+    project.UndoStack().push(new TScreenOrderCommand(project, from, to, Text("Move screen")));
+    return true;
+}
+
 void ChangeSplash(TProject& project, const QString& text, const std::function<void()>& change)
 {
     ChangeSplash(project, TSplashState::Of(project), text, change);

@@ -47,6 +47,10 @@ TLCD* AddScreen(TProject& project);
 // Deletes the work screen at page `index` (never the last one left) as one step.
 bool DeleteScreen(TProject& project, int index);
 
+// Moves the work screen at page `from` to page `to` as one step; false (no step) for a page that
+// is not there or no move.
+bool MoveScreen(TProject& project, int from, int to);
+
 // A change of the splash clock or the animation made by `change`, as one step; no step when
 // nothing of them changed. Like ChangeElements, a throwing change is recorded and goes on.
 void ChangeSplash(TProject& project, const QString& text, const std::function<void()>& change);

@@ -113,6 +113,14 @@ void TProject::DropScreen(TLCD* screen)
         list_.DeleteScreen(screen);
 }
 
+void TProject::MoveScreen(int from, int to)
+{
+    if (ReorderScreen)
+        ReorderScreen(from, to);
+    else
+        list_.MoveScreen(from, to);
+}
+
 int TProject::IndexOfScreen(const TLCD* screen) const
 {
     if (screen == &powerFail_)

@@ -115,9 +115,12 @@ class TProject : public QObject
     // switches) and deletes it.
     std::function<TLCD*(int index)> InsertScreen;
     std::function<void(TLCD* screen)> RemoveScreen;
+    // The same for a page moved from one place to another; by default the list moves it.
+    std::function<void(int from, int to)> ReorderScreen;
     // Through those.
     TLCD* MakeScreen(int index);
     void DropScreen(TLCD* screen);
+    void MoveScreen(int from, int to);
 
     // The Generate job for this project, with the output folder named after the project file unless
     // `outputFolder` is given.

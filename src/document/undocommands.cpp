@@ -317,6 +317,28 @@ qsizetype TScreenPresenceCommand::HeldBytes(QSet<qint64>& seen) const
     return n;
 }
 
+// --- page order ------------------------------------------------------------------------------------
+
+TScreenOrderCommand::TScreenOrderCommand(TProject& project, int from, int to, const QString& text)
+    : TProjectCommand(project, from, text), to_(to)
+{}
+
+void TScreenOrderCommand::Undo()
+{
+    if (project_.ScreenAt(to_) && Screen()) {
+        project_.MoveScreen(to_, screen_);
+        project_.MarkModified();
+    }
+}
+
+void TScreenOrderCommand::Redo()
+{
+    if (project_.ScreenAt(to_) && Screen()) {
+        project_.MoveScreen(screen_, to_);
+        project_.MarkModified();
+    }
+}
+
 // --- splash ------------------------------------------------------------------------------------------
 
 TSplashCommand::TState TSplashCommand::TState::Of(const TProject& project)

@@ -199,6 +199,21 @@ class TScreenPresenceCommand : public TProjectCommand
     bool added_;
 };
 
+// A work screen moved to another page.
+class TScreenOrderCommand : public TProjectCommand
+{
+  public:
+    TScreenOrderCommand(TProject& project, int from, int to, const QString& text);
+    qsizetype HeldBytes(QSet<qint64>&) const override { return sizeof(*this); }
+
+  protected:
+    void Undo() override;
+    void Redo() override;
+
+  private:
+    int to_;
+};
+
 // The splash clock and the animation: the clock switch, transparency, digit size and colours, the
 // fields' drags, the GIF loaded, cleared or dragged.
 class TSplashCommand : public TProjectCommand

@@ -36,6 +36,8 @@ TDesignerSettings TDesignerSettings::Read(const TSettingsFile& file, const QStri
         if (!name.isEmpty() && !s.RecentFiles.contains(name))
             s.RecentFiles << name;
     }
+    s.UndoLimit = int(
+        qBound(qint64(0), file.ReadInteger(SecSettings, QStringLiteral("UndoLimit"), s.UndoLimit), qint64(1000000)));
     return s;
 }
 

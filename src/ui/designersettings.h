@@ -5,6 +5,7 @@
 // have them).
 
 #include "base/syscolors.h"
+#include "document/tproject.h"
 #include "ui/settingsfile.h"
 
 #include <QRect>
@@ -26,6 +27,8 @@ struct TDesignerSettings
     // File > Recent projects, the latest first.
     QStringList RecentFiles;
     static constexpr int MaxRecentFiles = 8;
+    // How many undo steps the project keeps (0: all of them); read only, so a user sets it by hand.
+    int UndoLimit = DefaultUndoLimit;
 
     // The settings in the file; what is missing or out of its range keeps the default, the download
     // folder's being `programFolder`.

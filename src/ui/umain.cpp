@@ -238,6 +238,7 @@ void TMForm::StartUp(const QStringList& languageFolders)
     acGrid->setChecked(setForm_->ShowGrid());
     lvHeight_ = saved.FrameListHeight;
     designArea_->setSizes({qMax(100, saved.Window.height() - lvHeight_), lvHeight_});
+    project_.SetUndoLimit(saved.UndoLimit);
     project_.SetFileName(saved.LastFile);
     ShowBudget();
     // The last project, when it still exists. Its out-of-screen notice waits for the first show, when
