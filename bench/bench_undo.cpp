@@ -56,7 +56,7 @@ void BM_UndoMemory(benchmark::State& state)
             TElement& e = *screen.Item(pick(screen.Count()));
             if (i % 11 == 10) {
                 const TColor colour = TColor(pick(0x1000000));
-                ChangeElements(project, screen, {&e}, QStringLiteral("Properties"), [&] {
+                ChangeElements(project, screen, {&e}, "Properties", [&] {
                     e.BackColor = colour;
                     e.TextColor = ~colour & 0xFFFFFF;
                     e.MarkModified();

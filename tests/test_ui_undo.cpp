@@ -1,10 +1,17 @@
 #include "document/tproject.h"
 #include "model/elementkind.h"
 #include "model/placement.h"
+#include "project/lcdfile.h"
+#include "test_ui_window.h"
 #include "ui/screenview.h"
+#include "widgets/radiogroup.h"
 
 #include <QApplication>
+#include <QDockWidget>
+#include <QMenuBar>
 #include <QMouseEvent>
+#include <QTabWidget>
+#include <QUndoView>
 #include <gtest/gtest.h>
 
 namespace {
@@ -61,6 +68,82 @@ TEST(UndoView, ADragInTheViewIsOneStep)
         EXPECT_EQ(shape->Width, before.Width) << c.What;
         EXPECT_FALSE(project.Modified()) << c.What;
     }
+}
+
+// The window's edits are steps of its project's stack; Edit > Undo names them and gives back the design
+// and the controls that show it.
+class WindowUndo : public WindowTest
+{
+  protected:
+    QByteArray Bytes() const
+    {
+        TProject& p = form->Project();
+        return ProjectBytes(p.Screens(), p.PowerFail(), p.GatherSplash());
+    }
+};
+
+TEST_F(WindowUndo, EditMenuUndoesTheWindowsEdits)
+{
+    TMForm& f = Make();
+    form->show();
+    EXPECT_EQ(f.acUndo->shortcut(), QKeySequence(QKeySequence::Undo));
+    EXPECT_EQ(f.acRedo->shortcut(), QKeySequence(QKeySequence::Redo));
+    auto* edit = f.menuBar()->findChild<QMenu*>(QStringLiteral("mnEdit"));
+    ASSERT_NE(edit, nullptr);
+    EXPECT_TRUE(edit->actions().contains(f.acUndo));
+    ASSERT_NE(f.UndoDock(), nullptr);
+    EXPECT_TRUE(f.UndoDock()->isHidden());
+    EXPECT_NE(f.UndoDock()->findChild<QUndoView*>(), nullptr);
+    EXPECT_FALSE(f.Project().Modified());
+    EXPECT_FALSE(f.acUndo->isEnabled());
+    const QByteArray start = Bytes();
+
+    struct Case
+    {
+        const char* What;
+        std::function<void()> Edit;
+        QString UndoText;
+        std::function<bool()> Done;
+    };
+    auto* rgSize = f.findChild<TRadioGroup*>();
+    ASSERT_NE(rgSize, nullptr);
+    const Case cases[] = {
+        {"drop",
+         [&] {
+             ASSERT_TRUE(Drop(View(0), ekLED, {30, 40}));
+         },
+         "Undo Drop element", [&] { return f.Page(0)->SCR->Count() == 1; }},
+        {"delete", [&] { ASSERT_TRUE(Run(f, f.acDelElement)); }, "Undo Delete 1 element",
+         [&] { return f.Page(0)->SCR->Count() == 0; }},
+        {"add screen", [&] { ASSERT_TRUE(Run(f, f.acAddScreen)); }, "Undo Add screen",
+         [&] { return f.PageCount() == 2; }},
+        {"landscape", [&] { rgSize->SetItemIndex(1); }, "Undo Landscape",
+         [&] { return f.ActiveScreen()->Landscape; }},
+        {"delete screen", [&] { ASSERT_TRUE(Run(f, f.acDelScreen)); }, "Undo Delete screen",
+         [&] { return f.PageCount() == 1; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.What);
+        const QByteArray before = Bytes();
+        c.Edit();
+        ASSERT_TRUE(c.Done());
+        EXPECT_EQ(f.acUndo->text(), c.UndoText);
+        const QByteArray after = Bytes();
+        ASSERT_NE(after, before);
+        ASSERT_TRUE(Run(f, f.acUndo));
+        EXPECT_FALSE(c.Done());
+        EXPECT_EQ(Bytes(), before);
+        ASSERT_TRUE(Run(f, f.acRedo));
+        EXPECT_TRUE(c.Done());
+        EXPECT_EQ(Bytes(), after);
+        // The layout switch shows the active screen's layout, whatever the step did.
+        EXPECT_EQ(rgSize->ItemIndex(), f.ActiveScreen()->Landscape ? 1 : 0);
+    }
+    EXPECT_TRUE(f.Project().Modified());
+    while (f.acUndo->isEnabled())
+        f.acUndo->trigger();
+    EXPECT_EQ(Bytes(), start);
+    EXPECT_FALSE(f.Project().Modified()) << "undone back to what start-up showed";
 }
 
 } // namespace

@@ -10,14 +10,14 @@
 
 namespace {
 
-QString Text(const char* text)
+TStepName Text(const char* text)
 {
-    return QCoreApplication::translate("TProject", text);
+    return {text};
 }
 
-QString CountText(const char* one, const char* many, int n)
+TStepName CountText(const char* one, const char* many, int n)
 {
-    return n == 1 ? Text(one) : Text(many).arg(n);
+    return {one, many, n};
 }
 
 // The elements a drag of `element` changes: the group when there is one, else the element.
@@ -39,7 +39,7 @@ std::vector<TGeometry> Geometries(const TLCD& screen, const QList<TElement*>& el
 }
 
 void RecordGeometry(TProject& project, TLCD& screen, const std::vector<TGeometry>& before,
-                    const QList<TElement*>& elements, int gesture, const QString& text)
+                    const QList<TElement*>& elements, int gesture, const TStepName& text)
 {
     std::vector<TGeometry> after = Geometries(screen, elements);
     const bool same = after == before;
@@ -53,7 +53,7 @@ void RecordGeometry(TProject& project, TLCD& screen, const std::vector<TGeometry
     project.UndoStack().push(command);
 }
 
-void MoveInStack(TProject& project, TElement& element, bool toFront, const QString& text)
+void MoveInStack(TProject& project, TElement& element, bool toFront, const TStepName& text)
 {
     TLCD& screen = *element.Screen;
     const int from = screen.IndexOf(&element);
@@ -82,9 +82,9 @@ TElement* DropElement(TProject& project, TLCD& screen, int kind, QPoint point)
     }
     if (!e)
         return nullptr;
-    project.UndoStack().push(new TElementsPresenceCommand(project, project.IndexOfScreen(&screen),
-                                                          {{screen.IndexOf(e), e->Data()}}, screen.Zoom, true,
-                                                          Text("Drop element")));
+    project.UndoStack().push(new TElementsPresenceCommand(
+        project, project.IndexOfScreen(&screen), {{screen.IndexOf(e), e->Data()}}, screen.Zoom, true,
+        Text(QT_TRANSLATE_NOOP("TProject", "Drop element"))));
     return e;
 }
 
@@ -106,9 +106,10 @@ bool DeleteElements(TProject& project, TLCD& screen, const QList<TElement*>& ele
             screen.DeleteElement(screen.Item(it->Index));
     }
     const int n = int(gone.size());
-    project.UndoStack().push(
-        new TElementsPresenceCommand(project, project.IndexOfScreen(&screen), std::move(gone), screen.Zoom,
-                                     false, CountText("Delete 1 element", "Delete %1 elements", n)));
+    project.UndoStack().push(new TElementsPresenceCommand(
+        project, project.IndexOfScreen(&screen), std::move(gone), screen.Zoom, false,
+        CountText(QT_TRANSLATE_NOOP("TProject", "Delete 1 element"),
+                  QT_TRANSLATE_NOOP("TProject", "Delete %1 elements"), n)));
     return true;
 }
 
@@ -133,8 +134,10 @@ void DragElementStep(TProject& project, TElement& element, QPoint point, int ges
         DragElement(element, point);
     }
     RecordGeometry(project, screen, before, changed, gesture,
-                   resizing ? Text("Resize element")
-                            : CountText("Move 1 element", "Move %1 elements", int(changed.size())));
+                   resizing
+                       ? Text(QT_TRANSLATE_NOOP("TProject", "Resize element"))
+                       : CountText(QT_TRANSLATE_NOOP("TProject", "Move 1 element"),
+                                   QT_TRANSLATE_NOOP("TProject", "Move %1 elements"), int(changed.size())));
 }
 
 void ReleaseElementStep(TProject& project, TElement& element, int gesture)
@@ -154,11 +157,13 @@ void ReleaseElementStep(TProject& project, TElement& element, int gesture)
     // when they were of other elements.
     if (Geometries(screen, moved) != before)
         RecordGeometry(project, screen, before, moved, gesture,
-                       resizing ? Text("Resize element")
-                                : CountText("Move 1 element", "Move %1 elements", int(moved.size())));
+                       resizing
+                           ? Text(QT_TRANSLATE_NOOP("TProject", "Resize element"))
+                           : CountText(QT_TRANSLATE_NOOP("TProject", "Move 1 element"),
+                                       QT_TRANSLATE_NOOP("TProject", "Move %1 elements"), int(moved.size())));
 }
 
-void ChangeElements(TProject& project, TLCD& screen, const QList<TElement*>& elements, const QString& text,
+void ChangeElements(TProject& project, TLCD& screen, const QList<TElement*>& elements, const TStepName& text,
                     const std::function<void()>& change)
 {
     QList<TElementChangeCommand::TChange> changes;
@@ -200,7 +205,7 @@ bool BringToFront(TProject& project, TElement& element)
 {
     if (element.Screen->IndexOf(&element) < 0)
         return false;
-    MoveInStack(project, element, true, Text("Bring to front"));
+    MoveInStack(project, element, true, Text(QT_TRANSLATE_NOOP("TProject", "Bring to front")));
     return true;
 }
 
@@ -208,11 +213,11 @@ bool SendToBack(TProject& project, TElement& element)
 {
     if (element.Screen->IndexOf(&element) < 0)
         return false;
-    MoveInStack(project, element, false, Text("Send to back"));
+    MoveInStack(project, element, false, Text(QT_TRANSLATE_NOOP("TProject", "Send to back")));
     return true;
 }
 
-void ChangeScreen(TProject& project, TLCD& screen, const QString& text, const std::function<void()>& change)
+void ChangeScreen(TProject& project, TLCD& screen, const TStepName& text, const std::function<void()>& change)
 {
     const TScreenLook before = TScreenLook::Of(screen);
     auto record = [&] {
@@ -239,8 +244,8 @@ TLCD* AddScreen(TProject& project)
         screen = project.MakeScreen(project.Screens().Count());
         project.MarkModified();
     }
-    project.UndoStack().push(
-        new TScreenPresenceCommand(project, project.IndexOfScreen(screen), true, Text("Add screen")));
+    project.UndoStack().push(new TScreenPresenceCommand(project, project.IndexOfScreen(screen), true,
+                                                        Text(QT_TRANSLATE_NOOP("TProject", "Add screen"))));
     return screen;
 }
 
@@ -248,7 +253,8 @@ bool DeleteScreen(TProject& project, int index)
 {
     if (index < 0 || index >= project.Screens().Count() || project.Screens().Count() <= 1)
         return false;
-    auto* command = new TScreenPresenceCommand(project, index, false, Text("Delete screen"));
+    auto* command = new TScreenPresenceCommand(project, index, false,
+                                               Text(QT_TRANSLATE_NOOP("TProject", "Delete screen")));
     {
         const TProject::TEdit edit(project);
         project.DropScreen(project.Screens().Items(index));
@@ -268,16 +274,17 @@ bool MoveScreen(TProject& project, int from, int to)
         project.MoveScreen(from, to);
         project.MarkModified();
     }
-    project.UndoStack().push(new TScreenOrderCommand(project, from, to, Text("Move screen")));
+    project.UndoStack().push(
+        new TScreenOrderCommand(project, from, to, Text(QT_TRANSLATE_NOOP("TProject", "Move screen"))));
     return true;
 }
 
-void ChangeSplash(TProject& project, const QString& text, const std::function<void()>& change)
+void ChangeSplash(TProject& project, const TStepName& text, const std::function<void()>& change)
 {
     ChangeSplash(project, TSplashState::Of(project), text, change);
 }
 
-void ChangeSplash(TProject& project, const TSplashState& since, const QString& text,
+void ChangeSplash(TProject& project, const TSplashState& since, const TStepName& text,
                   const std::function<void()>& change)
 {
     auto record = [&] {

@@ -32,7 +32,7 @@ void ReleaseElementStep(TProject& project, TElement& element, int gesture);
 // Changes of elements' fields made by `change` (a property dialog's OK, copy properties, a picked
 // colour), as one step named `text`; no step when nothing changed. `change` may throw; what it
 // changed before it threw is recorded all the same, and the exception goes on.
-void ChangeElements(TProject& project, TLCD& screen, const QList<TElement*>& elements, const QString& text,
+void ChangeElements(TProject& project, TLCD& screen, const QList<TElement*>& elements, const TStepName& text,
                     const std::function<void()>& change);
 
 // To front, to back.
@@ -40,7 +40,8 @@ bool BringToFront(TProject& project, TElement& element);
 bool SendToBack(TProject& project, TElement& element);
 
 // A change of a screen's layout, background colour or picture made by `change`, as one step.
-void ChangeScreen(TProject& project, TLCD& screen, const QString& text, const std::function<void()>& change);
+void ChangeScreen(TProject& project, TLCD& screen, const TStepName& text,
+                  const std::function<void()>& change);
 
 // Adds an empty work screen after the last (InsertScreen makes it) as one step and returns it.
 TLCD* AddScreen(TProject& project);
@@ -53,10 +54,10 @@ bool MoveScreen(TProject& project, int from, int to);
 
 // A change of the splash clock or the animation made by `change`, as one step; no step when
 // nothing of them changed. Like ChangeElements, a throwing change is recorded and goes on.
-void ChangeSplash(TProject& project, const QString& text, const std::function<void()>& change);
+void ChangeSplash(TProject& project, const TStepName& text, const std::function<void()>& change);
 // The same for a change that spans events (a clock field's or the animation's drag): `since` is the
 // state taken at the press, `change` ends the gesture (its release); the moves between change no
 // flag of the design.
 using TSplashState = TSplashCommand::TState;
-void ChangeSplash(TProject& project, const TSplashState& since, const QString& text,
+void ChangeSplash(TProject& project, const TSplashState& since, const TStepName& text,
                   const std::function<void()>& change);

@@ -128,6 +128,9 @@ class TProject : public QObject
 
   signals:
     void ModifiedChanged(bool modified);
+    // A step was undone or redone: whoever shows the design beyond its screens' views (the budget,
+    // the layout switch, the clock controls) shows it again.
+    void StepReplayed();
 
   private:
     void Recount();

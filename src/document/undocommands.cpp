@@ -1,5 +1,6 @@
 #include "document/undocommands.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <tuple>
 
@@ -46,6 +47,11 @@ qsizetype DataBytes(const TElementData& e, QSet<qint64>& seen)
     return n;
 }
 
+TElement* ElementAt(TLCD* screen, int index)
+{
+    return screen && index >= 0 && index < screen->Count() ? screen->Item(index) : nullptr;
+}
+
 // An element restored from its fields at its place in the stacking order; its window geometry is
 // derived again when the screen's zoom changed since the fields were taken.
 void InsertElement(TLCD& screen, int index, const TElementData& data, int zoom)
@@ -59,11 +65,6 @@ void InsertElement(TLCD& screen, int index, const TElementData& data, int zoom)
         screen.MoveElement(screen.Count() - 1, index);
 }
 
-TElement* ElementAt(TLCD* screen, int index)
-{
-    return screen && index >= 0 && index < screen->Count() ? screen->Item(index) : nullptr;
-}
-
 } // namespace
 
 bool SameDesign(const TElementData& a, const TElementData& b)
@@ -73,14 +74,29 @@ bool SameDesign(const TElementData& a, const TElementData& b)
 
 // --- TProjectCommand -----------------------------------------------------------------------------
 
-TProjectCommand::TProjectCommand(TProject& project, int screen, const QString& text)
-    : QUndoCommand(text), project_(project), screen_(screen)
+QString TStepName::Text() const
+{
+    if (Many && Count != 1)
+        return QCoreApplication::translate("TProject", Many).arg(Count);
+    return QCoreApplication::translate("TProject", One);
+}
+
+void RetranslateSteps(QUndoStack& stack)
+{
+    for (int i = 0; i < stack.count(); ++i)
+        if (auto* c = dynamic_cast<TProjectCommand*>(const_cast<QUndoCommand*>(stack.command(i))))
+            c->Retranslate();
+}
+
+TProjectCommand::TProjectCommand(TProject& project, int screen, const TStepName& text)
+    : QUndoCommand(text.Text()), project_(project), screen_(screen), name_(text)
 {}
 
 void TProjectCommand::undo()
 {
     const TProject::TEdit edit(project_);
     Undo();
+    emit project_.StepReplayed();
 }
 
 void TProjectCommand::redo()
@@ -91,13 +107,14 @@ void TProjectCommand::redo()
     }
     const TProject::TEdit edit(project_);
     Redo();
+    emit project_.StepReplayed();
 }
 
 // --- elements added or removed --------------------------------------------------------------------
 
 TElementsPresenceCommand::TElementsPresenceCommand(TProject& project, int screen,
                                                    QList<TPlacedElement> elements, int zoom, bool added,
-                                                   const QString& text)
+                                                   const TStepName& text)
     : TProjectCommand(project, screen, text), elements_(std::move(elements)), zoom_(zoom), added_(added)
 {}
 
@@ -109,6 +126,18 @@ void TElementsPresenceCommand::Apply(bool present)
     if (present) {
         for (const TPlacedElement& p : elements_)
             InsertElement(*screen, p.Index, p.Data, zoom_);
+        // What comes back is selected, as a drop selects what it places.
+        screen->SelectElement(nullptr);
+        screen->Group.clear();
+        if (elements_.size() == 1) {
+            screen->SelectElement(ElementAt(screen, elements_.first().Index));
+        } else {
+            for (const TPlacedElement& p : elements_)
+                if (TElement* e = ElementAt(screen, p.Index)) {
+                    e->Selected = true;
+                    screen->Group.append(e);
+                }
+        }
     } else {
         for (auto it = elements_.crbegin(); it != elements_.crend(); ++it)
             if (TElement* e = ElementAt(screen, it->Index))
@@ -145,7 +174,7 @@ void TGeometry::ApplyTo(TElement& e) const
 }
 
 TGeometryCommand::TGeometryCommand(TProject& project, int screen, std::vector<TGeometry> before,
-                                   std::vector<TGeometry> after, int zoom, int gesture, const QString& text)
+                                   std::vector<TGeometry> after, int zoom, int gesture, const TStepName& text)
     : TProjectCommand(project, screen, text), before_(std::move(before)), after_(std::move(after)),
       zoom_(zoom), gesture_(gesture)
 {}
@@ -191,7 +220,7 @@ qsizetype TGeometryCommand::HeldBytes(QSet<qint64>&) const
 // --- element fields --------------------------------------------------------------------------------
 
 TElementChangeCommand::TElementChangeCommand(TProject& project, int screen, QList<TChange> changes, int zoom,
-                                             const QString& text)
+                                             const TStepName& text)
     : TProjectCommand(project, screen, text), changes_(std::move(changes)), zoom_(zoom)
 {}
 
@@ -222,7 +251,7 @@ qsizetype TElementChangeCommand::HeldBytes(QSet<qint64>& seen) const
 
 // --- stacking order --------------------------------------------------------------------------------
 
-TStackOrderCommand::TStackOrderCommand(TProject& project, int screen, int from, int to, const QString& text)
+TStackOrderCommand::TStackOrderCommand(TProject& project, int screen, int from, int to, const TStepName& text)
     : TProjectCommand(project, screen, text), from_(from), to_(to)
 {}
 
@@ -257,7 +286,7 @@ void TScreenLook::ApplyTo(TLCD& screen) const
 }
 
 TScreenLookCommand::TScreenLookCommand(TProject& project, int screen, TScreenLook before, TScreenLook after,
-                                       const QString& text)
+                                       const TStepName& text)
     : TProjectCommand(project, screen, text), before_(std::move(before)), after_(std::move(after))
 {}
 
@@ -281,7 +310,8 @@ qsizetype TScreenLookCommand::HeldBytes(QSet<qint64>& seen) const
 
 // --- screens added or deleted ----------------------------------------------------------------------
 
-TScreenPresenceCommand::TScreenPresenceCommand(TProject& project, int screen, bool added, const QString& text)
+TScreenPresenceCommand::TScreenPresenceCommand(TProject& project, int screen, bool added,
+                                               const TStepName& text)
     : TProjectCommand(project, screen, text), added_(added)
 {
     if (const TLCD* s = Screen()) {
@@ -319,7 +349,7 @@ qsizetype TScreenPresenceCommand::HeldBytes(QSet<qint64>& seen) const
 
 // --- page order ------------------------------------------------------------------------------------
 
-TScreenOrderCommand::TScreenOrderCommand(TProject& project, int from, int to, const QString& text)
+TScreenOrderCommand::TScreenOrderCommand(TProject& project, int from, int to, const TStepName& text)
     : TProjectCommand(project, from, text), to_(to)
 {}
 
@@ -353,7 +383,7 @@ void TSplashCommand::TState::ApplyTo(TProject& project) const
     project.MarkModified();
 }
 
-TSplashCommand::TSplashCommand(TProject& project, TState before, TState after, const QString& text)
+TSplashCommand::TSplashCommand(TProject& project, TState before, TState after, const TStepName& text)
     : TProjectCommand(project, NoScreen, text), before_(std::move(before)), after_(std::move(after))
 {}
 

@@ -22,16 +22,32 @@
 // not the selection or a press in progress.
 bool SameDesign(const TElementData& a, const TElementData& b);
 
+// What a step is called: its name in English, and for a step on several things the name with their
+// number (%1). Shown in the active language, and again whenever that changes (RetranslateSteps).
+struct TStepName
+{
+    TStepName(const char* one) : One(one) {}
+    TStepName(const char* one, const char* many, int count) : One(one), Many(many), Count(count) {}
+    QString Text() const;
+
+    const char* One;
+    const char* Many = nullptr;
+    int Count = 1;
+};
+
 class TProjectCommand : public QUndoCommand
 {
   public:
-    TProjectCommand(TProject& project, int screen, const QString& text);
+    TProjectCommand(TProject& project, int screen, const TStepName& text);
     void undo() final;
     void redo() final;
 
     // Memory the command holds: itself and what it points to. A picture is counted only when its
     // key is not yet in `pictures` (pictures are shared, with the design and between commands).
     virtual qsizetype HeldBytes(QSet<qint64>& pictures) const = 0;
+
+    // Names the step again in the active language.
+    void Retranslate() { setText(name_.Text()); }
 
     int ScreenIndex() const { return screen_; }
 
@@ -45,8 +61,12 @@ class TProjectCommand : public QUndoCommand
     const int screen_;
 
   private:
+    TStepName name_;
     bool done_ = true;
 };
+
+// Every step on the stack named again in the active language.
+void RetranslateSteps(QUndoStack& stack);
 
 // An element's fields together with its place in its screen's stacking order and the zoom its
 // window geometry was taken at.
@@ -62,7 +82,7 @@ class TElementsPresenceCommand : public TProjectCommand
   public:
     // `elements` in ascending Index order; `added`: they are there now.
     TElementsPresenceCommand(TProject& project, int screen, QList<TPlacedElement> elements, int zoom,
-                             bool added, const QString& text);
+                             bool added, const TStepName& text);
     qsizetype HeldBytes(QSet<qint64>& pictures) const override;
 
   protected:
@@ -96,7 +116,7 @@ class TGeometryCommand : public TProjectCommand
     static constexpr int MergeId = 0x4d4f5645;
 
     TGeometryCommand(TProject& project, int screen, std::vector<TGeometry> before,
-                     std::vector<TGeometry> after, int zoom, int gesture, const QString& text);
+                     std::vector<TGeometry> after, int zoom, int gesture, const TStepName& text);
     int id() const override { return gesture_ > 0 ? MergeId : -1; }
     bool mergeWith(const QUndoCommand* other) override;
     qsizetype HeldBytes(QSet<qint64>& pictures) const override;
@@ -122,7 +142,7 @@ class TElementChangeCommand : public TProjectCommand
         TElementData Before, After;
     };
     TElementChangeCommand(TProject& project, int screen, QList<TChange> changes, int zoom,
-                          const QString& text);
+                          const TStepName& text);
     qsizetype HeldBytes(QSet<qint64>& pictures) const override;
 
   protected:
@@ -139,7 +159,7 @@ class TElementChangeCommand : public TProjectCommand
 class TStackOrderCommand : public TProjectCommand
 {
   public:
-    TStackOrderCommand(TProject& project, int screen, int from, int to, const QString& text);
+    TStackOrderCommand(TProject& project, int screen, int from, int to, const TStepName& text);
     qsizetype HeldBytes(QSet<qint64>&) const override { return sizeof(*this); }
 
   protected:
@@ -168,7 +188,7 @@ class TScreenLookCommand : public TProjectCommand
 {
   public:
     TScreenLookCommand(TProject& project, int screen, TScreenLook before, TScreenLook after,
-                       const QString& text);
+                       const TStepName& text);
     qsizetype HeldBytes(QSet<qint64>& pictures) const override;
 
   protected:
@@ -184,7 +204,7 @@ class TScreenPresenceCommand : public TProjectCommand
 {
   public:
     // Takes the screen's content now; `added`: the screen is there now.
-    TScreenPresenceCommand(TProject& project, int screen, bool added, const QString& text);
+    TScreenPresenceCommand(TProject& project, int screen, bool added, const TStepName& text);
     qsizetype HeldBytes(QSet<qint64>& pictures) const override;
 
   protected:
@@ -203,7 +223,7 @@ class TScreenPresenceCommand : public TProjectCommand
 class TScreenOrderCommand : public TProjectCommand
 {
   public:
-    TScreenOrderCommand(TProject& project, int from, int to, const QString& text);
+    TScreenOrderCommand(TProject& project, int from, int to, const TStepName& text);
     qsizetype HeldBytes(QSet<qint64>&) const override { return sizeof(*this); }
 
   protected:
@@ -226,7 +246,7 @@ class TSplashCommand : public TProjectCommand
         static TState Of(const TProject& project);
         void ApplyTo(TProject& project) const;
     };
-    TSplashCommand(TProject& project, TState before, TState after, const QString& text);
+    TSplashCommand(TProject& project, TState before, TState after, const TStepName& text);
     qsizetype HeldBytes(QSet<qint64>& pictures) const override;
 
   protected:
@@ -236,6 +256,9 @@ class TSplashCommand : public TProjectCommand
   private:
     TState before_, after_;
 };
+
+// Every step on the stack named again in the active language.
+void RetranslateSteps(QUndoStack& stack);
 
 // The memory all commands on the project's stack hold.
 qsizetype UndoStackBytes(const QUndoStack& stack);
