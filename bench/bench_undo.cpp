@@ -10,7 +10,6 @@
 #include "model/editing.h"
 #include "model/elementkind.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 #include <random>
@@ -88,13 +87,3 @@ BENCHMARK(BM_UndoMemory)
     ->Iterations(1);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
