@@ -151,6 +151,9 @@ TMForm::TMForm(TFormOptions options, QWidget* parent)
 
 TMForm::~TMForm()
 {
+    // The project empties its stack as it goes; nothing of the window is shown from then on.
+    disconnect(&project_.UndoStack(), nullptr, this, nullptr);
+    disconnect(&project_, nullptr, this, nullptr);
     // Pages and views go before the screens they show, which the project (a member) owns.
     delete designArea_;
     designArea_ = nullptr;
