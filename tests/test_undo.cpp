@@ -241,6 +241,15 @@ TEST(Undo, ModifiedFollowsTheSavedState)
     f.Stack().redo();
     EXPECT_TRUE(f.project.Modified());
 
+    // A step whose edit sets no flag of its own still leaves the saved state.
+    f.project.Save(f.dir.filePath("q.lcd"));
+    const QByteArray saved = Bytes(f.project);
+    ChangeSplash(f.project, "Digit size", [&] { f.project.Splash().SetDigitWidth(40); });
+    ASSERT_NE(Bytes(f.project), saved);
+    EXPECT_TRUE(f.project.Modified());
+    f.Stack().undo();
+    EXPECT_FALSE(f.project.Modified());
+
     f.project.Save(f.dir.filePath("q.lcd"));
     f.project.SetModified(true);
     f.Stack().undo();

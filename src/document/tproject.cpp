@@ -65,10 +65,15 @@ void TProject::NoteChange()
 
 void TProject::StackCleanChanged(bool clean)
 {
-    if (!clean)
-        return;
-    list_.SetModified(false);
-    powerFail_.SetModified(false);
+    if (clean) {
+        list_.SetModified(false);
+        powerFail_.SetModified(false);
+    } else {
+        // A step away from the saved state is a change, even one whose edit marks no flag (the
+        // clock's digit size).
+        const TEdit edit(*this);
+        list_.SetModified(true);
+    }
     Recount();
 }
 
