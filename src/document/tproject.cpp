@@ -70,9 +70,10 @@ void TProject::StackCleanChanged(bool clean)
         powerFail_.SetModified(false);
     } else {
         // A step away from the saved state is a change, even one whose edit marks no flag (the
-        // clock's digit size).
+        // clock's digit size); such a change belongs to no screen, so it counts as the list's.
         const TEdit edit(*this);
-        list_.SetModified(true);
+        if (!list_.Modified && !powerFail_.Modified)
+            list_.SetModified(true);
     }
     Recount();
 }
