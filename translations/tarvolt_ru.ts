@@ -928,6 +928,34 @@
         <source>GIF (*.gif)</source>
         <translation>GIF (*.gif)</translation>
     </message>
+    <message>
+        <source>Edit</source>
+        <translation>Правка</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Отменить: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Повторить: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Undo History</source>
+        <translation>История отмен</translation>
+    </message>
+    <message>
+        <source>&lt;empty&gt;</source>
+        <translation>&lt;пусто&gt;</translation>
+    </message>
 </context>
 <context>
     <name>TPalette</name>
@@ -1380,6 +1408,125 @@
         <location filename="../src/ui/upreview.cpp" line="208"/>
         <source>Value: %1</source>
         <translation>Значение: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TProject</name>
+    <message>
+        <source>Drop element</source>
+        <translation>Добавить элемент</translation>
+    </message>
+    <message>
+        <source>Delete 1 element</source>
+        <translation>Удалить 1 элемент</translation>
+    </message>
+    <message>
+        <source>Delete %1 elements</source>
+        <translation>Удалить элементы: %1</translation>
+    </message>
+    <message>
+        <source>Move 1 element</source>
+        <translation>Переместить 1 элемент</translation>
+    </message>
+    <message>
+        <source>Move %1 elements</source>
+        <translation>Переместить элементы: %1</translation>
+    </message>
+    <message>
+        <source>Resize element</source>
+        <translation>Изменить размер элемента</translation>
+    </message>
+    <message>
+        <source>Bring to front</source>
+        <translation>На передний план</translation>
+    </message>
+    <message>
+        <source>Send to back</source>
+        <translation>На задний план</translation>
+    </message>
+    <message>
+        <source>Add screen</source>
+        <translation>Добавить экран</translation>
+    </message>
+    <message>
+        <source>Delete screen</source>
+        <translation>Удалить экран</translation>
+    </message>
+    <message>
+        <source>Move screen</source>
+        <translation>Переместить экран</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Цвет фона</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Альбомная</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Книжная</translation>
+    </message>
+    <message>
+        <source>Pick colour</source>
+        <translation>Взять цвет</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Часы</translation>
+    </message>
+    <message>
+        <source>Clock transparency</source>
+        <translation>Прозрачность часов</translation>
+    </message>
+    <message>
+        <source>Digit size</source>
+        <translation>Размер цифр</translation>
+    </message>
+    <message>
+        <source>Clock colour</source>
+        <translation>Цвет часов</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Фон</translation>
+    </message>
+    <message>
+        <source>Power screen image</source>
+        <translation>Картинка экрана питания</translation>
+    </message>
+    <message>
+        <source>Delete frame</source>
+        <translation>Удалить кадр</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Свойства</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Убрать фон</translation>
+    </message>
+    <message>
+        <source>Load animated GIF</source>
+        <translation>Загрузить анимированный GIF</translation>
+    </message>
+    <message>
+        <source>Clear animated GIF</source>
+        <translation>Убрать анимированный GIF</translation>
+    </message>
+    <message>
+        <source>Copy properties</source>
+        <translation>Копировать свойства</translation>
+    </message>
+    <message>
+        <source>Move clock field</source>
+        <translation>Переместить поле часов</translation>
+    </message>
+    <message>
+        <source>Move animation</source>
+        <translation>Переместить анимацию</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 TProject::TProject(QObject* parent) : QObject(parent)
 {
     // No work screen yet: the window adds the first with its page, a headless command opens a file.
@@ -16,6 +18,10 @@ TProject::TProject(QObject* parent) : QObject(parent)
     animation_.OnModified = [this] { list_.SetModified(true); };
     connect(&list_, &TLCDList::ModifiedChanged, this, &TProject::Recount);
     connect(&powerFail_, &TLCD::ModifiedChanged, this, &TProject::Recount);
+    connect(&list_, &TLCDList::Marked, this, &TProject::NoteChange);
+    connect(&powerFail_, &TLCD::Marked, this, &TProject::NoteChange);
+    connect(&undo_, &QUndoStack::cleanChanged, this, &TProject::StackCleanChanged);
+    undo_.setUndoLimit(DefaultUndoLimit);
 }
 
 TProject::~TProject()
@@ -25,6 +31,9 @@ TProject::~TProject()
     animation_.OnModified = nullptr;
     disconnect(&list_, nullptr, this, nullptr);
     disconnect(&powerFail_, nullptr, this, nullptr);
+    disconnect(&undo_, nullptr, this, nullptr);
+    // The commands go first, while the screens they name are still there.
+    undo_.clear();
 }
 
 void TProject::Recount()
@@ -38,9 +47,95 @@ void TProject::Recount()
 
 void TProject::SetModified(bool on)
 {
-    list_.SetModified(on);
-    powerFail_.SetModified(on);
+    if (on) {
+        undo_.resetClean();
+        list_.SetModified(true);
+        powerFail_.SetModified(true);
+    } else {
+        undo_.setClean();
+        list_.SetModified(false);
+        powerFail_.SetModified(false);
+    }
     Recount();
+}
+
+void TProject::NoteChange()
+{
+    // A change no command records: undo cannot lead back to the saved state any more.
+    if (editDepth_ == 0)
+        undo_.resetClean();
+}
+
+void TProject::StackCleanChanged(bool clean)
+{
+    if (clean) {
+        list_.SetModified(false);
+        powerFail_.SetModified(false);
+    } else {
+        // A step away from the saved state is a change, even one whose edit marks no flag (the
+        // clock's digit size); such a change belongs to no screen, so it counts as the list's.
+        const TEdit edit(*this);
+        if (!list_.Modified && !powerFail_.Modified)
+            list_.SetModified(true);
+    }
+    Recount();
+}
+
+void TProject::SetUndoLimit(int limit)
+{
+    limit = qMax(0, limit);
+    if (limit == undo_.undoLimit())
+        return;
+    const bool wasModified = modified_;
+    undo_.clear();
+    undo_.setUndoLimit(limit);
+    if (wasModified)
+        SetModified(true);
+}
+
+TLCD* TProject::ScreenAt(int index)
+{
+    if (index == PowerFailIndex)
+        return &powerFail_;
+    return index >= 0 && index < list_.Count() ? list_.Items(index) : nullptr;
+}
+
+TLCD* TProject::MakeScreen(int index)
+{
+    index = std::clamp(index, 0, list_.Count());
+    if (InsertScreen)
+        return InsertScreen(index);
+    TLCD* screen = list_.AddScreen(240, 320);
+    screen->SetZoom(list_.Zoom);
+    screen->GridStep = list_.GridStep;
+    screen->ShowGrid = list_.ShowGrid;
+    screen->SetShowOrder(list_.ShowOrder);
+    list_.MoveScreen(list_.Count() - 1, index);
+    return screen;
+}
+
+void TProject::DropScreen(TLCD* screen)
+{
+    if (RemoveScreen)
+        RemoveScreen(screen);
+    else
+        list_.DeleteScreen(screen);
+}
+
+void TProject::MoveScreen(int from, int to)
+{
+    if (ReorderScreen)
+        ReorderScreen(from, to);
+    else
+        list_.MoveScreen(from, to);
+}
+
+int TProject::IndexOfScreen(const TLCD* screen) const
+{
+    if (screen == &powerFail_)
+        return PowerFailIndex;
+    const int index = list_.IndexOf(screen);
+    return index >= 0 ? index : -2;
 }
 
 void TProject::New(const std::function<void(TLCD* screen)>& removeScreen)
@@ -54,6 +149,13 @@ void TProject::New(const std::function<void(TLCD* screen)>& removeScreen)
     }
     fileName_.clear();
     form_ = TProjectForm::Binary;
+    {
+        // Emptying the stack is no change of the design: whether it counts as modified stays.
+        const bool wasModified = modified_;
+        undo_.clear();
+        if (wasModified)
+            SetModified(true);
+    }
     if (list_.Count() == 0)
         return;
     TLCD* first = list_.Items(0);
@@ -103,6 +205,7 @@ void TProject::Opened(TOpenResult& result, const QString& fileName)
     }
     if (splash_.ClockShown())
         splash_.PickClockBackColor(ClockField::Hours);
+    undo_.clear();
 }
 
 void TProject::Save(const QString& fileName)
@@ -112,6 +215,7 @@ void TProject::Save(const QString& fileName)
     else
         SaveProject(fileName, list_, powerFail_, GatherSplash());
     fileName_ = fileName;
+    undo_.setClean();
     Recount();
 }
 

@@ -62,6 +62,21 @@ QImage ImagePlaceholder()
 
 TElement::TElement(TLCD* screen) : Screen(screen) {}
 
+void TElement::SetData(const TElementData& data)
+{
+    const TElementData live = *this;
+    static_cast<TElementData&>(*this) = data;
+    BlinkCounter = live.BlinkCounter;
+    BlinkPhase = live.BlinkPhase;
+    ShowOrder = live.ShowOrder;
+    Selected = live.Selected;
+    HitZone = live.HitZone;
+    Dragging = live.Dragging;
+    DragX = live.DragX;
+    DragY = live.DragY;
+    PickedColor = live.PickedColor;
+}
+
 QString TElement::LostText() const
 {
     const QByteArray& field = Kind == ekDRO ? Format : Text;

@@ -24,21 +24,11 @@ QImage DefaultBarPicture(BarSegment segment);
 // The picture a dropped image element shows until a file is chosen: 50 x 50, 24 bits per pixel.
 QImage ImagePlaceholder();
 
-// One item placed on a screen. Created only by TLCD::AddElement, owned and destroyed by its screen.
-//
-// Two geometries are kept: Left/Top/Width/Height in window pixels of the magnified screen, and
-// PanelX/PanelY/PanelW/PanelH in panel pixels; window = panel x zoom, panel = window div zoom.
-// Texts that the panel sees (Text, Format) are bytes in the program's one-byte code page, so their
-// length is their length in cells.
-class TElement
+// What an element holds, without its screen: a plain value, so that a copy of it is the element's
+// state (undo keeps one where a change needs it; pictures are shared, not copied).
+struct TElementData
 {
-  public:
-    explicit TElement(TLCD* screen);
-    TElement(const TElement&) = delete;
-    TElement& operator=(const TElement&) = delete;
-
     quint8 Kind = 0;
-    TLCD* const Screen;
 
     qint32 Left = 0, Top = 0, Width = 65, Height = 65;
     qint32 PanelX = 0, PanelY = 0, PanelW = 0, PanelH = 0;
@@ -82,8 +72,6 @@ class TElement
     // code page could not hold all of it: the field holds it with '?' for those characters. Never
     // saved; it lets the window name the element at Save and Generate and show the text as typed.
     QString TypedText;
-    // TypedText while it still is what the field was made from, else empty.
-    QString LostText() const;
 
     bool ShowOrder = false;
     bool Selected = false;
@@ -93,6 +81,30 @@ class TElement
     bool Dragging = false;
     qint32 DragX = 0, DragY = 0;
     TColor PickedColor = 0;
+};
+
+// One item placed on a screen. Created only by TLCD::AddElement, owned and destroyed by its screen.
+//
+// Two geometries are kept: Left/Top/Width/Height in window pixels of the magnified screen, and
+// PanelX/PanelY/PanelW/PanelH in panel pixels; window = panel x zoom, panel = window div zoom.
+// Texts that the panel sees (Text, Format) are bytes in the program's one-byte code page, so their
+// length is their length in cells.
+class TElement : public TElementData
+{
+  public:
+    explicit TElement(TLCD* screen);
+    TElement(const TElement&) = delete;
+    TElement& operator=(const TElement&) = delete;
+
+    TLCD* const Screen;
+
+    // The element's design as a value (what undo restores), and its restoring: the selection, the
+    // press in progress, the blink preview and the order-number display stay the element's own.
+    TElementData Data() const { return *this; }
+    void SetData(const TElementData& data);
+
+    // TypedText while it still is what the field was made from, else empty.
+    QString LostText() const;
 
     // The owning screen's zoom (window pixels per panel pixel).
     int Zoom() const;

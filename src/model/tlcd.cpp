@@ -57,6 +57,7 @@ void TLCD::MarkModified()
     SetModified(true);
     if (ScreenList)
         ScreenList->SetModified(true);
+    emit Marked();
 }
 
 void TLCD::SelectElement(TElement* element)
@@ -194,6 +195,18 @@ bool TLCD::MoveToBottom(TElement* element)
     MarkModified();
     Invalidate();
     return index >= 0;
+}
+
+void TLCD::MoveElement(int from, int to)
+{
+    Q_ASSERT(from >= 0 && from < Count() && to >= 0 && to < Count());
+    const auto first = elements_.begin();
+    if (from < to)
+        std::rotate(first + from, first + from + 1, first + to + 1);
+    else if (to < from)
+        std::rotate(first + to, first + from, first + from + 1);
+    MarkModified();
+    Invalidate();
 }
 
 void TLCD::Clear()

@@ -89,6 +89,8 @@ public:
     // Marks modified either way.
     bool MoveToTop(TElement* element);
     bool MoveToBottom(TElement* element);
+    // Moves the element at `from` to stacking position `to` (both must be valid). Marks modified.
+    void MoveElement(int from, int to);
     // Destroys every element; empties the selection, the group and Repaired. Keeps Modified.
     void Clear();
     void SetShowOrder(bool on);
@@ -119,6 +121,8 @@ signals:
     void ElementDestroying(TElement* element);
     // The modified flag changed through SetModified or MarkModified.
     void ModifiedChanged(bool modified);
+    // Sent on every MarkModified, whatever the flag was: a change of the design happened.
+    void Marked();
 
 private:
     void DestroyElement(std::unique_ptr<TElement> element);

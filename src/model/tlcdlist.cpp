@@ -88,8 +88,10 @@ void TLCDList::SetCursor(Qt::CursorShape cursor)
 
 void TLCDList::SetModified(bool flag)
 {
-    if (Modified == flag)
-        return;
-    Modified = flag;
-    emit ModifiedChanged(flag);
+    if (Modified != flag) {
+        Modified = flag;
+        emit ModifiedChanged(flag);
+    }
+    if (flag)
+        emit Marked();
 }

@@ -45,7 +45,7 @@ public:
     void SetShowGrid(bool on);
     void SetShowOrder(bool on);
     void SetLandscape(bool on) { Landscape = on; }
-    // Sends ModifiedChanged when the flag changes.
+    // Sends ModifiedChanged when the flag changes, and Marked whenever it is set.
     void SetModified(bool flag);
     void SetCursor(Qt::CursorShape cursor);
 
@@ -54,6 +54,8 @@ signals:
     void ScreenDestroying(TLCD* screen);
     // The modified flag changed through SetModified (or a screen's MarkModified).
     void ModifiedChanged(bool modified);
+    // Sent on every SetModified(true), whatever the flag was: a change of the design happened.
+    void Marked();
 
 private:
     std::vector<std::unique_ptr<TLCD>> screens_;

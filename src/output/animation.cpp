@@ -108,6 +108,16 @@ void TAnimation::LoadAnimation(const QString& file, const QString& name)
     markModified();
 }
 
+void TAnimation::SetState(const TState& state)
+{
+    frames_ = state.Frames;
+    frameSize_ = state.FrameSize;
+    fileName_ = state.FileName;
+    position_ = state.Position;
+    counter_ = state.Counter;
+    shown_ = state.Shown;
+}
+
 void TAnimation::Clear()
 {
     frames_.clear();

@@ -26,6 +26,7 @@ struct TAnimationFrame
 {
     QString Caption; // "<GIF name without extension>-<index at load>.bmp"
     QImage Picture;  // W_A x H_A, 32 bits per pixel
+    bool operator==(const TAnimationFrame&) const = default;
 };
 
 // The 48 x 48 picture the preview shows while there is no animation.
@@ -113,6 +114,20 @@ public:
     // before writing anything, when the animation does not lie within the splash screen, and
     // "Cannot create file "%s". %s" when a file cannot be written (the files then keep what they held).
     void WriteAnimationFiles(const QString& outputFolder, const TSplash& splash) const;
+
+    // The animation as the project holds it (frames, file name, position) with the preview's place
+    // in it, and its restoring; the speed is the program's and stays. Restoring does not mark modified.
+    struct TState
+    {
+        std::vector<TAnimationFrame> Frames;
+        QSize FrameSize;
+        QString FileName;
+        QPoint Position;
+        int Counter = 0, Shown = 0;
+        bool operator==(const TState&) const = default;
+    };
+    TState State() const { return {frames_, frameSize_, fileName_, position_, counter_, shown_}; }
+    void SetState(const TState& state);
 
     // Called whenever an operation marks the project modified.
     std::function<void()> OnModified;

@@ -280,6 +280,25 @@ void TSplash::EndFieldDrag(ClockField field)
     markModified();
 }
 
+TSplash::TClockState TSplash::ClockState() const
+{
+    return {clockShown_, clockTransparent_, digitSizeEditable_, digitWidth_, digitHeight_,
+            digitColor_, backColor_,         fieldPos_,          fieldPic_};
+}
+
+void TSplash::SetClockState(const TClockState& state)
+{
+    clockShown_ = state.Shown;
+    clockTransparent_ = state.Transparent;
+    digitSizeEditable_ = state.SizeEditable;
+    digitWidth_ = state.DigitWidth;
+    digitHeight_ = state.DigitHeight;
+    digitColor_ = state.DigitColor;
+    backColor_ = state.BackColor;
+    fieldPos_ = state.Positions;
+    fieldPic_ = state.Pictures;
+}
+
 // --- clock settings record -----------------------------------------------------------------------
 
 QByteArray ClockSettingsRecord(const TSplash& splash)

@@ -134,6 +134,20 @@ public:
     // The drag ended: the field is recoloured (while transparent) and the project marked modified.
     void EndFieldDrag(ClockField field);
 
+    // Everything of the clock as a value, and its restoring (nothing else happens: no pick, no
+    // recolouring, not marked modified), so that an undone change gives back exactly what was shown.
+    struct TClockState
+    {
+        bool Shown = false, Transparent = false, SizeEditable = false;
+        int DigitWidth = 0, DigitHeight = 0;
+        TColor DigitColor = 0, BackColor = 0;
+        std::array<QPoint, 2> Positions;
+        std::array<QImage, 2> Pictures;
+        bool operator==(const TClockState&) const = default;
+    };
+    TClockState ClockState() const;
+    void SetClockState(const TClockState& state);
+
     // Called whenever an operation marks the project modified.
     std::function<void()> OnModified;
 

@@ -38,6 +38,8 @@ TDesignerSettings TDesignerSettings::Read(const TSettingsFile& file, const QStri
     }
     s.Autosave =
         int(qBound(qint64(0), file.ReadInteger(SecSettings, QStringLiteral("Autosave"), s.Autosave), qint64(86400)));
+    s.UndoLimit = int(
+        qBound(qint64(0), file.ReadInteger(SecSettings, QStringLiteral("UndoLimit"), s.UndoLimit), qint64(1000000)));
     return s;
 }
 

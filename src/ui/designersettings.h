@@ -5,6 +5,7 @@
 // have them).
 
 #include "base/syscolors.h"
+#include "document/tproject.h"
 #include "ui/settingsfile.h"
 
 #include <QRect>
@@ -28,6 +29,8 @@ struct TDesignerSettings
     static constexpr int MaxRecentFiles = 8;
     // Seconds between recovery copies at most; 0: none. Read only: the file keeps what the user set.
     int Autosave = 30;
+    // How many undo steps the project keeps (0: all of them); read only, so a user sets it by hand.
+    int UndoLimit = DefaultUndoLimit;
 
     // The settings in the file; what is missing or out of its range keeps the default, the download
     // folder's being `programFolder`.

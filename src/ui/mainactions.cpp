@@ -143,6 +143,8 @@ void TMainActions::CreateMenus(QMainWindow* window)
     mnFile_->addActions({acGenerate, acDownload});
     mnFile_->addSeparator();
     mnFile_->addAction(acExit);
+    mnEdit_ = window->menuBar()->addMenu(QString());
+    mnEdit_->setObjectName(QStringLiteral("mnEdit"));
     mnWork_ = window->menuBar()->addMenu(QString());
     mnWork_->addActions({acAddScreen, acDelScreen, acSCRleft, acSCRright});
     mnWork_->addSeparator();
@@ -221,6 +223,7 @@ void TMainActions::RetranslateActions()
         t.Action->setStatusTip(hint);
     }
     mnFile_->setTitle(QCoreApplication::translate("TMForm", "File"));
+    mnEdit_->setTitle(QCoreApplication::translate("TMForm", "Edit"));
     mnWork_->setTitle(QCoreApplication::translate("TMForm", "Work screen"));
     mnSplash_->setTitle(QCoreApplication::translate("TMForm", "Splash screen"));
     mnPower_->setTitle(QCoreApplication::translate("TMForm", "Power screen"));

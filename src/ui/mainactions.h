@@ -43,6 +43,8 @@ class TMainActions
     QMenu* mnRecent_ = nullptr;
     // The copy and the two colour-picking modes: at most one is on.
     QActionGroup* pickGroup_ = nullptr;
+    // The Edit menu, after File; the window fills it (undo and redo belong to its project).
+    QMenu* mnEdit_ = nullptr;
 
   private:
     void CreateMenus(QMainWindow* window);

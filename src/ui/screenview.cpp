@@ -1,5 +1,6 @@
 #include "ui/screenview.h"
 
+#include "document/edits.h"
 #include "model/editing.h"
 #include "model/render.h"
 #include "model/tlcd.h"
@@ -167,6 +168,7 @@ void TScreenView::Press(QMouseEvent* event, bool doubleClick)
         return;
     }
     pressed_ = e;
+    gesture_ = NextGesture();
     PressElement(*e, local, doubleClick, picked);
 }
 
@@ -184,7 +186,11 @@ void TScreenView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint point = event->position().toPoint();
     if (pressed_ && (event->buttons() & Qt::LeftButton)) {
-        DragElement(*pressed_, point - QPoint(pressed_->Left, pressed_->Top));
+        const QPoint local = point - QPoint(pressed_->Left, pressed_->Top);
+        if (project_)
+            DragElementStep(*project_, *pressed_, local, gesture_);
+        else
+            DragElement(*pressed_, local);
         return;
     }
     if (MoveBand(*screen_, point))
@@ -205,7 +211,10 @@ void TScreenView::mouseReleaseEvent(QMouseEvent* event)
     if (pressed_) {
         TElement* e = pressed_;
         pressed_ = nullptr;
-        ReleaseElement(*e);
+        if (project_)
+            ReleaseElementStep(*project_, *e, gesture_);
+        else
+            ReleaseElement(*e);
         return;
     }
     if (screen_->Banding) {

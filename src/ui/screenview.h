@@ -9,6 +9,7 @@
 
 class TElement;
 class TLCD;
+class TProject;
 
 // The window of one screen. It paints the core's rendering of the screen at the screen's zoom
 // (rendered once per change and cached, so repaints never flicker), hit-tests elements in stacking
@@ -28,6 +29,10 @@ class TScreenView : public QWidget
     // The context menu of the elements (work screens only); none when null.
     void SetElementMenu(QMenu* menu) { elementMenu_ = menu; }
     QMenu* ElementMenu() const { return elementMenu_; }
+
+    // The project the screen belongs to: with one, each press's moves and resizes are one undo step
+    // on its stack; without, they change the screen alone.
+    void SetProject(TProject* project) { project_ = project; }
 
     // Takes the screen's displayed size and redraws; called after the size was changed directly.
     void SyncSize();
@@ -74,5 +79,7 @@ class TScreenView : public QWidget
     QImage panelImage_; // image_ in panel colours, null when stale
     bool stale_ = true;
     TElement* pressed_ = nullptr;
+    TProject* project_ = nullptr;
+    int gesture_ = 0;
     QPointer<QMenu> elementMenu_;
 };

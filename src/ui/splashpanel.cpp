@@ -1,5 +1,6 @@
 #include "ui/splashpanel.h"
 
+#include "document/edits.h"
 #include "document/tproject.h"
 #include "ui/draghandler.h"
 #include "ui/screenview.h"
@@ -47,27 +48,39 @@ TSplashPanel::TSplashPanel(TProject& project, QWidget* parent) : QFrame(parent),
     });
 
     // The clock fields and the preview share one way of moving.
-    auto field = [this](QLabel* label, ClockField which) {
+    // A drag is one undo step, from the state at the press.
+    auto since = std::make_shared<TSplashState>();
+    auto field = [this, since](QLabel* label, ClockField which) {
         auto press = std::make_shared<QPoint>();
-        new TDragHandler(label, {[press](QPoint p) { *press = p; },
+        new TDragHandler(label, {[this, press, since](QPoint p) {
+                                     *press = p;
+                                     *since = TSplashState::Of(project_);
+                                 },
                                  [this, press, which](QPoint p) {
                                      project_.Splash().DragField(which, *press, p);
                                      emit ClockMoved();
                                  },
-                                 [this, which](QPoint) {
-                                     project_.Splash().EndFieldDrag(which);
+                                 [this, which, since](QPoint) {
+                                     ChangeSplash(project_, *since, QT_TRANSLATE_NOOP("TProject", "Move clock field"),
+                                                  [&] { project_.Splash().EndFieldDrag(which); });
                                      emit ClockMoved();
                                  }});
     };
     field(ITM1, ClockField::Hours);
     field(ITM2, ClockField::Minutes);
     auto press = std::make_shared<QPoint>();
-    new TDragHandler(Anime, {[press](QPoint p) { *press = p; },
+    new TDragHandler(Anime, {[this, press, since](QPoint p) {
+                                 *press = p;
+                                 *since = TSplashState::Of(project_);
+                             },
                              [this, press](QPoint p) {
                                  project_.Animation().Drag(*press, p, project_.Splash().ScreenSize());
                                  Anime->move(project_.Animation().Position());
                              },
-                             [this](QPoint) { project_.Animation().EndDrag(); }});
+                             [this, since](QPoint) {
+                                 ChangeSplash(project_, *since, QT_TRANSLATE_NOOP("TProject", "Move animation"),
+                                              [&] { project_.Animation().EndDrag(); });
+                             }});
 }
 
 void TSplashPanel::Show()

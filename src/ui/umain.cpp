@@ -6,6 +6,7 @@
 #include "document/recovery.h"
 #include "dialogs/uproperties.h"
 #include "dialogs/usettings.h"
+#include "document/edits.h"
 #include "model/placement.h"
 #include "model/render.h"
 #include "project/jsonproject.h"
@@ -28,6 +29,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -52,9 +54,11 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoView>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <clocale>
+#include <optional>
 
 namespace {
 
@@ -141,6 +145,7 @@ TMForm::TMForm(TFormOptions options, QWidget* parent)
 
     StartUp(options.LanguageFolders);
     CreatePropDialogs();
+    CreateUndo();
     StartUpWindowSide(options.HIDLayer);
     CreatePreviewCommands();
     Retranslate();
@@ -150,10 +155,16 @@ TMForm::TMForm(TFormOptions options, QWidget* parent)
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TMForm::UpdateActions);
     UpdateActions();
+    // What start-up made is where undo stops.
+    if (!project_.Modified())
+        project_.SetModified(false);
 }
 
 TMForm::~TMForm()
 {
+    // The project empties its stack as it goes; nothing of the window is shown from then on.
+    disconnect(&project_.UndoStack(), nullptr, this, nullptr);
+    disconnect(&project_, nullptr, this, nullptr);
     // Pages and views go before the screens they show, which the project (a member) owns.
     delete designArea_;
     designArea_ = nullptr;
@@ -233,9 +244,10 @@ void TMForm::StartUp(const QStringList& languageFolders)
     };
     project_.PowerFail().OnDblClick = [this](TElement* e) {
         if (e && propDialogs_)
-            propDialogs_->PowerFailProperties(project_.PowerFail(), *e);
+            ChangeElements(project_, project_.PowerFail(), {e}, QT_TRANSLATE_NOOP("TProject", "Properties"),
+                           [&] { propDialogs_->PowerFailProperties(project_.PowerFail(), *e); });
     };
-    designArea_->CreatePowerFailView();
+    designArea_->CreatePowerFailView()->SetProject(&project_);
     project_.PowerFail().SetModified(
         false); // creating a screen sets its layout, which is no change of the design
     ArrangeDesignArea();
@@ -249,6 +261,7 @@ void TMForm::StartUp(const QStringList& languageFolders)
     acGrid->setChecked(setForm_->ShowGrid());
     lvHeight_ = saved.FrameListHeight;
     designArea_->setSizes({qMax(100, saved.Window.height() - lvHeight_), lvHeight_});
+    project_.SetUndoLimit(saved.UndoLimit);
     project_.SetFileName(saved.LastFile);
     ShowBudget();
     // The last project, when it still exists. Its out-of-screen notice waits for the first show, when
@@ -297,7 +310,7 @@ void TMForm::ConnectActions()
     connect(acSaveAs, &QAction::triggered, this, [this] { SaveProjectCommand(true); });
     connect(acNextPage, &QAction::triggered, this, [this] { ShowPage(ActivePageIndex() + 1); });
     connect(acPrevPage, &QAction::triggered, this, [this] { ShowPage(ActivePageIndex() - 1); });
-    connect(acAddScreen, &QAction::triggered, this, [this] { AddScreenPage(true); });
+    connect(acAddScreen, &QAction::triggered, this, [this] { AddScreen(project_); });
     connect(acDelScreen, &QAction::triggered, this, [this] { DeleteScreenPage(); });
     connect(acSCRleft, &QAction::triggered, this, [this] { MoveScreenPage(-1); });
     connect(acSCRright, &QAction::triggered, this, [this] { MoveScreenPage(+1); });
@@ -305,17 +318,17 @@ void TMForm::ConnectActions()
         TLCD* s = ActiveScreen();
         if (!s || !s->SelectedElement)
             return;
-        s->DeleteElement(s->SelectedElement);
+        DeleteElements(project_, *s, {s->SelectedElement});
         ShowBudget();
         StatusLine(nullptr);
     });
     connect(acToBack, &QAction::triggered, this, [this] {
         if (TLCD* s = ActiveScreen(); s && s->SelectedElement)
-            s->MoveToBottom(s->SelectedElement);
+            SendToBack(project_, *s->SelectedElement);
     });
     connect(acToFront, &QAction::triggered, this, [this] {
         if (TLCD* s = ActiveScreen(); s && s->SelectedElement)
-            s->MoveToTop(s->SelectedElement);
+            BringToFront(project_, *s->SelectedElement);
     });
     connect(acZoomIn, &QAction::triggered, this, [this] { SetZoom(project_.Screens().Zoom + 1); });
     connect(acZoomOut, &QAction::triggered, this, [this] {
@@ -330,7 +343,7 @@ void TMForm::ConnectActions()
     connect(acGrid, &QAction::triggered, this, [this](bool on) { SetGridShown(on); });
     connect(acDelPWRelement, &QAction::triggered, this, [this] {
         if (project_.PowerFail().SelectedElement) {
-            project_.PowerFail().DeleteElement(project_.PowerFail().SelectedElement);
+            DeleteElements(project_, project_.PowerFail(), {project_.PowerFail().SelectedElement});
             project_.PowerFail().SelectElement(nullptr);
         }
     });
@@ -452,7 +465,8 @@ void TMForm::WireWorkScreen(TLCD* screen)
         if (screen->SelectedElement)
             ShowProperties();
         else
-            propDialogs_->BackgroundColor(*screen);
+            ChangeScreen(project_, *screen, QT_TRANSLATE_NOOP("TProject", "Background colour"),
+                         [&] { propDialogs_->BackgroundColor(*screen); });
     };
     // A press anywhere on the screen ends the copy mode and gives the picking mode its colour.
     screen->OnMouseDown = [this, screen](Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
@@ -463,6 +477,8 @@ void TMForm::WireWorkScreen(TLCD* screen)
 
 TSCRTab* TMForm::AddScreenPage(bool markModified)
 {
+    // Making the page is no change of the design; a command that adds a screen records its own.
+    const TProject::TEdit edit(project_);
     const bool listModified = project_.Screens().Modified;
     TLCD* screen = project_.Screens().AddScreen(240, 320);
     screen->SetLandscape(rgSize->ItemIndex() == 1);
@@ -476,12 +492,14 @@ TSCRTab* TMForm::AddScreenPage(bool markModified)
 
     auto* page = new TSCRTab(screen);
     page->View->SetElementMenu(ppElement);
+    page->View->SetProject(&project_);
     designArea_->AddPage(page);
 
     ShowBudget();
     ArrangeDesignArea();
+    // A page added without a step: the saved state is out of undo's reach.
     if (markModified)
-        project_.MarkModified();
+        project_.SetModified(true);
     return page;
 }
 
@@ -489,13 +507,7 @@ void TMForm::DeleteScreenPage()
 {
     if (PageCount() <= 1)
         return;
-    const int index = ActivePageIndex();
-    TSCRTab* page = Page(index);
-    project_.Screens().DeleteScreen(page->SCR);
-    designArea_->DeletePage(index);
-    SetActivePage(index < PageCount() ? index : 0);
-    CaptionPages();
-    project_.MarkModified();
+    DeleteScreen(project_, ActivePageIndex());
     PageSwitch(ActivePageIndex());
 }
 
@@ -505,12 +517,7 @@ void TMForm::MoveScreenPage(int step)
     const int to = from + step;
     if (from < 0 || to < 0 || to >= PageCount())
         return;
-    TLCD* screen = ActiveScreen();
-    designArea_->MovePage(from, to);
-    project_.MarkModified();
-    if (project_.Screens().IndexOf(screen) == from)
-        project_.Screens().MoveScreen(from, to);
-    CaptionPages();
+    MoveScreen(project_, from, to);
 }
 
 void TMForm::ShowPage(int index)
@@ -544,7 +551,16 @@ void TMForm::LayoutClick(int index)
     TLCD* screen = ActiveScreen();
     if (!screen)
         return;
-    screen->SetLandscape(index == 1);
+    // A page switch shows the page's layout, which changes nothing of the design.
+    std::optional<TProject::TEdit> quiet;
+    if (pageSwitching_) {
+        quiet.emplace(project_);
+        screen->SetLandscape(index == 1);
+    } else if (screen->Landscape != (index == 1)) {
+        ChangeScreen(project_, *screen,
+                     index == 1 ? QT_TRANSLATE_NOOP("TProject", "Landscape") : QT_TRANSLATE_NOOP("TProject", "Portrait"),
+                     [&] { screen->SetLandscape(index == 1); });
+    }
     project_.Screens().SetLandscape(index == 1);
     ArrangeDesignArea();
     if (pageSwitching_) {
@@ -582,7 +598,7 @@ void TMForm::DropOnWorkScreen(TLCD* screen, int kind, QPoint point)
 {
     if (!AcceptOnWorkScreen(screen, kind))
         return;
-    if (Drop(*screen, TScreenRole::Work, kind, point))
+    if (DropElement(project_, *screen, kind, point))
         ShowBudget();
 }
 
@@ -593,7 +609,7 @@ bool TMForm::AcceptOnPowerFail(int kind) const
 
 void TMForm::DropOnPowerFail(int kind, QPoint point)
 {
-    Drop(project_.PowerFail(), TScreenRole::PowerFail, kind, point);
+    DropElement(project_, project_.PowerFail(), kind, point);
 }
 
 void TMForm::StatusLine(TElement* e)
@@ -965,6 +981,8 @@ void TMForm::Retranslate()
     if (pbGenerate_)
         pbGenerate_->setFormat(tr("Generate: %v / %m"));
     CaptionPages();
+    RetranslateSteps(project_.UndoStack());
+    ShowUndoTexts();
     // The screens' captions changed length.
     ArrangeDesignArea();
 }
@@ -1002,8 +1020,97 @@ void TMForm::CreatePropDialogs()
 void TMForm::ShowProperties()
 {
     TLCD* s = ActiveScreen();
-    if (s && propDialogs_ && propDialogs_->ShowProperties(*s))
+    if (!s || !propDialogs_ || !s->SelectedElement)
+        return;
+    bool changed = false;
+    ChangeElements(project_, *s, {s->SelectedElement}, QT_TRANSLATE_NOOP("TProject", "Properties"),
+                   [&] { changed = propDialogs_->ShowProperties(*s); });
+    if (changed)
         StatusLine(s->SelectedElement);
+}
+
+void TMForm::CreateUndo()
+{
+    QUndoStack& stack = project_.UndoStack();
+    acUndo = new QAction(this);
+    acUndo->setObjectName(QStringLiteral("acUndo"));
+    acUndo->setShortcut(QKeySequence::Undo);
+    connect(acUndo, &QAction::triggered, &stack, &QUndoStack::undo);
+    acRedo = new QAction(this);
+    acRedo->setObjectName(QStringLiteral("acRedo"));
+    acRedo->setShortcut(QKeySequence::Redo);
+    connect(acRedo, &QAction::triggered, &stack, &QUndoStack::redo);
+    for (auto changed : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
+        connect(&stack, changed, this, &TMForm::ShowUndoTexts);
+    connect(&stack, &QUndoStack::canUndoChanged, acUndo, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::canRedoChanged, acRedo, &QAction::setEnabled);
+
+    undoDock_ = new QDockWidget(this);
+    undoDock_->setObjectName(QStringLiteral("UndoDock"));
+    auto* view = new QUndoView(&stack, undoDock_);
+    view->setObjectName(QStringLiteral("UndoView"));
+    undoDock_->setWidget(view);
+    addDockWidget(Qt::RightDockWidgetArea, undoDock_);
+    undoDock_->hide();
+    QAction* history = undoDock_->toggleViewAction();
+    history->setObjectName(QStringLiteral("acUndoHistory"));
+    mnEdit_->addActions({acUndo, acRedo});
+    mnEdit_->addSeparator();
+    mnEdit_->addAction(history);
+
+    // The pages follow the screens a step adds, removes or moves.
+    project_.InsertScreen = [this](int index) {
+        TSCRTab* page = AddScreenPage(false);
+        const int last = PageCount() - 1;
+        if (index < last) {
+            designArea_->MovePage(last, index);
+            project_.Screens().MoveScreen(last, index);
+            CaptionPages();
+        }
+        SetActivePage(index);
+        return page->SCR;
+    };
+    project_.RemoveScreen = [this](TLCD* screen) {
+        const int index = project_.Screens().IndexOf(screen);
+        if (index < 0)
+            return;
+        project_.Screens().DeleteScreen(screen);
+        designArea_->DeletePage(index);
+        SetActivePage(index < PageCount() ? index : 0);
+        CaptionPages();
+    };
+    project_.ReorderScreen = [this](int from, int to) {
+        designArea_->MovePage(from, to);
+        project_.Screens().MoveScreen(from, to);
+        CaptionPages();
+    };
+    connect(&project_, &TProject::StepReplayed, this, &TMForm::ShowAfterStep);
+    ShowUndoTexts();
+}
+
+void TMForm::ShowUndoTexts()
+{
+    if (!acUndo)
+        return; // still being built
+    const QUndoStack& stack = project_.UndoStack();
+    acUndo->setText(stack.canUndo() ? tr("Undo %1").arg(stack.undoText()) : tr("Undo"));
+    acRedo->setText(stack.canRedo() ? tr("Redo %1").arg(stack.redoText()) : tr("Redo"));
+    acUndo->setEnabled(stack.canUndo());
+    acRedo->setEnabled(stack.canRedo());
+    undoDock_->setWindowTitle(tr("Undo History"));
+    if (auto* view = undoDock_->findChild<QUndoView*>())
+        view->setEmptyLabel(tr("<empty>"));
+}
+
+void TMForm::ShowAfterStep()
+{
+    ShowBudget();
+    if (TLCD* s = ActiveScreen()) {
+        ShowLayout(s->Landscape);
+        StatusLine(s->SelectedElement);
+    }
+    ArrangeDesignArea();
+    RefreshSplashPanel();
 }
 
 void TMForm::Guard(const std::function<void()>& command)

@@ -17,6 +17,7 @@
 #include <vector>
 
 class QAction;
+class QDockWidget;
 class QActionGroup;
 class QLabel;
 class QListWidget;
@@ -138,6 +139,11 @@ class TMForm : public QMainWindow, public TMainActions
     // The element property dialogs and the RGB calculator.
     TPropDialogs* PropDialogs() const { return propDialogs_; }
 
+    // Edit > Undo and Redo (their texts name the step: "Undo Move 3 elements") and the Undo History
+    // dock, hidden until asked for.
+    QAction *acUndo = nullptr, *acRedo = nullptr;
+    QDockWidget* UndoDock() const { return undoDock_; }
+
     // --- commands (the actions call these) -------------------------------------------------------
     TSCRTab* AddScreenPage(bool markModified);
     void DeleteScreenPage();
@@ -213,6 +219,12 @@ class TMForm : public QMainWindow, public TMainActions
     QWidget* CreateDesignArea();
     void StartUp(const QStringList& languageFolders);
     void CreatePropDialogs();
+    // The Edit menu, the history dock, and the project's ways of adding, removing and moving pages.
+    void CreateUndo();
+    // Shows again what an undone or redone step may have changed beyond the screens' views.
+    void ShowAfterStep();
+    // Edit > Undo and Redo name the steps they would take, in the active language.
+    void ShowUndoTexts();
     // The properties command (acShProp) for the active screen's selected element.
     void ShowProperties();
 
@@ -285,6 +297,7 @@ class TMForm : public QMainWindow, public TMainActions
     TSplashPanel* SplashPanel = nullptr;
     TDesignArea* designArea_ = nullptr;
     TRadioGroup* rgSize = nullptr;
+    QDockWidget* undoDock_ = nullptr;
     QSpinBox* cxTimer = nullptr;
     QListWidget* LV = nullptr;
 

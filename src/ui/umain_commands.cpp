@@ -4,6 +4,7 @@
 #include "device/hidapilayer.h"
 #include "dialogs/uabout.h"
 #include "dialogs/udownload.h"
+#include "document/edits.h"
 #include "model/elementcommands.h"
 #include "base/terror.h"
 #include "base/datafolders.h"
@@ -153,7 +154,11 @@ void TMForm::ElementSelected(TElement* element)
     if (!acCopyProp->isChecked()) {
         copySource_ = selected;
     } else if (copySource_ && selected && selected != copySource_) {
-        if (!CopyProperties(*selected, *copySource_, project_.Screens().Zoom)) {
+        bool copied = true;
+        TElement* source = copySource_;
+        ChangeElements(project_, *selected->Screen, {selected}, QT_TRANSLATE_NOOP("TProject", "Copy properties"),
+                       [&] { copied = CopyProperties(*selected, *source, project_.Screens().Zoom); });
+        if (!copied) {
             hooks_.Beep();
             return;
         }
@@ -162,8 +167,11 @@ void TMForm::ElementSelected(TElement* element)
     const bool pickMode = acGetBkgColor->isChecked() || acGetFgColor->isChecked();
     if (pickMode && element) {
         if (pickTarget_) {
-            ApplyPickedColor(*pickTarget_, element->PickedColor, acGetBkgColor->isChecked());
-            project_.MarkModified();
+            TElement* target = pickTarget_;
+            ChangeElements(project_, *target->Screen, {target}, QT_TRANSLATE_NOOP("TProject", "Pick colour"), [&] {
+                ApplyPickedColor(*target, element->PickedColor, acGetBkgColor->isChecked());
+                project_.MarkModified();
+            });
             pickTarget_->Screen->Invalidate();
         }
         EndPickMode();
@@ -177,8 +185,11 @@ void TMForm::ScreenPressed(TLCD* screen)
     const bool pickMode = acGetBkgColor->isChecked() || acGetFgColor->isChecked();
     if (pickMode) {
         if (pickTarget_) {
-            ApplyPickedColor(*pickTarget_, screen->PickedColor, acGetBkgColor->isChecked());
-            project_.MarkModified();
+            TElement* target = pickTarget_;
+            ChangeElements(project_, *target->Screen, {target}, QT_TRANSLATE_NOOP("TProject", "Pick colour"), [&] {
+                ApplyPickedColor(*target, screen->PickedColor, acGetBkgColor->isChecked());
+                project_.MarkModified();
+            });
             pickTarget_->Screen->Invalidate();
         }
         EndPickMode();

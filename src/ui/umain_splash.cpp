@@ -1,6 +1,7 @@
 // The splash panel's controls (the clock group, the clock colours, dragging the clock fields and the
 // animation preview), the picture commands and the animation commands with the frame list.
 
+#include "document/edits.h"
 #include "model/render.h"
 #include "base/terror.h"
 #include "base/urgb.h"
@@ -37,26 +38,27 @@ void TMForm::CreateSplashCommands()
 
     // --- the clock group and its colours
     connect(gbTime_->chTime, &QCheckBox::clicked, this, [this](bool on) {
-        project_.Splash().SetClockShown(on);
+        ChangeSplash(project_, QT_TRANSLATE_NOOP("TProject", "Clock"), [&] { project_.Splash().SetClockShown(on); });
         RefreshSplashPanel();
     });
     connect(gbTime_->chTRN, &QCheckBox::clicked, this, [this](bool on) {
-        project_.Splash().SetClockTransparent(on);
+        ChangeSplash(project_, QT_TRANSLATE_NOOP("TProject", "Clock transparency"), [&] { project_.Splash().SetClockTransparent(on); });
         RefreshSplashPanel();
     });
     connect(gbTime_->cxTMw, &QSpinBox::valueChanged, this, [this](int w) {
-        project_.Splash().SetDigitWidth(w);
+        ChangeSplash(project_, QT_TRANSLATE_NOOP("TProject", "Digit size"), [&] { project_.Splash().SetDigitWidth(w); });
         RefreshSplashPanel();
     });
     connect(gbTime_->cxTMh, &QSpinBox::valueChanged, this, [this](int h) {
-        project_.Splash().SetDigitHeight(h);
+        ChangeSplash(project_, QT_TRANSLATE_NOOP("TProject", "Digit size"), [&] { project_.Splash().SetDigitHeight(h); });
         RefreshSplashPanel();
     });
     connect(Panel2, &QPushButton::clicked, this, [this] {
         const QColor chosen = hooks_.PickColor(ToQColor(project_.Splash().ClockDigitColor()));
         if (!chosen.isValid())
             return;
-        project_.Splash().SetClockDigitColor(FromQColor(chosen));
+        ChangeSplash(project_, QT_TRANSLATE_NOOP("TProject", "Clock colour"),
+                     [&] { project_.Splash().SetClockDigitColor(FromQColor(chosen)); });
         RefreshSplashPanel();
     });
 
@@ -75,20 +77,23 @@ void TMForm::CreateSplashCommands()
         TLCD* s = ActiveScreen();
         const QString file = s ? hooks_.PictureName(QString()) : QString();
         if (!file.isEmpty())
-            Guard([&] { s->SetBackground(file); });
+            Guard([&] { ChangeScreen(project_, *s, QT_TRANSLATE_NOOP("TProject", "Background"), [&] { s->SetBackground(file); }); });
     });
     connect(acUnLoadBkg, &QAction::triggered, this, [this] {
         if (TLCD* s = ActiveScreen()) {
-            s->SetBackground(QString());
-            s->MarkModified();
-            s->Invalidate();
+            ChangeScreen(project_, *s, QT_TRANSLATE_NOOP("TProject", "Clear background"), [&] {
+                s->SetBackground(QString());
+                s->MarkModified();
+                s->Invalidate();
+            });
         }
     });
     connect(acLoadPWR, &QAction::triggered, this, [this] {
         const QString file = hooks_.PictureName(QString());
         if (!file.isEmpty())
             Guard([&] {
-                project_.PowerFail().SetBackground(file);
+                ChangeScreen(project_, project_.PowerFail(), QT_TRANSLATE_NOOP("TProject", "Power screen image"),
+                             [&] { project_.PowerFail().SetBackground(file); });
                 project_.PowerFail().Invalidate();
             });
     });
@@ -114,7 +119,9 @@ void TMForm::LoadGIFCommand()
         return;
     // The file is decoded completely before anything changes, so a bad one leaves the animation,
     // the preview and the frame list as they were.
-    Guard([&] { project_.Animation().LoadAnimation(file); });
+    Guard([&] {
+        ChangeSplash(project_, QT_TRANSLATE_NOOP("TProject", "Load animated GIF"), [&] { project_.Animation().LoadAnimation(file); });
+    });
     LV->clear();
     RefreshSplashPanel();
 }
@@ -122,7 +129,7 @@ void TMForm::LoadGIFCommand()
 void TMForm::UnLoadGIFCommand()
 {
     SplashPanel->StopPreview();
-    project_.Animation().Clear();
+    ChangeSplash(project_, QT_TRANSLATE_NOOP("TProject", "Clear animated GIF"), [&] { project_.Animation().Clear(); });
     LV->clear();
     RefreshSplashPanel();
     const QList<int> sizes = designArea_->sizes();
@@ -136,7 +143,9 @@ void TMForm::DeleteFrameItem()
     if (!item || !item->isSelected())
         return;
     const int row = LV->row(item);
-    if (!project_.Animation().DeleteFrame(row))
+    bool deleted = false;
+    ChangeSplash(project_, QT_TRANSLATE_NOOP("TProject", "Delete frame"), [&] { deleted = project_.Animation().DeleteFrame(row); });
+    if (!deleted)
         return;
     // Only the removed entry goes: the others keep the pictures they show.
     delete LV->takeItem(row);

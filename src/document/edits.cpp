@@ -1,0 +1,303 @@
+#include "document/edits.h"
+
+#include "document/undocommands.h"
+#include "model/editing.h"
+#include "model/placement.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+TStepName Text(const char* text)
+{
+    return {text};
+}
+
+TStepName CountText(const char* one, const char* many, int n)
+{
+    return {one, many, n};
+}
+
+// The elements a drag of `element` changes: the group when there is one, else the element.
+QList<TElement*> Dragged(TElement& element)
+{
+    const TLCD& screen = *element.Screen;
+    return screen.Group.isEmpty() ? QList<TElement*>{&element} : screen.Group;
+}
+
+std::vector<TGeometry> Geometries(const TLCD& screen, const QList<TElement*>& elements)
+{
+    std::vector<TGeometry> out;
+    for (const TElement* e : elements)
+        if (const int index = screen.IndexOf(e); index >= 0)
+            out.push_back(TGeometry::Of(*e, index));
+    std::sort(out.begin(), out.end(),
+              [](const TGeometry& a, const TGeometry& b) { return a.Index < b.Index; });
+    return out;
+}
+
+void RecordGeometry(TProject& project, TLCD& screen, const std::vector<TGeometry>& before,
+                    const QList<TElement*>& elements, int gesture, const TStepName& text)
+{
+    std::vector<TGeometry> after = Geometries(screen, elements);
+    const bool same = after == before;
+    if (same && gesture <= 0)
+        return;
+    // A step of a gesture that changed nothing still brings the gesture's end up to date when it
+    // merges; on its own it is dropped.
+    auto* command = new TGeometryCommand(project, project.IndexOfScreen(&screen), before, std::move(after),
+                                         screen.Zoom, gesture, text);
+    command->setObsolete(same);
+    project.UndoStack().push(command);
+}
+
+void MoveInStack(TProject& project, TElement& element, bool toFront, const TStepName& text)
+{
+    TLCD& screen = *element.Screen;
+    const int from = screen.IndexOf(&element);
+    const int to = toFront ? screen.Count() - 1 : 0;
+    {
+        const TProject::TEdit edit(project);
+        if (toFront)
+            screen.MoveToTop(&element);
+        else
+            screen.MoveToBottom(&element);
+    }
+    if (from != to)
+        project.UndoStack().push(
+            new TStackOrderCommand(project, project.IndexOfScreen(&screen), from, to, text));
+}
+
+} // namespace
+
+TElement* DropElement(TProject& project, TLCD& screen, int kind, QPoint point)
+{
+    const TScreenRole role = &screen == &project.PowerFail() ? TScreenRole::PowerFail : TScreenRole::Work;
+    TElement* e = nullptr;
+    {
+        const TProject::TEdit edit(project);
+        e = Drop(screen, role, kind, point);
+    }
+    if (!e)
+        return nullptr;
+    project.UndoStack().push(new TElementsPresenceCommand(
+        project, project.IndexOfScreen(&screen), {{screen.IndexOf(e), e->Data()}}, screen.Zoom, true,
+        Text(QT_TRANSLATE_NOOP("TProject", "Drop element"))));
+    return e;
+}
+
+bool DeleteElements(TProject& project, TLCD& screen, const QList<TElement*>& elements)
+{
+    QList<TPlacedElement> gone;
+    for (const TElement* e : elements)
+        if (const int index = screen.IndexOf(e); index >= 0)
+            gone.append({index, e->Data()});
+    std::sort(gone.begin(), gone.end(), [](const auto& a, const auto& b) { return a.Index < b.Index; });
+    gone.erase(std::unique(gone.begin(), gone.end(),
+                           [](const auto& a, const auto& b) { return a.Index == b.Index; }),
+               gone.end());
+    if (gone.isEmpty())
+        return false;
+    {
+        const TProject::TEdit edit(project);
+        for (auto it = gone.crbegin(); it != gone.crend(); ++it)
+            screen.DeleteElement(screen.Item(it->Index));
+    }
+    const int n = int(gone.size());
+    project.UndoStack().push(new TElementsPresenceCommand(
+        project, project.IndexOfScreen(&screen), std::move(gone), screen.Zoom, false,
+        CountText(QT_TRANSLATE_NOOP("TProject", "Delete 1 element"),
+                  QT_TRANSLATE_NOOP("TProject", "Delete %1 elements"), n)));
+    return true;
+}
+
+int NextGesture()
+{
+    static int last = 0;
+    last = last == std::numeric_limits<int>::max() ? 1 : last + 1;
+    return last;
+}
+
+void DragElementStep(TProject& project, TElement& element, QPoint point, int gesture)
+{
+    if (!element.Dragging)
+        return;
+    TLCD& screen = *element.Screen;
+    const bool resizing =
+        IsResizable(element.Kind) && (element.HitZone == hzRight || element.HitZone == hzBottom);
+    const QList<TElement*> changed = resizing ? QList<TElement*>{&element} : Dragged(element);
+    const std::vector<TGeometry> before = Geometries(screen, changed);
+    {
+        const TProject::TEdit edit(project);
+        DragElement(element, point);
+    }
+    RecordGeometry(project, screen, before, changed, gesture,
+                   resizing
+                       ? Text(QT_TRANSLATE_NOOP("TProject", "Resize element"))
+                       : CountText(QT_TRANSLATE_NOOP("TProject", "Move 1 element"),
+                                   QT_TRANSLATE_NOOP("TProject", "Move %1 elements"), int(changed.size())));
+}
+
+void ReleaseElementStep(TProject& project, TElement& element, int gesture)
+{
+    TLCD& screen = *element.Screen;
+    const bool resizing =
+        IsResizable(element.Kind) && (element.HitZone == hzRight || element.HitZone == hzBottom);
+    QList<TElement*> moved = Dragged(element);
+    if (!moved.contains(&element))
+        moved.append(&element);
+    const std::vector<TGeometry> before = Geometries(screen, moved);
+    {
+        const TProject::TEdit edit(project);
+        ReleaseElement(element);
+    }
+    // Only the panel positions follow here: the step merges into the gesture's moves, or is its own
+    // when they were of other elements.
+    if (Geometries(screen, moved) != before)
+        RecordGeometry(project, screen, before, moved, gesture,
+                       resizing
+                           ? Text(QT_TRANSLATE_NOOP("TProject", "Resize element"))
+                           : CountText(QT_TRANSLATE_NOOP("TProject", "Move 1 element"),
+                                       QT_TRANSLATE_NOOP("TProject", "Move %1 elements"), int(moved.size())));
+}
+
+void ChangeElements(TProject& project, TLCD& screen, const QList<TElement*>& elements, const TStepName& text,
+                    const std::function<void()>& change)
+{
+    QList<TElementChangeCommand::TChange> changes;
+    for (const TElement* e : elements)
+        if (const int index = screen.IndexOf(e); index >= 0)
+            changes.append({index, e->Data(), {}});
+    auto record = [&] {
+        QList<TElementChangeCommand::TChange> made;
+        for (auto& c : changes) {
+            c.After = screen.Item(c.Index)->Data();
+            if (!SameDesign(c.Before, c.After))
+                made.append(std::move(c));
+        }
+        if (!made.isEmpty())
+            project.UndoStack().push(new TElementChangeCommand(project, project.IndexOfScreen(&screen),
+                                                               std::move(made), screen.Zoom, text));
+    };
+    const int count = screen.Count();
+    auto finish = [&] {
+        if (screen.Count() == count) {
+            record();
+            return;
+        }
+        // Elements came or went: no step can say so, and the steps before would find the wrong ones.
+        project.UndoStack().clear();
+        project.SetModified(true);
+    };
+    try {
+        const TProject::TEdit edit(project);
+        change();
+    } catch (...) {
+        finish();
+        throw;
+    }
+    finish();
+}
+
+bool BringToFront(TProject& project, TElement& element)
+{
+    if (element.Screen->IndexOf(&element) < 0)
+        return false;
+    MoveInStack(project, element, true, Text(QT_TRANSLATE_NOOP("TProject", "Bring to front")));
+    return true;
+}
+
+bool SendToBack(TProject& project, TElement& element)
+{
+    if (element.Screen->IndexOf(&element) < 0)
+        return false;
+    MoveInStack(project, element, false, Text(QT_TRANSLATE_NOOP("TProject", "Send to back")));
+    return true;
+}
+
+void ChangeScreen(TProject& project, TLCD& screen, const TStepName& text, const std::function<void()>& change)
+{
+    const TScreenLook before = TScreenLook::Of(screen);
+    auto record = [&] {
+        TScreenLook after = TScreenLook::Of(screen);
+        if (!(after == before))
+            project.UndoStack().push(new TScreenLookCommand(project, project.IndexOfScreen(&screen), before,
+                                                            std::move(after), text));
+    };
+    try {
+        const TProject::TEdit edit(project);
+        change();
+    } catch (...) {
+        record();
+        throw;
+    }
+    record();
+}
+
+TLCD* AddScreen(TProject& project)
+{
+    TLCD* screen = nullptr;
+    {
+        const TProject::TEdit edit(project);
+        screen = project.MakeScreen(project.Screens().Count());
+        project.MarkModified();
+    }
+    project.UndoStack().push(new TScreenPresenceCommand(project, project.IndexOfScreen(screen), true,
+                                                        Text(QT_TRANSLATE_NOOP("TProject", "Add screen"))));
+    return screen;
+}
+
+bool DeleteScreen(TProject& project, int index)
+{
+    if (index < 0 || index >= project.Screens().Count() || project.Screens().Count() <= 1)
+        return false;
+    auto* command = new TScreenPresenceCommand(project, index, false,
+                                               Text(QT_TRANSLATE_NOOP("TProject", "Delete screen")));
+    {
+        const TProject::TEdit edit(project);
+        project.DropScreen(project.Screens().Items(index));
+        project.MarkModified();
+    }
+    project.UndoStack().push(command);
+    return true;
+}
+
+bool MoveScreen(TProject& project, int from, int to)
+{
+    const int count = project.Screens().Count();
+    if (from < 0 || to < 0 || from >= count || to >= count || from == to)
+        return false;
+    {
+        const TProject::TEdit edit(project);
+        project.MoveScreen(from, to);
+        project.MarkModified();
+    }
+    project.UndoStack().push(
+        new TScreenOrderCommand(project, from, to, Text(QT_TRANSLATE_NOOP("TProject", "Move screen"))));
+    return true;
+}
+
+void ChangeSplash(TProject& project, const TStepName& text, const std::function<void()>& change)
+{
+    ChangeSplash(project, TSplashState::Of(project), text, change);
+}
+
+void ChangeSplash(TProject& project, const TSplashState& since, const TStepName& text,
+                  const std::function<void()>& change)
+{
+    auto record = [&] {
+        TSplashState after = TSplashState::Of(project);
+        if (!(after.Clock == since.Clock && after.Animation == since.Animation))
+            project.UndoStack().push(new TSplashCommand(project, since, std::move(after), text));
+    };
+    try {
+        const TProject::TEdit edit(project);
+        change();
+    } catch (...) {
+        record();
+        throw;
+    }
+    record();
+}
