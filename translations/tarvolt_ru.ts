@@ -621,29 +621,28 @@
     </message>
     <message>
         <location filename="../src/ui/mainactions.cpp" line="38"/>
-        <location filename="../src/ui/umain.cpp" line="101"/>
+        <location filename="../src/ui/umain.cpp" line="108"/>
         <source>Open project</source>
         <translation>Открыть проект</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="102"/>
-        <location filename="../src/ui/umain.cpp" line="106"/>
+        <location filename="../src/ui/umain.cpp" line="113"/>
         <source>Screen project (*.lcd)</source>
         <translation>Проект экранов (*.lcd)</translation>
     </message>
     <message>
         <location filename="../src/ui/mainactions.cpp" line="40"/>
-        <location filename="../src/ui/umain.cpp" line="106"/>
+        <location filename="../src/ui/umain.cpp" line="114"/>
         <source>Save project</source>
         <translation>Сохранить проект</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="117"/>
+        <location filename="../src/ui/umain.cpp" line="131"/>
         <source>Picture</source>
         <translation>Изображение</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="117"/>
+        <location filename="../src/ui/umain.cpp" line="131"/>
         <source>BMP, JPEG (*.bmp *.jpg *.jpeg)</source>
         <translation>BMP, JPEG (*.bmp *.jpg *.jpeg)</translation>
     </message>
@@ -729,13 +728,13 @@
     </message>
     <message>
         <location filename="../src/ui/mainactions.cpp" line="60"/>
-        <location filename="../src/ui/mainactions.cpp" line="233"/>
+        <location filename="../src/ui/mainactions.cpp" line="236"/>
         <source>To back</source>
         <translation>На задний план</translation>
     </message>
     <message>
         <location filename="../src/ui/mainactions.cpp" line="61"/>
-        <location filename="../src/ui/mainactions.cpp" line="234"/>
+        <location filename="../src/ui/mainactions.cpp" line="237"/>
         <source>To front</source>
         <translation>На передний план</translation>
     </message>
@@ -840,61 +839,61 @@
         <translation>О программе</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="940"/>
+        <location filename="../src/ui/umain.cpp" line="976"/>
         <source>Screen designer for Tarvolt RU</source>
         <translation>Дизайнер экранов для Tarvolt RU</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="223"/>
+        <location filename="../src/ui/mainactions.cpp" line="225"/>
         <source>File</source>
         <translation>Файл</translation>
     </message>
     <message>
         <location filename="../src/ui/designarea.cpp" line="221"/>
-        <location filename="../src/ui/mainactions.cpp" line="224"/>
+        <location filename="../src/ui/mainactions.cpp" line="227"/>
         <source>Work screen</source>
         <translation>Рабочий экран</translation>
     </message>
     <message>
         <location filename="../src/ui/designarea.cpp" line="222"/>
-        <location filename="../src/ui/mainactions.cpp" line="225"/>
+        <location filename="../src/ui/mainactions.cpp" line="228"/>
         <source>Splash screen</source>
         <translation>Заставка</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="226"/>
+        <location filename="../src/ui/mainactions.cpp" line="229"/>
         <source>Power screen</source>
         <translation>Экран питания</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="227"/>
+        <location filename="../src/ui/mainactions.cpp" line="230"/>
         <source>View</source>
         <translation>Вид</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="228"/>
-        <location filename="../src/ui/mainactions.cpp" line="229"/>
+        <location filename="../src/ui/mainactions.cpp" line="231"/>
+        <location filename="../src/ui/mainactions.cpp" line="232"/>
         <source>Tools</source>
         <translation>Сервис</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="230"/>
+        <location filename="../src/ui/mainactions.cpp" line="233"/>
         <source>Elements</source>
         <translation>Элементы</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="231"/>
+        <location filename="../src/ui/mainactions.cpp" line="234"/>
         <source>Recent projects</source>
         <translation>Последние проекты</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="232"/>
+        <location filename="../src/ui/mainactions.cpp" line="235"/>
         <source>Properties</source>
         <translation>Свойства</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="235"/>
-        <location filename="../src/ui/mainactions.cpp" line="236"/>
+        <location filename="../src/ui/mainactions.cpp" line="238"/>
+        <location filename="../src/ui/mainactions.cpp" line="239"/>
         <source>Time colors</source>
         <translation>Цвета часов</translation>
     </message>
@@ -909,50 +908,67 @@
         <translation>Кадры анимации</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="944"/>
+        <location filename="../src/ui/umain.cpp" line="980"/>
         <source>Delete item</source>
         <translation>Удалить кадр</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="946"/>
+        <location filename="../src/ui/umain.cpp" line="982"/>
         <source>Generate: %v / %m</source>
         <translation>Формирование: %v / %m</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain_commands.cpp" line="38"/>
+        <location filename="../src/ui/umain_commands.cpp" line="39"/>
         <source>Animated GIF</source>
         <translation>Анимированный GIF</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain_commands.cpp" line="38"/>
+        <location filename="../src/ui/umain_commands.cpp" line="39"/>
         <source>GIF (*.gif)</source>
         <translation>GIF (*.gif)</translation>
     </message>
     <message>
+        <location filename="../src/ui/mainactions.cpp" line="226"/>
         <source>Edit</source>
         <translation>Правка</translation>
     </message>
     <message>
+        <location filename="../src/ui/umain.cpp" line="109"/>
+        <source>Screen project (*.lcd *.json);;Screen project (*.lcd);;Screen project as text (*.json)</source>
+        <translation>Проект экранов (*.lcd *.json);;Проект экранов (*.lcd);;Проект экранов в виде текста (*.json)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="113"/>
+        <source>Screen project as text (*.json)</source>
+        <translation>Проект экранов в виде текста (*.json)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain.cpp" line="1096"/>
         <source>Undo %1</source>
         <translation>Отменить: %1</translation>
     </message>
     <message>
+        <location filename="../src/ui/umain.cpp" line="1096"/>
         <source>Undo</source>
         <translation>Отменить</translation>
     </message>
     <message>
+        <location filename="../src/ui/umain.cpp" line="1097"/>
         <source>Redo %1</source>
         <translation>Повторить: %1</translation>
     </message>
     <message>
+        <location filename="../src/ui/umain.cpp" line="1097"/>
         <source>Redo</source>
         <translation>Повторить</translation>
     </message>
     <message>
+        <location filename="../src/ui/umain.cpp" line="1100"/>
         <source>Undo History</source>
         <translation>История отмен</translation>
     </message>
     <message>
+        <location filename="../src/ui/umain.cpp" line="1102"/>
         <source>&lt;empty&gt;</source>
         <translation>&lt;пусто&gt;</translation>
     </message>
@@ -1413,120 +1429,160 @@
 <context>
     <name>TProject</name>
     <message>
+        <location filename="../src/document/edits.cpp" line="87"/>
         <source>Drop element</source>
         <translation>Добавить элемент</translation>
     </message>
     <message>
+        <location filename="../src/document/edits.cpp" line="111"/>
         <source>Delete 1 element</source>
         <translation>Удалить 1 элемент</translation>
     </message>
     <message>
+        <location filename="../src/document/edits.cpp" line="112"/>
         <source>Delete %1 elements</source>
         <translation>Удалить элементы: %1</translation>
     </message>
     <message>
+        <location filename="../src/document/edits.cpp" line="139"/>
+        <location filename="../src/document/edits.cpp" line="162"/>
         <source>Move 1 element</source>
         <translation>Переместить 1 элемент</translation>
     </message>
     <message>
+        <location filename="../src/document/edits.cpp" line="140"/>
+        <location filename="../src/document/edits.cpp" line="163"/>
         <source>Move %1 elements</source>
         <translation>Переместить элементы: %1</translation>
     </message>
     <message>
+        <location filename="../src/document/edits.cpp" line="138"/>
+        <location filename="../src/document/edits.cpp" line="161"/>
         <source>Resize element</source>
         <translation>Изменить размер элемента</translation>
     </message>
     <message>
+        <location filename="../src/document/edits.cpp" line="208"/>
         <source>Bring to front</source>
         <translation>На передний план</translation>
     </message>
     <message>
+        <location filename="../src/document/edits.cpp" line="216"/>
         <source>Send to back</source>
         <translation>На задний план</translation>
     </message>
     <message>
+        <location filename="../src/document/edits.cpp" line="248"/>
         <source>Add screen</source>
         <translation>Добавить экран</translation>
     </message>
     <message>
+        <location filename="../src/document/edits.cpp" line="257"/>
         <source>Delete screen</source>
         <translation>Удалить экран</translation>
     </message>
     <message>
+        <location filename="../src/document/edits.cpp" line="278"/>
         <source>Move screen</source>
         <translation>Переместить экран</translation>
     </message>
     <message>
+        <location filename="../src/ui/umain.cpp" line="468"/>
         <source>Background colour</source>
         <translation>Цвет фона</translation>
     </message>
     <message>
+        <location filename="../src/ui/umain.cpp" line="561"/>
         <source>Landscape</source>
         <translation>Альбомная</translation>
     </message>
     <message>
+        <location filename="../src/ui/umain.cpp" line="561"/>
         <source>Portrait</source>
         <translation>Книжная</translation>
     </message>
     <message>
+        <location filename="../src/ui/umain_commands.cpp" line="171"/>
+        <location filename="../src/ui/umain_commands.cpp" line="189"/>
         <source>Pick colour</source>
         <translation>Взять цвет</translation>
     </message>
     <message>
+        <location filename="../src/ui/umain_splash.cpp" line="41"/>
         <source>Clock</source>
         <translation>Часы</translation>
     </message>
     <message>
+        <location filename="../src/ui/umain_splash.cpp" line="45"/>
         <source>Clock transparency</source>
         <translation>Прозрачность часов</translation>
     </message>
     <message>
+        <location filename="../src/ui/umain_splash.cpp" line="49"/>
+        <location filename="../src/ui/umain_splash.cpp" line="53"/>
         <source>Digit size</source>
         <translation>Размер цифр</translation>
     </message>
     <message>
+        <location filename="../src/ui/umain_splash.cpp" line="60"/>
         <source>Clock colour</source>
         <translation>Цвет часов</translation>
     </message>
     <message>
+        <location filename="../src/ui/umain_splash.cpp" line="80"/>
         <source>Background</source>
         <translation>Фон</translation>
     </message>
     <message>
+        <location filename="../src/ui/umain_splash.cpp" line="95"/>
         <source>Power screen image</source>
         <translation>Картинка экрана питания</translation>
     </message>
     <message>
+        <location filename="../src/ui/umain_splash.cpp" line="147"/>
         <source>Delete frame</source>
         <translation>Удалить кадр</translation>
     </message>
     <message>
+        <location filename="../src/ui/umain.cpp" line="247"/>
+        <location filename="../src/ui/umain.cpp" line="1026"/>
         <source>Properties</source>
         <translation>Свойства</translation>
     </message>
     <message>
+        <location filename="../src/ui/umain_splash.cpp" line="84"/>
         <source>Clear background</source>
         <translation>Убрать фон</translation>
     </message>
     <message>
+        <location filename="../src/ui/umain_splash.cpp" line="123"/>
         <source>Load animated GIF</source>
         <translation>Загрузить анимированный GIF</translation>
     </message>
     <message>
+        <location filename="../src/ui/umain_splash.cpp" line="132"/>
         <source>Clear animated GIF</source>
         <translation>Убрать анимированный GIF</translation>
     </message>
     <message>
+        <location filename="../src/ui/umain_commands.cpp" line="159"/>
         <source>Copy properties</source>
         <translation>Копировать свойства</translation>
     </message>
     <message>
+        <location filename="../src/ui/splashpanel.cpp" line="64"/>
         <source>Move clock field</source>
         <translation>Переместить поле часов</translation>
     </message>
     <message>
+        <location filename="../src/ui/splashpanel.cpp" line="81"/>
         <source>Move animation</source>
         <translation>Переместить анимацию</translation>
+    </message>
+    <message>
+        <location filename="../src/document/tproject.cpp" line="183"/>
+        <source>the recovery copy</source>
+        <translation>копия для восстановления</translation>
     </message>
 </context>
 <context>
@@ -1846,7 +1902,7 @@
 <context>
     <name>TScreenView</name>
     <message>
-        <location filename="../src/model/tlcd.cpp" line="114"/>
+        <location filename="../src/model/tlcd.cpp" line="115"/>
         <source>Shift status</source>
         <translation>Состояние Shift</translation>
     </message>
@@ -1908,179 +1964,198 @@
     </message>
 </context>
 <context>
+    <name>jsonproject</name>
+    <message>
+        <location filename="../src/project/jsonproject.cpp" line="422"/>
+        <source>&apos;:&apos;</source>
+        <translation>&apos;:&apos;</translation>
+    </message>
+    <message>
+        <location filename="../src/project/jsonproject.cpp" line="432"/>
+        <source>&apos;,&apos; or &apos;}&apos;</source>
+        <translation>&apos;,&apos; или &apos;}&apos;</translation>
+    </message>
+    <message>
+        <location filename="../src/project/jsonproject.cpp" line="452"/>
+        <source>&apos;,&apos; or &apos;]&apos;</source>
+        <translation>&apos;,&apos; или &apos;]&apos;</translation>
+    </message>
+</context>
+<context>
     <name>lcdfile</name>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="43"/>
+        <location filename="../src/project/lcdfile.cpp" line="30"/>
         <source>format</source>
         <translation>формат</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="44"/>
+        <location filename="../src/project/lcdfile.cpp" line="31"/>
         <source>text</source>
         <translation>текст</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="45"/>
+        <location filename="../src/project/lcdfile.cpp" line="32"/>
         <source>red picture file</source>
         <translation>файл красного изображения</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="46"/>
+        <location filename="../src/project/lcdfile.cpp" line="33"/>
         <source>yellow picture file</source>
         <translation>файл жёлтого изображения</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="47"/>
+        <location filename="../src/project/lcdfile.cpp" line="34"/>
         <source>green picture file</source>
         <translation>файл зелёного изображения</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="48"/>
+        <location filename="../src/project/lcdfile.cpp" line="35"/>
         <source>background picture file</source>
         <translation>файл фонового изображения</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="49"/>
+        <location filename="../src/project/lcdfile.cpp" line="36"/>
         <source>font name</source>
         <translation>имя шрифта</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="58"/>
+        <location filename="../src/project/lcdfile.cpp" line="48"/>
         <source>The project file &quot;%1&quot; is damaged: %2.</source>
         <translation>Файл проекта «%1» повреждён: %2.</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="63"/>
+        <location filename="../src/project/lcdfile.cpp" line="53"/>
         <source>work screen %1</source>
         <translation>рабочий экран %1</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="64"/>
+        <location filename="../src/project/lcdfile.cpp" line="54"/>
         <source>the power-fail screen</source>
         <translation>экран сбоя питания</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="72"/>
+        <location filename="../src/project/lcdfile.cpp" line="62"/>
         <source>it ends inside the header of %1</source>
         <translation>файл обрывается внутри заголовка (%1)</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="77"/>
+        <location filename="../src/project/lcdfile.cpp" line="67"/>
         <source>%1 announces %2 elements but the file holds only %3</source>
         <translation>%1: объявлено элементов: %2, а в файле только %3</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="87"/>
+        <location filename="../src/project/lcdfile.cpp" line="77"/>
         <source>the %1 of element %2 on %3 is longer than its field</source>
         <translation>%3, элемент %2: %1 длиннее своего поля</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="134"/>
+        <location filename="../src/project/lcdfile.cpp" line="124"/>
         <source>&quot;%1&quot;: no such file (used by %2)</source>
         <translation>«%1»: файл не найден (используется: %2)</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="136"/>
+        <location filename="../src/project/lcdfile.cpp" line="126"/>
         <source>&quot;%1&quot;: %2 (used by %3)</source>
         <translation>«%1»: %2 (используется: %3)</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="184"/>
+        <location filename="../src/project/lcdfile.cpp" line="174"/>
         <source>red</source>
         <translation>красная</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="185"/>
+        <location filename="../src/project/lcdfile.cpp" line="175"/>
         <source>yellow</source>
         <translation>жёлтая</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="186"/>
+        <location filename="../src/project/lcdfile.cpp" line="176"/>
         <source>green</source>
         <translation>зелёная</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="187"/>
+        <location filename="../src/project/lcdfile.cpp" line="177"/>
         <source>background</source>
         <translation>фоновая</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="192"/>
+        <location filename="../src/project/lcdfile.cpp" line="182"/>
         <source>the background of %1</source>
         <translation>фон: %1</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="196"/>
+        <location filename="../src/project/lcdfile.cpp" line="186"/>
         <source>image element %1 on %2</source>
         <translation>изображение %1, %2</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="200"/>
+        <location filename="../src/project/lcdfile.cpp" line="190"/>
         <source>the %1 picture of bar element %2 on %3</source>
         <translation>%1 картинка шкалы %2, %3</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="263"/>
+        <location filename="../src/project/lcdfile.cpp" line="253"/>
         <source>&quot;%1&quot; (%2): %3</source>
         <translation>«%1» (%2): %3</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="382"/>
+        <location filename="../src/project/lcdfile.cpp" line="372"/>
         <source>A screen holds %1 elements; a project file can keep at most %2.</source>
         <translation>На экране %1 элементов; файл проекта вмещает не более %2.</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="440"/>
+        <location filename="../src/project/lcdfile.cpp" line="430"/>
         <source>Cannot write the project: %1</source>
         <translation>Не удаётся записать проект: %1</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="452"/>
+        <location filename="../src/project/lcdfile.cpp" line="442"/>
         <source>screen block</source>
         <translation>блок экрана</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="460"/>
+        <location filename="../src/project/lcdfile.cpp" line="450"/>
         <source>unexpected bytes after the block</source>
         <translation>после блока лишние байты</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="470"/>
+        <location filename="../src/project/lcdfile.cpp" line="460"/>
         <source>A project needs at least one work screen.</source>
         <translation>В проекте должен быть хотя бы один рабочий экран.</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="472"/>
+        <location filename="../src/project/lcdfile.cpp" line="462"/>
         <source>The project has %1 work screens; a project file can keep at most %2.</source>
         <translation>В проекте %1 рабочих экранов; файл проекта вмещает не более %2.</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="504"/>
+        <location filename="../src/project/jsonproject.cpp" line="976"/>
+        <location filename="../src/project/lcdfile.cpp" line="494"/>
         <source>Cannot save the project to &quot;%1&quot;: %2</source>
         <translation>Не удаётся сохранить проект в «%1»: %2</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="514"/>
+        <location filename="../src/project/lcdfile.cpp" line="517"/>
         <source>it ends inside the project header</source>
         <translation>файл обрывается внутри заголовка проекта</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="517"/>
+        <location filename="../src/project/lcdfile.cpp" line="520"/>
         <source>it holds no work screen</source>
         <translation>в нём нет ни одного рабочего экрана</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="523"/>
+        <location filename="../src/project/lcdfile.cpp" line="526"/>
         <source>%1 unexpected bytes follow the power-fail screen</source>
         <translation>после экрана сбоя питания лишние байты: %1</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="567"/>
+        <location filename="../src/project/lcdfile.cpp" line="570"/>
         <source>the splash animation</source>
         <translation>анимация заставки</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="615"/>
+        <location filename="../src/project/lcdfile.cpp" line="617"/>
         <source>it is larger than any project can be</source>
         <translation>он больше, чем может быть любой проект</translation>
     </message>
@@ -2143,7 +2218,7 @@
         <translation>В нём нет ни одного кадра.</translation>
     </message>
     <message>
-        <location filename="../src/output/animation.cpp" line="178"/>
+        <location filename="../src/output/animation.cpp" line="188"/>
         <source>The animation (%1 x %2 at %3, %4) does not lie within the splash screen of %5 x %6.</source>
         <translation>Анимация (%1 x %2 в точке %3, %4) выходит за экран заставки %5 x %6.</translation>
     </message>
