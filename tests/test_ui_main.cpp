@@ -33,7 +33,10 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QProcess>
 #include <QTest>
+#include <QThread>
+#include <cstdio>
 #include <QToolButton>
 #include <cctype>
 #include <gtest/gtest.h>
@@ -725,6 +728,62 @@ TEST_F(MainWindow, SaveKeepsTheFormOfTheProjectFile)
 QStringList RecoveryCopies(const QString& folder)
 {
     return QDir(folder).entryList({QStringLiteral("*.recovery")}, QDir::Files);
+}
+
+// A designer process killed with unsaved work: its lock is left behind by a process that no longer
+// runs, and the next designer takes it and offers the copy. The test runs itself as that designer
+// (TARVOLT_KILLED_DESIGNER names the folder they share), which makes its copy and waits to be killed.
+TEST_F(MainWindow, ACopyLeftByAKilledDesignerIsRestored)
+{
+    const QString shared = qEnvironmentVariable("TARVOLT_KILLED_DESIGNER");
+    if (!shared.isEmpty()) {
+        ini = QDir(shared).filePath(QStringLiteral("designer.ini"));
+        recoveryFolder = QDir(shared).filePath(QStringLiteral("recovery"));
+        TMForm& f = Make();
+        ASSERT_TRUE(Drop(View(0), ekDRO, {10, 10}));
+        saveName = QDir(shared).filePath(QStringLiteral("lathe.lcd"));
+        Run(f, f.acSave);
+        QFile file(saveName);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+        ASSERT_TRUE(Drop(View(0), ekLED, {100, 100}));
+        constexpr qint64 t = qint64(1) << 40;
+        f.Autosave()->Look(t);
+        ASSERT_TRUE(f.Autosave()->Look(t + TAutosaveRule::QuietMs));
+        std::fputs("copy written\n", stdout);
+        std::fflush(stdout);
+        for (;;)
+            QThread::sleep(1); // until killed
+    }
+
+    QProcess designer;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TARVOLT_KILLED_DESIGNER"), dir.path());
+    designer.setProcessEnvironment(env);
+    designer.start(QCoreApplication::applicationFilePath(),
+                   {QStringLiteral("--gtest_filter=MainWindow.ACopyLeftByAKilledDesignerIsRestored")});
+    ASSERT_TRUE(designer.waitForStarted(30000));
+    QByteArray said;
+    while (!said.contains("copy written") && designer.waitForReadyRead(60000))
+        said += designer.readAllStandardOutput();
+    ASSERT_TRUE(said.contains("copy written")) << said.toStdString();
+    designer.kill();
+    ASSERT_TRUE(designer.waitForFinished(30000));
+    const QString project = dir.filePath(QStringLiteral("lathe.lcd"));
+    const QByteArray saved = testutil::ReadAll(project);
+
+    TMForm& g = Make();
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions[0].contains(QDir::toNativeSeparators(project))) << questions[0].toStdString();
+    EXPECT_EQ(g.CurrentFile(), project);
+    EXPECT_TRUE(Modified());
+    EXPECT_EQ(g.Page(0)->SCR->Count(), 2);
+    EXPECT_EQ(testutil::ReadAll(project), saved); // untouched until the user saves
+    Run(g, g.acSave);
+    TLCDList list;
+    TLCD powerFail;
+    LoadProject(project, list, powerFail);
+    EXPECT_EQ(list.Items(0)->Count(), 2);
 }
 
 // An edit, its recovery copy, a designer that ends without closing (as a crash or a kill ends it),
