@@ -52,7 +52,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <QToolBar>
 #include <QToolButton>
 #include <QUndoView>
 #include <QUrl>
@@ -1057,6 +1056,8 @@ void TMForm::CreateUndo()
     mnEdit_->addActions({acUndo, acRedo});
     mnEdit_->addSeparator();
     mnEdit_->addAction(history);
+    acUndo->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo"), QIcon(QStringLiteral(":/icons/actions/undo.svg"))));
+    acRedo->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo"), QIcon(QStringLiteral(":/icons/actions/redo.svg"))));
 
     // The pages follow the screens a step adds, removes or moves.
     project_.InsertScreen = [this](int index) {
