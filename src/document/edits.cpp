@@ -70,6 +70,20 @@ void MoveInStack(TProject& project, TElement& element, bool toFront, const TStep
             new TStackOrderCommand(project, project.IndexOfScreen(&screen), from, to, text));
 }
 
+// Runs `change` as one edit of the project, then `record`, which pushes its step; a change that
+// ends with an exception is recorded too, as far as it went.
+void RunAndRecord(TProject& project, const std::function<void()>& change, const std::function<void()>& record)
+{
+    try {
+        const TProject::TEdit edit(project);
+        change();
+    } catch (...) {
+        record();
+        throw;
+    }
+    record();
+}
+
 } // namespace
 
 TElement* DropElement(TProject& project, TLCD& screen, int kind, QPoint point)
@@ -191,14 +205,7 @@ void ChangeElements(TProject& project, TLCD& screen, const QList<TElement*>& ele
         project.UndoStack().clear();
         project.SetModified(true);
     };
-    try {
-        const TProject::TEdit edit(project);
-        change();
-    } catch (...) {
-        finish();
-        throw;
-    }
-    finish();
+    RunAndRecord(project, change, finish);
 }
 
 bool BringToFront(TProject& project, TElement& element)
@@ -226,14 +233,7 @@ void ChangeScreen(TProject& project, TLCD& screen, const TStepName& text, const 
             project.UndoStack().push(new TScreenLookCommand(project, project.IndexOfScreen(&screen), before,
                                                             std::move(after), text));
     };
-    try {
-        const TProject::TEdit edit(project);
-        change();
-    } catch (...) {
-        record();
-        throw;
-    }
-    record();
+    RunAndRecord(project, change, record);
 }
 
 TLCD* AddScreen(TProject& project)
@@ -292,12 +292,5 @@ void ChangeSplash(TProject& project, const TSplashState& since, const TStepName&
         if (!(after.Clock == since.Clock && after.Animation == since.Animation))
             project.UndoStack().push(new TSplashCommand(project, since, std::move(after), text));
     };
-    try {
-        const TProject::TEdit edit(project);
-        change();
-    } catch (...) {
-        record();
-        throw;
-    }
-    record();
+    RunAndRecord(project, change, record);
 }
