@@ -109,6 +109,23 @@ void Report(benchmark::State& state, double fastestGenerate, double fastestCopy)
     state.counters["ratio"] = fastestGenerate / fastestCopy;
 }
 
+// One round: Generate into `out`, then `cp -r` of it to `copy` and `sync -f` of the copy, each
+// timed; false when the copy or the flush failed.
+bool GenerateThenCopy(TCopyProject& p, const QString& out, const QString& copy, double* generate,
+                      double* copied)
+{
+    QElapsedTimer t;
+    t.start();
+    Generate(p.Job(out));
+    *generate = Seconds(t);
+    t.restart();
+    if (!Run(QStringLiteral("cp"), {QStringLiteral("-r"), out, copy}) ||
+        !Run(QStringLiteral("sync"), {QStringLiteral("-f"), copy}))
+        return false;
+    *copied = Seconds(t);
+    return true;
+}
+
 // Each iteration: Generate into an empty folder, then `cp -r` of the result and `sync -f` of the
 // copy. The iteration's time is Generate's.
 void BM_GenerateBesideCopy(benchmark::State& state)
@@ -124,18 +141,11 @@ void BM_GenerateBesideCopy(benchmark::State& state)
         QDir(copy).removeRecursively();
         Run(QStringLiteral("sync"), {}); // neither starts with the other's dirty data
 
-        QElapsedTimer t;
-        t.start();
-        Generate(p.Job(out));
-        const double generate = Seconds(t);
-
-        t.restart();
-        if (!Run(QStringLiteral("cp"), {QStringLiteral("-r"), out, copy}) ||
-            !Run(QStringLiteral("sync"), {QStringLiteral("-f"), copy})) {
+        double generate = 0, copied = 0;
+        if (!GenerateThenCopy(p, out, copy, &generate, &copied)) {
             state.SkipWithError("cp -r or sync -f failed");
             break;
         }
-        const double copied = Seconds(t);
 
         state.SetIterationTime(generate);
         fastestGenerate = std::min(fastestGenerate, generate);
@@ -163,18 +173,11 @@ void BM_GenerateAgainBesideCopy(benchmark::State& state)
         QDir(copy).removeRecursively();
         Run(QStringLiteral("sync"), {});
 
-        QElapsedTimer t;
-        t.start();
-        Generate(p.Job(out));
-        const double generate = Seconds(t);
-
-        t.restart();
-        if (!Run(QStringLiteral("cp"), {QStringLiteral("-r"), out, copy}) ||
-            !Run(QStringLiteral("sync"), {QStringLiteral("-f"), copy})) {
+        double generate = 0, copied = 0;
+        if (!GenerateThenCopy(p, out, copy, &generate, &copied)) {
             state.SkipWithError("cp -r or sync -f failed");
             break;
         }
-        const double copied = Seconds(t);
 
         state.SetIterationTime(generate);
         fastestGenerate = std::min(fastestGenerate, generate);
