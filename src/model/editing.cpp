@@ -205,3 +205,41 @@ void ReleaseScreen(TLCD& s, QPoint point)
     }
     s.Invalidate();
 }
+
+QList<TElement*> Selection(const TLCD& s)
+{
+    QList<TElement*> result;
+    for (const auto& owned : s.Elements()) {
+        TElement* e = owned.get();
+        if (s.Group.isEmpty() ? e == s.SelectedElement : s.Group.contains(e))
+            result.append(e);
+    }
+    return result;
+}
+
+void SetSelection(TLCD& s, const QList<TElement*>& elements)
+{
+    QList<TElement*> kept;
+    for (const auto& owned : s.Elements())
+        if (elements.contains(owned.get()))
+            kept.append(owned.get());
+    s.Group.clear();
+    if (kept.size() == 1) {
+        s.SelectElement(kept.first());
+        return;
+    }
+    s.SelectElement(nullptr);
+    s.Group = kept;
+    for (TElement* e : kept)
+        e->Selected = true;
+}
+
+void ToggleSelected(TLCD& s, TElement& e)
+{
+    QList<TElement*> now = Selection(s);
+    if (now.contains(&e))
+        now.removeAll(&e);
+    else
+        now.append(&e);
+    SetSelection(s, now);
+}

@@ -51,3 +51,17 @@ QRect BandRect(const TLCD& screen);
 // A release over the screen's own area: ends the band and selects, as the group, every element whose
 // displayed rectangle meets the rectangle from the band's start to the release point.
 void ReleaseScreen(TLCD& screen, QPoint point);
+
+// --- the selection as one list ---------------------------------------------------------------------
+// A screen's selection is its group (rubber band, Ctrl+click, Select All) when it has one, else its
+// selected element. Commands that act on "the selected elements" take this list.
+
+// The selected elements of `screen`, in stacking order (bottom first); empty for none.
+QList<TElement*> Selection(const TLCD& screen);
+
+// Makes `elements` (of `screen`; others are ignored) the selection: one element becomes the selected
+// element with no group, several become the group. Does not raise OnSelect.
+void SetSelection(TLCD& screen, const QList<TElement*>& elements);
+
+// Ctrl+click: adds the element to the selection or takes it out.
+void ToggleSelected(TLCD& screen, TElement& element);

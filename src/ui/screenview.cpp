@@ -167,6 +167,11 @@ void TScreenView::Press(QMouseEvent* event, bool doubleClick)
             elementMenu_->popup(event->globalPosition().toPoint());
         return;
     }
+    if (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ControlModifier) && !doubleClick) {
+        // Ctrl+click picks elements one by one; it never starts a move.
+        ToggleSelected(*screen_, *e);
+        return;
+    }
     pressed_ = e;
     gesture_ = NextGesture();
     PressElement(*e, local, doubleClick, picked);
