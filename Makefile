@@ -42,7 +42,7 @@ package: deps-package
 	JOBS=$(JOBS) scripts/package.sh
 
 # Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS; fails on any finding.
-FUZZ_SECONDS ?= 29
+FUZZ_SECONDS ?= 20
 fuzz: deps-test
 	JOBS=$(JOBS) scripts/fuzz.sh $(FUZZ_SECONDS)
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (preset "fuzz"), writes the seed corpora with the project's own
-# writers and runs each target in turn for SECONDS (default 29), the SD-card set target for at most
-# 30 of them, so that a CI run of the six targets fuzzes for under three minutes in all. The inputs
+# writers and runs each target in turn for SECONDS (default 20), the SD-card set target for at most
+# 30 of them, so that a CI run of the six targets fuzzes for about two minutes in all. The inputs
 # committed in fuzz/corpus/TARGET are seeds too. Exits 1 when any target crashes,
 # trips ASan or UBSan, leaks, hangs, runs out of memory or breaks a promise its harness checks, and
 # prints the saved input's path. The corpora grow in build/fuzz/corpus from run to run.
@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 
-seconds=${1:-29}
+seconds=${1:-20}
 if ! [[ $seconds =~ ^[1-9][0-9]*$ ]]; then
   echo "usage: scripts/fuzz.sh [SECONDS]" >&2
   exit 2

@@ -195,3 +195,52 @@ TEST(Editing, ScreenPressesAndBands)
     EXPECT_EQ(screen.Group, QList<TElement*>{a});
     EXPECT_FALSE(MoveBand(screen, {50, 50})); // no band in progress
 }
+
+TEST(Editing, SelectionIsTheGroupOrTheSelectedElementInStackingOrder)
+{
+    TLCD screen;
+    TElement* a = screen.AddElement(ekLED, 0, 0);
+    TElement* b = screen.AddElement(ekShape, 50, 0);
+    TElement* c = screen.AddElement(ekBar, 100, 0);
+    EXPECT_TRUE(Selection(screen).isEmpty());
+
+    screen.SelectElement(b);
+    EXPECT_EQ(Selection(screen), QList<TElement*>({b}));
+
+    // Ctrl+click adds in any order; the list keeps the stacking order.
+    ToggleSelected(screen, *c);
+    ToggleSelected(screen, *a);
+    EXPECT_EQ(Selection(screen), QList<TElement*>({a, b, c}));
+    EXPECT_TRUE(a->Selected && b->Selected && c->Selected);
+    EXPECT_EQ(screen.SelectedElement, nullptr);
+
+    // Down to one: it is the selected element again, with no group left behind.
+    ToggleSelected(screen, *a);
+    ToggleSelected(screen, *c);
+    EXPECT_EQ(Selection(screen), QList<TElement*>({b}));
+    EXPECT_EQ(screen.SelectedElement, b);
+    EXPECT_TRUE(screen.Group.isEmpty());
+    EXPECT_FALSE(a->Selected || c->Selected);
+
+    ToggleSelected(screen, *b);
+    EXPECT_TRUE(Selection(screen).isEmpty());
+
+    // Elements of another screen are not taken.
+    TLCD other;
+    TElement* foreign = other.AddElement(ekLED, 0, 0);
+    SetSelection(screen, {a, foreign, c});
+    EXPECT_EQ(Selection(screen), QList<TElement*>({a, c}));
+    EXPECT_FALSE(foreign->Selected);
+
+    // A group moves as one under a drag, as a rubber band's group does.
+    PressElement(*a, {5, 5}, false, 0);
+    DragElement(*a, {15, 25});
+    ReleaseElement(*a);
+    EXPECT_EQ(QPoint(a->PanelX, a->PanelY), QPoint(10, 20));
+    EXPECT_EQ(QPoint(c->PanelX, c->PanelY), QPoint(110, 20));
+    EXPECT_EQ(QPoint(b->PanelX, b->PanelY), QPoint(50, 0));
+
+    EXPECT_TRUE(OneKind({a}));
+    EXPECT_FALSE(OneKind({a, c}));
+    EXPECT_FALSE(OneKind({}));
+}

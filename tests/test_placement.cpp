@@ -140,4 +140,27 @@ TEST(Placement, AFullScreenRefusesEveryKind)
         EXPECT_FALSE(CanDrop(*s, TScreenRole::Work, kind)) << kind;
 }
 
+// A longer format and a switch to landscape both leave an element reaching past the edge.
+TEST(Placement, PastTheEdge)
+{
+    TLCDList list;
+    TLCD* s = list.AddScreen(240, 320);
+    list.SetZoom(2);
+    TElement* dro = s->AddElement(ekDRO, 2 * 180, 2 * 10);
+    dro->PanelX = 180;
+    dro->PanelY = 10;
+    dro->SetText("1234567"); // 56 panel pixels: 180 + 56 <= 240
+    EXPECT_FALSE(PastEdge(*dro));
+    dro->SetText("12345678"); // 64
+    EXPECT_TRUE(PastEdge(*dro));
+
+    TElement* shape = s->AddElement(ekShape, 0, 2 * 250);
+    shape->PanelY = 250;
+    shape->PanelH = 65;
+    shape->ApplyZoom();
+    EXPECT_FALSE(PastEdge(*shape));
+    s->SetLandscape(true); // 240 high now
+    EXPECT_TRUE(PastEdge(*shape));
+}
+
 } // namespace

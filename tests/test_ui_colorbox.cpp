@@ -3,6 +3,8 @@
 #include "base/syscolors.h"
 #include "widgets/colorbox.h"
 
+#include <QStandardItemModel>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -12,8 +14,20 @@ TEST(ColorBox, NamedColoursAndSystemColours)
     TColorBox box;
     const auto& named = TColorBox::NamedColors();
     ASSERT_EQ(named.size(), 20u);
-    EXPECT_EQ(int(SystemColors().size()) + 20 + 1, box.count());
+    // The named colours, a separator and a heading, the system colours, the picker.
+    EXPECT_EQ(int(SystemColors().size()) + 20 + 2 + 1, box.count());
     EXPECT_EQ(box.itemText(box.count() - 1), QStringLiteral("Custom..."));
+    EXPECT_EQ(box.itemText(21), QStringLiteral("System colours"));
+    const auto* items = qobject_cast<const QStandardItemModel*>(box.model());
+    ASSERT_NE(items, nullptr);
+    for (int heading : {20, 21})
+        EXPECT_FALSE(items->item(heading)->flags() & Qt::ItemIsSelectable) << heading;
+    EXPECT_GE(box.maxVisibleItems(), 22);
+    // Neither the heading nor the separator is a colour: black stays the named entry.
+    box.SetColor(0);
+    EXPECT_EQ(box.currentIndex(), 0);
+    emit box.activated(21);
+    EXPECT_EQ(box.currentIndex(), 0);
     for (const auto& c : named) {
         box.SetColor(c.Value);
         EXPECT_EQ(box.currentText(), QString::fromLatin1(c.Name));

@@ -121,9 +121,10 @@ TEST_F(WindowLanguage, WhatStartUpShowsSpeaksTheActiveLanguage)
         const char* fontTitle;
     };
     const Case cases[] = {
-        {"0", "Program found a elements outside the screen. Programm set it coordinates to 0;0",
+        {"0", "Program found a elements outside the screen. Programm set it coordinates to 0;0\n\nScreen 0: LED 1",
          "Select Font"},
-        {"1", "Найдены элементы за границами экрана.\r\nЭти элементы получили кординаты 0;0", "Выбор шрифта"},
+        {"1", "Найдены элементы за границами экрана.\r\nЭти элементы получили кординаты 0;0\n\nЭкран 0: Светодиод 1",
+         "Выбор шрифта"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.saved);
@@ -284,12 +285,12 @@ TEST_F(WindowLanguage, MessagesFollowTheChosenLanguage)
     };
     const Case cases[] = {
         {0, "Warning: Save you project before generate", "Files for SD-card prepared. Open folder ?",
-         "Program found a elements outside the screen. Programm set it coordinates to 0;0",
+         "Program found a elements outside the screen. Programm set it coordinates to 0;0\n\nScreen 0: Text \"Text\"",
          "File %1 not found. Fintd it ?", "Please select a directory with downloading files", "Done",
          "Project not saved. Save ?",
          "The project file \"%1\" is damaged: it ends inside the project header.", "The folder"},
         {1, "Внимание: Необходимо сохранить проект", "Файлы для SD-карты подготовлены. Открыть папку?",
-         "Найдены элементы за границами экрана.\r\nЭти элементы получили кординаты 0;0",
+         "Найдены элементы за границами экрана.\r\nЭти элементы получили кординаты 0;0\n\nЭкран 0: Текст «Text»",
          "Файл %1 не найден. Задать вручную ?", "Выберите папку с загружаемыми файлами", "Готово",
          "Проект не сохранен. Сохранить?",
          "Файл проекта «%1» повреждён: файл обрывается внутри заголовка проекта.",

@@ -991,9 +991,10 @@ TEST_F(MainWindow, OutOfScreenElementsAreReportedOnce)
     SaveProject(file, f.List(), f.PowerFail(), f.GatherSplash());
     ASSERT_TRUE(f.OpenProjectFile(file));
     ASSERT_EQ(notices.size(), 1);
-    EXPECT_EQ(
-        notices[0],
-        QStringLiteral("Program found a elements outside the screen. Programm set it coordinates to 0;0"));
+    // The notice names what it moved.
+    EXPECT_EQ(notices[0],
+              QStringLiteral("Program found a elements outside the screen. Programm set it coordinates to 0;0"
+                             "\n\nScreen 0: Text \"Text\""));
     EXPECT_EQ(f.ActiveScreen()->Item(0)->Left, 0);
     EXPECT_TRUE(f.List().Modified);
 
@@ -1007,9 +1008,9 @@ TEST_F(MainWindow, OutOfScreenElementsAreReportedOnce)
     g.show();
     ASSERT_EQ(notices.size(), 1);
     // Showing applies language entry 0, the built-in English.
-    EXPECT_EQ(
-        notices[0],
-        QStringLiteral("Program found a elements outside the screen. Programm set it coordinates to 0;0"));
+    EXPECT_EQ(notices[0],
+              QStringLiteral("Program found a elements outside the screen. Programm set it coordinates to 0;0"
+                             "\n\nScreen 0: Text \"Text\""));
     EXPECT_EQ(IniValue("Settings/Language").toString(), QStringLiteral("0"));
 }
 

@@ -85,113 +85,118 @@
 <context>
     <name>TColorBox</name>
     <message>
-        <location filename="../src/widgets/colorbox.cpp" line="45"/>
+        <location filename="../src/widgets/colorbox.cpp" line="46"/>
         <source>Black</source>
         <translation>Чёрный</translation>
     </message>
     <message>
-        <location filename="../src/widgets/colorbox.cpp" line="45"/>
+        <location filename="../src/widgets/colorbox.cpp" line="46"/>
         <source>Maroon</source>
         <translation>Тёмно-бордовый</translation>
     </message>
     <message>
-        <location filename="../src/widgets/colorbox.cpp" line="46"/>
+        <location filename="../src/widgets/colorbox.cpp" line="47"/>
         <source>Green</source>
         <translation>Зелёный</translation>
     </message>
     <message>
-        <location filename="../src/widgets/colorbox.cpp" line="46"/>
+        <location filename="../src/widgets/colorbox.cpp" line="47"/>
         <source>Olive green</source>
         <translation>Оливковый</translation>
     </message>
     <message>
-        <location filename="../src/widgets/colorbox.cpp" line="47"/>
+        <location filename="../src/widgets/colorbox.cpp" line="48"/>
         <source>Navy blue</source>
         <translation>Тёмно-синий</translation>
     </message>
     <message>
-        <location filename="../src/widgets/colorbox.cpp" line="47"/>
+        <location filename="../src/widgets/colorbox.cpp" line="48"/>
         <source>Purple</source>
         <translation>Пурпурный</translation>
     </message>
     <message>
-        <location filename="../src/widgets/colorbox.cpp" line="48"/>
+        <location filename="../src/widgets/colorbox.cpp" line="49"/>
         <source>Teal</source>
         <translation>Сине-зелёный</translation>
     </message>
     <message>
-        <location filename="../src/widgets/colorbox.cpp" line="48"/>
+        <location filename="../src/widgets/colorbox.cpp" line="49"/>
         <source>Gray</source>
         <translation>Серый</translation>
     </message>
     <message>
-        <location filename="../src/widgets/colorbox.cpp" line="49"/>
+        <location filename="../src/widgets/colorbox.cpp" line="50"/>
         <source>Silver</source>
         <translation>Серебристый</translation>
     </message>
     <message>
-        <location filename="../src/widgets/colorbox.cpp" line="49"/>
+        <location filename="../src/widgets/colorbox.cpp" line="50"/>
         <source>Red</source>
         <translation>Красный</translation>
     </message>
     <message>
-        <location filename="../src/widgets/colorbox.cpp" line="50"/>
+        <location filename="../src/widgets/colorbox.cpp" line="51"/>
         <source>Lime</source>
         <translation>Салатовый</translation>
     </message>
     <message>
-        <location filename="../src/widgets/colorbox.cpp" line="50"/>
+        <location filename="../src/widgets/colorbox.cpp" line="51"/>
         <source>Yellow</source>
         <translation>Жёлтый</translation>
     </message>
     <message>
-        <location filename="../src/widgets/colorbox.cpp" line="51"/>
+        <location filename="../src/widgets/colorbox.cpp" line="52"/>
         <source>Blue</source>
         <translation>Синий</translation>
     </message>
     <message>
-        <location filename="../src/widgets/colorbox.cpp" line="51"/>
+        <location filename="../src/widgets/colorbox.cpp" line="52"/>
         <source>Fuchsia</source>
         <translation>Фуксия</translation>
     </message>
     <message>
-        <location filename="../src/widgets/colorbox.cpp" line="52"/>
+        <location filename="../src/widgets/colorbox.cpp" line="53"/>
         <source>Aqua</source>
         <translation>Голубой</translation>
     </message>
     <message>
-        <location filename="../src/widgets/colorbox.cpp" line="52"/>
+        <location filename="../src/widgets/colorbox.cpp" line="53"/>
         <source>White</source>
         <translation>Белый</translation>
     </message>
     <message>
-        <location filename="../src/widgets/colorbox.cpp" line="53"/>
+        <location filename="../src/widgets/colorbox.cpp" line="54"/>
         <source>Money green</source>
         <translation>Светло-зелёный</translation>
     </message>
     <message>
-        <location filename="../src/widgets/colorbox.cpp" line="53"/>
+        <location filename="../src/widgets/colorbox.cpp" line="54"/>
         <source>Sky blue</source>
         <translation>Небесно-голубой</translation>
     </message>
     <message>
-        <location filename="../src/widgets/colorbox.cpp" line="54"/>
+        <location filename="../src/widgets/colorbox.cpp" line="55"/>
         <source>Cream</source>
         <translation>Кремовый</translation>
     </message>
     <message>
-        <location filename="../src/widgets/colorbox.cpp" line="54"/>
+        <location filename="../src/widgets/colorbox.cpp" line="55"/>
         <source>Medium gray</source>
         <translation>Средне-серый</translation>
     </message>
     <message>
-        <location filename="../src/widgets/colorbox.cpp" line="134"/>
-        <location filename="../src/widgets/colorbox.cpp" line="181"/>
+        <location filename="../src/widgets/colorbox.cpp" line="145"/>
+        <source>System colours</source>
+        <translation>Системные цвета</translation>
+    </message>
+    <message>
+        <location filename="../src/widgets/colorbox.cpp" line="151"/>
+        <location filename="../src/widgets/colorbox.cpp" line="199"/>
         <source>Custom</source>
         <translation>Свой</translation>
     </message>
     <message>
-        <location filename="../src/widgets/colorbox.cpp" line="135"/>
+        <location filename="../src/widgets/colorbox.cpp" line="152"/>
         <source>Custom...</source>
         <translation>Выбрать...</translation>
     </message>
@@ -344,6 +349,23 @@
         <location filename="../src/base/syscolors.cpp" line="69"/>
         <source>Menu bar</source>
         <translation>Строка меню</translation>
+    </message>
+</context>
+<context>
+    <name>TDesignArea</name>
+    <message>
+        <location filename="../src/ui/designarea.cpp" line="217"/>
+        <source>%1, %2  %3 × %4</source>
+        <translation>%1, %2  %3 × %4</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/designarea.cpp" line="218"/>
+        <source>%n elements: %1, %2  %3 × %4</source>
+        <translation>
+            <numerusform>%n элемент: %1, %2  %3 × %4</numerusform>
+            <numerusform>%n элемента: %1, %2  %3 × %4</numerusform>
+            <numerusform>%n элементов: %1, %2  %3 × %4</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -621,28 +643,28 @@
     </message>
     <message>
         <location filename="../src/ui/mainactions.cpp" line="38"/>
-        <location filename="../src/ui/umain.cpp" line="108"/>
+        <location filename="../src/ui/umain.cpp" line="110"/>
         <source>Open project</source>
         <translation>Открыть проект</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="113"/>
+        <location filename="../src/ui/umain.cpp" line="115"/>
         <source>Screen project (*.lcd)</source>
         <translation>Проект экранов (*.lcd)</translation>
     </message>
     <message>
         <location filename="../src/ui/mainactions.cpp" line="40"/>
-        <location filename="../src/ui/umain.cpp" line="114"/>
+        <location filename="../src/ui/umain.cpp" line="116"/>
         <source>Save project</source>
         <translation>Сохранить проект</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="131"/>
+        <location filename="../src/ui/umain.cpp" line="133"/>
         <source>Picture</source>
         <translation>Изображение</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="131"/>
+        <location filename="../src/ui/umain.cpp" line="133"/>
         <source>BMP, JPEG (*.bmp *.jpg *.jpeg)</source>
         <translation>BMP, JPEG (*.bmp *.jpg *.jpeg)</translation>
     </message>
@@ -728,13 +750,13 @@
     </message>
     <message>
         <location filename="../src/ui/mainactions.cpp" line="60"/>
-        <location filename="../src/ui/mainactions.cpp" line="236"/>
+        <location filename="../src/ui/mainactions.cpp" line="242"/>
         <source>To back</source>
         <translation>На задний план</translation>
     </message>
     <message>
         <location filename="../src/ui/mainactions.cpp" line="61"/>
-        <location filename="../src/ui/mainactions.cpp" line="237"/>
+        <location filename="../src/ui/mainactions.cpp" line="243"/>
         <source>To front</source>
         <translation>На передний план</translation>
     </message>
@@ -830,90 +852,110 @@
     </message>
     <message>
         <location filename="../src/ui/mainactions.cpp" line="96"/>
+        <source>Select all</source>
+        <translation>Выделить всё</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/mainactions.cpp" line="97"/>
+        <source>Select every element of the screen</source>
+        <translation>Выделить все элементы экрана</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/mainactions.cpp" line="98"/>
+        <source>Deselect</source>
+        <translation>Снять выделение</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/mainactions.cpp" line="99"/>
+        <source>Clear the selection</source>
+        <translation>Снять выделение со всех элементов</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/mainactions.cpp" line="100"/>
         <source>Exit</source>
         <translation>Выход</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="98"/>
+        <location filename="../src/ui/mainactions.cpp" line="102"/>
         <source>About</source>
         <translation>О программе</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="976"/>
+        <location filename="../src/ui/umain.cpp" line="1009"/>
         <source>Screen designer for Tarvolt RU</source>
         <translation>Дизайнер экранов для Tarvolt RU</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="225"/>
+        <location filename="../src/ui/mainactions.cpp" line="231"/>
         <source>File</source>
         <translation>Файл</translation>
     </message>
     <message>
-        <location filename="../src/ui/designarea.cpp" line="221"/>
-        <location filename="../src/ui/mainactions.cpp" line="227"/>
+        <location filename="../src/ui/designarea.cpp" line="278"/>
+        <location filename="../src/ui/mainactions.cpp" line="233"/>
         <source>Work screen</source>
         <translation>Рабочий экран</translation>
     </message>
     <message>
-        <location filename="../src/ui/designarea.cpp" line="222"/>
-        <location filename="../src/ui/mainactions.cpp" line="228"/>
+        <location filename="../src/ui/designarea.cpp" line="279"/>
+        <location filename="../src/ui/mainactions.cpp" line="234"/>
         <source>Splash screen</source>
         <translation>Заставка</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="229"/>
+        <location filename="../src/ui/mainactions.cpp" line="235"/>
         <source>Power screen</source>
         <translation>Экран питания</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="230"/>
+        <location filename="../src/ui/mainactions.cpp" line="236"/>
         <source>View</source>
         <translation>Вид</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="231"/>
-        <location filename="../src/ui/mainactions.cpp" line="232"/>
+        <location filename="../src/ui/mainactions.cpp" line="237"/>
+        <location filename="../src/ui/mainactions.cpp" line="238"/>
         <source>Tools</source>
         <translation>Сервис</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="233"/>
+        <location filename="../src/ui/mainactions.cpp" line="239"/>
         <source>Elements</source>
         <translation>Элементы</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="234"/>
+        <location filename="../src/ui/mainactions.cpp" line="240"/>
         <source>Recent projects</source>
         <translation>Последние проекты</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="235"/>
+        <location filename="../src/ui/mainactions.cpp" line="241"/>
         <source>Properties</source>
         <translation>Свойства</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="238"/>
-        <location filename="../src/ui/mainactions.cpp" line="239"/>
+        <location filename="../src/ui/mainactions.cpp" line="244"/>
+        <location filename="../src/ui/mainactions.cpp" line="245"/>
         <source>Time colors</source>
         <translation>Цвета часов</translation>
     </message>
     <message>
-        <location filename="../src/ui/designarea.cpp" line="223"/>
+        <location filename="../src/ui/designarea.cpp" line="280"/>
         <source>Power fail screen</source>
         <translation>Экран сбоя питания</translation>
     </message>
     <message>
-        <location filename="../src/ui/designarea.cpp" line="224"/>
+        <location filename="../src/ui/designarea.cpp" line="281"/>
         <source>Frames of animated image</source>
         <translation>Кадры анимации</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="980"/>
+        <location filename="../src/ui/umain.cpp" line="1013"/>
         <source>Delete item</source>
         <translation>Удалить кадр</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="982"/>
+        <location filename="../src/ui/umain.cpp" line="1015"/>
         <source>Generate: %v / %m</source>
         <translation>Формирование: %v / %m</translation>
     </message>
@@ -928,47 +970,47 @@
         <translation>GIF (*.gif)</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="226"/>
+        <location filename="../src/ui/mainactions.cpp" line="232"/>
         <source>Edit</source>
         <translation>Правка</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="109"/>
+        <location filename="../src/ui/umain.cpp" line="111"/>
         <source>Screen project (*.lcd *.json);;Screen project (*.lcd);;Screen project as text (*.json)</source>
         <translation>Проект экранов (*.lcd *.json);;Проект экранов (*.lcd);;Проект экранов в виде текста (*.json)</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="113"/>
+        <location filename="../src/ui/umain.cpp" line="115"/>
         <source>Screen project as text (*.json)</source>
         <translation>Проект экранов в виде текста (*.json)</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1096"/>
+        <location filename="../src/ui/umain.cpp" line="1157"/>
         <source>Undo %1</source>
         <translation>Отменить: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1096"/>
+        <location filename="../src/ui/umain.cpp" line="1157"/>
         <source>Undo</source>
         <translation>Отменить</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1097"/>
+        <location filename="../src/ui/umain.cpp" line="1158"/>
         <source>Redo %1</source>
         <translation>Повторить: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1097"/>
+        <location filename="../src/ui/umain.cpp" line="1158"/>
         <source>Redo</source>
         <translation>Повторить</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1100"/>
+        <location filename="../src/ui/umain.cpp" line="1161"/>
         <source>Undo History</source>
         <translation>История отмен</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1102"/>
+        <location filename="../src/ui/umain.cpp" line="1163"/>
         <source>&lt;empty&gt;</source>
         <translation>&lt;пусто&gt;</translation>
     </message>
@@ -1429,45 +1471,45 @@
 <context>
     <name>TProject</name>
     <message>
-        <location filename="../src/document/edits.cpp" line="87"/>
+        <location filename="../src/document/edits.cpp" line="101"/>
         <source>Drop element</source>
         <translation>Добавить элемент</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="111"/>
+        <location filename="../src/document/edits.cpp" line="125"/>
         <source>Delete 1 element</source>
         <translation>Удалить 1 элемент</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="112"/>
+        <location filename="../src/document/edits.cpp" line="126"/>
         <source>Delete %1 elements</source>
         <translation>Удалить элементы: %1</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="139"/>
-        <location filename="../src/document/edits.cpp" line="162"/>
+        <location filename="../src/document/edits.cpp" line="153"/>
+        <location filename="../src/document/edits.cpp" line="176"/>
         <source>Move 1 element</source>
         <translation>Переместить 1 элемент</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="140"/>
-        <location filename="../src/document/edits.cpp" line="163"/>
+        <location filename="../src/document/edits.cpp" line="154"/>
+        <location filename="../src/document/edits.cpp" line="177"/>
         <source>Move %1 elements</source>
         <translation>Переместить элементы: %1</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="138"/>
-        <location filename="../src/document/edits.cpp" line="161"/>
+        <location filename="../src/document/edits.cpp" line="152"/>
+        <location filename="../src/document/edits.cpp" line="175"/>
         <source>Resize element</source>
         <translation>Изменить размер элемента</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="208"/>
+        <location filename="../src/document/edits.cpp" line="215"/>
         <source>Bring to front</source>
         <translation>На передний план</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="216"/>
+        <location filename="../src/document/edits.cpp" line="223"/>
         <source>Send to back</source>
         <translation>На задний план</translation>
     </message>
@@ -1487,17 +1529,17 @@
         <translation>Переместить экран</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="468"/>
+        <location filename="../src/ui/umain.cpp" line="497"/>
         <source>Background colour</source>
         <translation>Цвет фона</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="561"/>
+        <location filename="../src/ui/umain.cpp" line="590"/>
         <source>Landscape</source>
         <translation>Альбомная</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="561"/>
+        <location filename="../src/ui/umain.cpp" line="590"/>
         <source>Portrait</source>
         <translation>Книжная</translation>
     </message>
@@ -1544,8 +1586,8 @@
         <translation>Удалить кадр</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="247"/>
-        <location filename="../src/ui/umain.cpp" line="1026"/>
+        <location filename="../src/ui/umain.cpp" line="249"/>
+        <location filename="../src/ui/umain.cpp" line="1075"/>
         <source>Properties</source>
         <translation>Свойства</translation>
     </message>

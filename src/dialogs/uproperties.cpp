@@ -119,9 +119,14 @@ void TPropDialogs::Notice(const QString& text) const
 
 bool TPropDialogs::ShowProperties(TLCD& screen)
 {
-    TElement* e = screen.SelectedElement;
-    if (!e)
+    return screen.SelectedElement && ShowProperties(screen, *screen.SelectedElement);
+}
+
+bool TPropDialogs::ShowProperties(TLCD& screen, TElement& element)
+{
+    if (element.Screen != &screen)
         return false;
+    TElement* e = &element;
     try {
         switch (e->Kind) {
         case ekDRO: {

@@ -62,6 +62,8 @@ class TPropDialogs : public QObject
     // and the screen and the list are marked modified. Cancel writes nothing and marks nothing, and
     // puts back what the bar and LED windows changed live. Returns true when something was written back.
     bool ShowProperties(TLCD& screen);
+    // The same for one element of the screen (one of several selected).
+    bool ShowProperties(TLCD& screen, TElement& element);
     // A double-click on the free part of a work screen: its background colour.
     bool BackgroundColor(TLCD& screen);
     // A double-click on the power-fail screen's DRO.

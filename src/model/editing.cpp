@@ -243,3 +243,10 @@ void ToggleSelected(TLCD& s, TElement& e)
         now.append(&e);
     SetSelection(s, now);
 }
+
+bool OneKind(const QList<TElement*>& elements)
+{
+    return !elements.isEmpty() && std::all_of(elements.begin(), elements.end(), [&](const TElement* e) {
+        return e->Kind == elements.first()->Kind;
+    });
+}

@@ -65,3 +65,6 @@ void SetSelection(TLCD& screen, const QList<TElement*>& elements);
 
 // Ctrl+click: adds the element to the selection or takes it out.
 void ToggleSelected(TLCD& screen, TElement& element);
+
+// Whether the elements are all of one kind (and there is at least one).
+bool OneKind(const QList<TElement*>& elements);

@@ -57,3 +57,10 @@ TElement* Drop(TLCD& screen, TScreenRole role, int kind, QPoint point)
     screen.Invalidate();
     return e;
 }
+
+bool PastEdge(const TElement& e)
+{
+    const TLCD& s = *e.Screen;
+    const int z = qMax(1, int(s.Zoom));
+    return e.Left < 0 || e.Top < 0 || e.Left + e.Width > s.PanelWidth * z || e.Top + e.Height > s.PanelHeight * z;
+}

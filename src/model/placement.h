@@ -25,3 +25,7 @@ bool CanDrop(const TLCD& screen, TScreenRole role, int kind);
 // defaults, the image placeholder or the default bar pictures, and the order number after the
 // screen's other budgeted elements; the power-fail DRO starts at "%3.0f" showing 0.
 TElement* Drop(TLCD& screen, TScreenRole role, int kind, QPoint point);
+
+// Whether the element reaches past an edge of its screen (a longer format, a switch to landscape):
+// the panel would cut it off.
+bool PastEdge(const TElement& element);

@@ -1,5 +1,6 @@
 #include "ui/designarea.h"
 
+#include "model/telement.h"
 #include "document/tproject.h"
 #include "output/splash.h"
 #include "ui/screenview.h"
@@ -59,11 +60,28 @@ TDesignArea::TDesignArea(TProject& project, QWidget* parent)
     lbZoom = new QLabel(upper);
     lbZoom->setObjectName(QStringLiteral("lbZoom"));
     lbZoom->setContentsMargins(6, 2, 6, 2);
+    lbSelection = new QLabel(upper);
+    lbSelection->setObjectName(QStringLiteral("lbSelection"));
+    lbSelection->setContentsMargins(6, 2, 6, 2);
+    lbPointer = new QLabel(upper);
+    lbPointer->setObjectName(QStringLiteral("lbPointer"));
+    lbPointer->setContentsMargins(6, 2, 6, 2);
+    // Wide enough for "320, 240" so that the labels beside it do not jump as the pointer moves.
+    lbPointer->setMinimumWidth(lbPointer->fontMetrics().horizontalAdvance(QStringLiteral("-0000, -0000")) + 12);
     auto* statusRow = new QHBoxLayout;
     statusRow->setContentsMargins(0, 0, 0, 0);
     statusRow->addWidget(Label2, 1);
+    statusRow->addWidget(lbSelection);
+    statusRow->addWidget(lbPointer);
     statusRow->addWidget(lbZoom);
     upperLayout->addLayout(statusRow);
+    lbPastEdge = new QLabel(upper);
+    lbPastEdge->setObjectName(QStringLiteral("lbPastEdge"));
+    lbPastEdge->setContentsMargins(6, 0, 6, 2);
+    lbPastEdge->setWordWrap(true);
+    lbPastEdge->setStyleSheet(QStringLiteral("color: %1").arg(TScreenView::PastEdgeColor.name()));
+    lbPastEdge->hide();
+    upperLayout->addWidget(lbPastEdge);
     designArea_->viewport()->installEventFilter(this);
 
     lbWork = new QLabel(canvas_);
@@ -136,6 +154,7 @@ void TDesignArea::AddPage(TSCRTab* page)
     page->View->setObjectName(QStringLiteral("SCR%1").arg(PGscreen->count()));
     const TFlagScope program(programSwitch_);
     PGscreen->addTab(page, QString());
+    WatchPointer(page->View);
     CaptionPages();
     PGscreen->setCurrentWidget(page);
 }
@@ -172,8 +191,46 @@ TScreenView* TDesignArea::CreatePowerFailView()
     if (!powerFailView_) {
         powerFailView_ = new TScreenView(&project_.PowerFail(), canvas_);
         powerFailView_->setObjectName(QStringLiteral("PowerFail"));
+        WatchPointer(powerFailView_);
     }
     return powerFailView_;
+}
+
+void TDesignArea::WatchPointer(TScreenView* view)
+{
+    connect(view, &TScreenView::PointerMoved, lbPointer,
+            [this](QPoint p) { lbPointer->setText(QStringLiteral("%1, %2").arg(p.x()).arg(p.y())); });
+    connect(view, &TScreenView::PointerLeft, lbPointer, [this] { lbPointer->clear(); });
+}
+
+void TDesignArea::ShowSelection(const QList<TElement*>& selection)
+{
+    QString text;
+    if (!selection.isEmpty()) {
+        QRect box;
+        for (const TElement* e : selection) {
+            // From the window geometry, which a drag in progress has already moved.
+            const int z = e->Zoom();
+            box |= QRect(e->Left / z, e->Top / z, qMax(1, e->Width / z), qMax(1, e->Height / z));
+        }
+        text = selection.size() == 1
+                   ? tr("%1, %2  %3 × %4").arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height())
+                   : tr("%n elements: %1, %2  %3 × %4", nullptr, int(selection.size()))
+                         .arg(box.x())
+                         .arg(box.y())
+                         .arg(box.width())
+                         .arg(box.height());
+    }
+    if (lbSelection->text() != text)
+        lbSelection->setText(text);
+}
+
+void TDesignArea::ShowPastEdge(const QString& text)
+{
+    if (lbPastEdge->text() == text)
+        return;
+    lbPastEdge->setText(text);
+    lbPastEdge->setVisible(!text.isEmpty());
 }
 
 bool TDesignArea::Arrange()

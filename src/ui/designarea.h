@@ -7,10 +7,13 @@
 
 #include <QSplitter>
 
+#include <QList>
+
 class QLabel;
 class QListWidget;
 class QScrollArea;
 class QTabWidget;
+class TElement;
 class TLCD;
 class TProject;
 class TSCRTab;
@@ -47,6 +50,11 @@ class TDesignArea : public QSplitter
     TScreenView* PowerFailView() const { return powerFailView_; }
     TSplashPanel* SplashPanel() const { return splashPanel_; }
     QLabel* StatusLine() const { return Label2; }
+    // Beside the status line, in panel pixels: the selected elements' place and size (their
+    // bounding box when several are selected), and the pointer's position over a screen.
+    void ShowSelection(const QList<TElement*>& selection);
+    // Below the canvas, in the warning colour: which elements reach past the screens' edges.
+    void ShowPastEdge(const QString& text);
     // Shows the zoom factor beside the status line.
     void ShowZoom(int zoom);
     // Scrolls so that the canvas point that was under `viewportPoint` at zoom `from` is under it again
@@ -69,6 +77,8 @@ class TDesignArea : public QSplitter
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void WatchPointer(TScreenView* view);
+
     TProject& project_;
     QScrollArea* designArea_ = nullptr;
     QWidget* canvas_ = nullptr;
@@ -77,6 +87,9 @@ class TDesignArea : public QSplitter
     TScreenView* powerFailView_ = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* lbZoom = nullptr;
+    QLabel* lbSelection = nullptr;
+    QLabel* lbPointer = nullptr;
+    QLabel* lbPastEdge = nullptr;
     QLabel* lbWork = nullptr;
     QLabel* lbSplash = nullptr;
     QLabel* lbPWR = nullptr;

@@ -93,6 +93,10 @@ void TMainActions::CreateActions(QMainWindow* window)
     make(acNextPage, "acNextPage", QT_TRANSLATE_NOOP("TMForm", "Next screen"), nullptr, "right", "go-next");
     make(acPrevPage, "acPrevPage", QT_TRANSLATE_NOOP("TMForm", "Previous screen"), nullptr, "left",
          "go-previous");
+    make(acSelectAll, "acSelectAll", QT_TRANSLATE_NOOP("TMForm", "Select all"),
+         QT_TRANSLATE_NOOP("TMForm", "Select every element of the screen"), nullptr, nullptr);
+    make(acDeselect, "acDeselect", QT_TRANSLATE_NOOP("TMForm", "Deselect"),
+         QT_TRANSLATE_NOOP("TMForm", "Clear the selection"), nullptr, nullptr);
     make(acExit, "acExit", QT_TRANSLATE_NOOP("TMForm", "Exit"), nullptr, "exit", "application-exit");
     // The menu bar shows About by its name.
     make(acAbout, "acAbout", QT_TRANSLATE_NOOP("TMForm", "About"), nullptr, nullptr, nullptr);
@@ -113,6 +117,8 @@ void TMainActions::CreateActions(QMainWindow* window)
     acNextPage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
     acPrevPage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
     acGrid->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    acSelectAll->setShortcut(QKeySequence::SelectAll);
+    acDeselect->setShortcut(QKeySequence(Qt::Key_Escape));
 
     for (QAction* a : {acCopyProp, acGetBkgColor, acGetFgColor, acShowOrder, acGrid, acPanelColors})
         a->setCheckable(true);

@@ -26,6 +26,8 @@ class TMainActions
     // View > Panel colours (checkable) and Tools > Preview SD-card set.
     QAction *acPanelColors = nullptr, *acPreviewSet = nullptr;
     QAction *acSaveAs = nullptr, *acNextPage = nullptr, *acPrevPage = nullptr;
+    // Edit > Select All (every element of the active screen) and Deselect (Escape).
+    QAction *acSelectAll = nullptr, *acDeselect = nullptr;
 
   protected:
     // Makes the actions, the menu bar, the tool bar (with the clock colours button) and the element

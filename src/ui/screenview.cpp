@@ -2,6 +2,7 @@
 
 #include "document/edits.h"
 #include "model/editing.h"
+#include "model/placement.h"
 #include "model/render.h"
 #include "model/tlcd.h"
 #include "base/syscolors.h"
@@ -16,6 +17,8 @@
 #include <QPainter>
 #include <QSet>
 #include <QToolTip>
+
+#include <cmath>
 
 const char* TScreenView::KindProperty = "Tag";
 
@@ -130,6 +133,17 @@ void TScreenView::paintEvent(QPaintEvent* event)
     const QImage& image = ShownImage();
     p.fillRect(event->rect(), palette().window());
     p.drawImage(0, 0, image);
+    // Elements the panel would cut off are outlined where they meet the edge, whatever the colours.
+    for (const auto& e : screen_->Elements()) {
+        if (!PastEdge(*e))
+            continue;
+        const QRect shown = QRect(e->Left, e->Top, e->Width, e->Height).intersected(rect());
+        if (shown.isEmpty())
+            continue;
+        p.setPen(QPen(PastEdgeColor, 2, Qt::DashLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(shown.adjusted(1, 1, -1, -1));
+    }
     const QRect band = BandRect(*screen_);
     if (!band.isEmpty()) {
         p.setPen(QPen(Qt::black, 1, Qt::DotLine));
@@ -190,6 +204,9 @@ void TScreenView::mouseDoubleClickEvent(QMouseEvent* event)
 void TScreenView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint point = event->position().toPoint();
+    const int z = qMax(1, int(screen_->Zoom));
+    // Rounded down, also left of and above the screen while a press drags out of it.
+    emit PointerMoved(QPoint(int(std::floor(double(point.x()) / z)), int(std::floor(double(point.y()) / z))));
     if (pressed_ && (event->buttons() & Qt::LeftButton)) {
         const QPoint local = point - QPoint(pressed_->Left, pressed_->Top);
         if (project_)
@@ -208,6 +225,12 @@ void TScreenView::mouseMoveEvent(QMouseEvent* event)
     }
     if (screen_->OnMouseMove)
         screen_->OnMouseMove(event->modifiers(), point);
+}
+
+void TScreenView::leaveEvent(QEvent* event)
+{
+    emit PointerLeft();
+    QWidget::leaveEvent(event);
 }
 
 void TScreenView::mouseReleaseEvent(QMouseEvent* event)

@@ -2,6 +2,7 @@
 
 #include "base/urgb.h"
 
+#include <QColor>
 #include <QImage>
 #include <QMenu>
 #include <QPointer>
@@ -51,13 +52,22 @@ class TScreenView : public QWidget
     // A picture as the views show pictures now: through the round trip while panel colours are shown.
     static QImage AsShown(const QImage& picture);
 
+    // The outline of an element that reaches past the screen's edge.
+    static constexpr QColor PastEdgeColor{0xE0, 0x30, 0x1E};
+
     // The property of drag sources that carries the element kind.
     static const char* KindProperty;
     // The MIME type under which a drag carries the element kind (one decimal number).
     static const char* KindMimeType;
 
+  signals:
+    // The pointer over the view, in panel pixels; PointerLeft when it left the view.
+    void PointerMoved(QPoint panelPoint);
+    void PointerLeft();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -7,6 +7,8 @@
 #include "dialogs/uproperties.h"
 #include "dialogs/usettings.h"
 #include "document/edits.h"
+#include "model/editing.h"
+#include "model/elementcommands.h"
 #include "model/placement.h"
 #include "model/render.h"
 #include "project/jsonproject.h"
@@ -45,6 +47,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QProgressBar>
+#include <QScopeGuard>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
@@ -315,11 +318,37 @@ void TMForm::ConnectActions()
     connect(acSCRright, &QAction::triggered, this, [this] { MoveScreenPage(+1); });
     connect(acDelElement, &QAction::triggered, this, [this] {
         TLCD* s = ActiveScreen();
-        if (!s || !s->SelectedElement)
+        if (!s || Selection(*s).isEmpty())
             return;
-        DeleteElements(project_, *s, {s->SelectedElement});
+        DeleteElements(project_, *s, Selection(*s));
         ShowBudget();
         StatusLine(nullptr);
+    });
+    // The power-fail screen is the one edited while its view has the focus; else the active page.
+    auto editedScreen = [this]() -> TLCD* {
+        if (PowerFailView() && PowerFailView()->hasFocus())
+            return &project_.PowerFail();
+        return ActiveScreen();
+    };
+    connect(acSelectAll, &QAction::triggered, this, [this, editedScreen] {
+        TLCD* s = editedScreen();
+        if (!s)
+            return;
+        QList<TElement*> all;
+        for (const auto& e : s->Elements())
+            all.append(e.get());
+        SetSelection(*s, all);
+        StatusLine(s->SelectedElement);
+    });
+    connect(acDeselect, &QAction::triggered, this, [this, editedScreen] {
+        if (acCopyProp->isChecked())
+            EndCopyMode();
+        if (acGetBkgColor->isChecked() || acGetFgColor->isChecked())
+            EndPickMode();
+        if (TLCD* s = editedScreen()) {
+            SetSelection(*s, {});
+            StatusLine(nullptr);
+        }
     });
     connect(acToBack, &QAction::triggered, this, [this] {
         if (TLCD* s = ActiveScreen(); s && s->SelectedElement)
@@ -458,10 +487,11 @@ void TMForm::WireWorkScreen(TLCD* screen)
         DropOnWorkScreen(screen, DragKind(source), point);
     };
     screen->OnSelect = [this](TElement* e) { ElementSelected(e); };
-    screen->OnDblClick = [this, screen](TElement*) {
+    screen->OnDblClick = [this, screen](TElement* sender) {
         if (!propDialogs_)
             return;
-        if (screen->SelectedElement)
+        // A double press on a member of a group edits the group: it selects no single element.
+        if (sender)
             ShowProperties();
         else
             ChangeScreen(project_, *screen, QT_TRANSLATE_NOOP("TProject", "Background colour"),
@@ -709,7 +739,11 @@ void TMForm::OutOfScreenNotice()
     if (!startupRepaired_)
         return;
     startupRepaired_ = false;
-    hooks_.Notice(msg::OutsideScreen());
+    QStringList moved;
+    for (int i = 0; i < project_.Screens().Count(); ++i)
+        for (const TElement* e : project_.Screens().Items(i)->Repaired)
+            moved << msg::ScreenCaption(i) + QStringLiteral(": ") + msg::ElementName(*e);
+    hooks_.Notice(msg::OutsideScreenMoved(moved));
     project_.MarkModified();
 }
 
@@ -990,13 +1024,24 @@ void TMForm::UpdateActions()
 {
     TLCD* s = ActiveScreen();
     const bool selection = s && s->SelectedElement;
+    const QList<TElement*> selected = s ? Selection(*s) : QList<TElement*>();
     acSave->setEnabled(project_.Modified());
     acZoomOut->setEnabled(s && s->Zoom > 1);
     acZoomIn->setEnabled(s && s->Zoom < MaxZoom);
     acNextPage->setEnabled(ActivePageIndex() >= 0 && ActivePageIndex() < PageCount() - 1);
     acPrevPage->setEnabled(ActivePageIndex() > 0);
-    for (QAction* a : {acDelElement, acToBack, acToFront, acShProp})
+    for (QAction* a : {acToBack, acToFront})
         a->setEnabled(selection);
+    acDelElement->setEnabled(!selected.isEmpty());
+    designArea_->ShowSelection(selected);
+    QStringList pastEdge;
+    for (TLCD* screen : {s, &project_.PowerFail()})
+        if (screen)
+            for (const auto& e : screen->Elements())
+                if (PastEdge(*e))
+                    pastEdge << msg::ElementName(*e);
+    designArea_->ShowPastEdge(msg::PastEdge(pastEdge));
+    acShProp->setEnabled(OneKind(selected));
     acDelScreen->setEnabled(PageCount() > 1);
     acSCRleft->setEnabled(ActivePageIndex() > 0);
     acSCRright->setEnabled(ActivePageIndex() >= 0 && ActivePageIndex() < PageCount() - 1);
@@ -1019,13 +1064,26 @@ void TMForm::CreatePropDialogs()
 void TMForm::ShowProperties()
 {
     TLCD* s = ActiveScreen();
-    if (!s || !propDialogs_ || !s->SelectedElement)
+    if (!s || !propDialogs_)
         return;
+    const QList<TElement*> selection = Selection(*s);
+    if (selection.isEmpty() || !OneKind(selection))
+        return;
+    TElement& first = *selection.first();
+    const TElementData before = first.Data();
     bool changed = false;
-    ChangeElements(project_, *s, {s->SelectedElement}, QT_TRANSLATE_NOOP("TProject", "Properties"),
-                   [&] { changed = propDialogs_->ShowProperties(*s); });
+    ChangeElements(project_, *s, selection, QT_TRANSLATE_NOOP("TProject", "Properties"), [&] {
+        // The live previews of the bar and LED windows show on the element the window edits.
+        TElement* const selected = s->SelectedElement;
+        s->SelectedElement = &first;
+        const auto restore = qScopeGuard([&] { s->SelectedElement = selected; });
+        changed = propDialogs_->ShowProperties(*s, first);
+        if (changed)
+            for (TElement* other : selection.mid(1))
+                ApplyChangedFields(*other, before, first.Data());
+    });
     if (changed)
-        StatusLine(s->SelectedElement);
+        StatusLine(&first);
 }
 
 void TMForm::CreateUndo()
@@ -1054,6 +1112,8 @@ void TMForm::CreateUndo()
     QAction* history = undoDock_->toggleViewAction();
     history->setObjectName(QStringLiteral("acUndoHistory"));
     mnEdit_->addActions({acUndo, acRedo});
+    mnEdit_->addSeparator();
+    mnEdit_->addActions({acSelectAll, acDeselect});
     mnEdit_->addSeparator();
     mnEdit_->addAction(history);
     acUndo->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo"), QIcon(QStringLiteral(":/icons/actions/undo.svg"))));

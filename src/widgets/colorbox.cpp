@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSet>
+#include <QStandardItemModel>
 
 namespace {
 constexpr int RoleColor = Qt::UserRole;
@@ -61,6 +62,19 @@ TColorBox::TColorBox(QWidget* parent) : QComboBox(parent)
     setEditable(false);
     for (const auto& c : NamedColors())
         addItem(Swatch(c.Value), QString(), QVariant::fromValue<quint32>(c.Value));
+    // The desktop's colours follow under a heading of their own, after the named ones the panel
+    // shows the same on every PC.
+    insertSeparator(count());
+    addItem(QString());
+    if (auto* items = qobject_cast<QStandardItemModel*>(model())) {
+        QStandardItem* heading = items->item(count() - 1);
+        heading->setFlags(Qt::NoItemFlags);
+        QFont bold = heading->font();
+        bold.setBold(true);
+        heading->setFont(bold);
+    }
+    // Long enough for the named colours and the heading: the system colours scroll below them.
+    setMaxVisibleItems(int(NamedColors().size()) + 2);
     for (const auto& s : SystemColors()) {
         const TColor value = SystemColorValue(s.Index);
         addItem(Swatch(value), QString(), QVariant::fromValue<quint32>(value));
@@ -107,7 +121,8 @@ bool TColorBox::PanelColoursShown()
 void TColorBox::RefreshSwatches()
 {
     for (int i = 0; i < PickerIndex(); ++i)
-        setItemIcon(i, Swatch(itemData(i, RoleColor).value<quint32>()));
+        if (itemData(i, RoleColor).isValid())
+            setItemIcon(i, Swatch(itemData(i, RoleColor).value<quint32>()));
 }
 
 void TColorBox::Retranslate()
@@ -126,6 +141,8 @@ void TColorBox::Retranslate()
         text(i, tr(c.Name));
         ++i;
     }
+    i += 1; // the separator
+    setItemText(i++, tr("System colours"));
     for (const auto& s : SystemColors()) {
         text(i, tr(s.Title));
         ++i;
@@ -165,7 +182,8 @@ void TColorBox::SetColor(TColor color)
 {
     color_ = color;
     for (int i = 0; i < PickerIndex(); ++i) {
-        if (!itemData(i, RoleCustom).toBool() && itemData(i, RoleColor).value<quint32>() == color) {
+        if (!itemData(i, RoleCustom).toBool() && itemData(i, RoleColor).isValid() &&
+            itemData(i, RoleColor).value<quint32>() == color) {
             Select(i);
             return;
         }
@@ -190,6 +208,10 @@ void TColorBox::ShowCustom(TColor color)
 
 void TColorBox::Activated(int index)
 {
+    if (index != PickerIndex() && !itemData(index, RoleColor).isValid()) {
+        Select(shown_); // the heading or the separator: no colour
+        return;
+    }
     if (index == PickerIndex()) {
         TColor picked = color_;
         if (PickCustom && PickCustom(picked)) {

@@ -1,5 +1,8 @@
 #include "widgets/messages.h"
 
+#include "base/codepage.h"
+#include "model/telement.h"
+
 #include <QDir>
 #include <QStringList>
 
@@ -77,6 +80,13 @@ QString RecentFileGone(const QString& fileName)
             .arg(shown);
     return QStringLiteral("The project\n%1\ncannot be found any more; it is taken off the recent projects.")
         .arg(shown);
+}
+
+QString OutsideScreenMoved(const QStringList& elements)
+{
+    if (elements.isEmpty())
+        return OutsideScreen();
+    return OutsideScreen() + QStringLiteral("\n\n") + elements.join(QLatin1Char('\n'));
 }
 
 QString OutsideScreen()
@@ -171,6 +181,48 @@ QString LostCharacters(const QStringList& elements, bool generated)
 QString Warning()
 {
     return QStringLiteral("Warning");
+}
+
+QString ElementName(const TElement& e)
+{
+    const bool ru = RussianActive();
+    const QString number = QString::number(e.OrderNo + 1);
+    auto quoted = [ru](const QString& text) {
+        return ru ? QStringLiteral("«%1»").arg(text) : QStringLiteral("\"%1\"").arg(text);
+    };
+    // A text as typed, also where the code page could not hold all of it.
+    const QString text = e.LostText().isEmpty() ? FromCodePage(e.Text) : e.LostText();
+    switch (e.Kind) {
+    case ekDRO:
+        return (ru ? QStringLiteral("Индикатор %1 ") : QStringLiteral("DRO %1 ")).arg(number) +
+               quoted(e.LostText().isEmpty() ? FromCodePage(e.Format) : e.LostText());
+    case ekLED:
+        return (ru ? QStringLiteral("Светодиод %1") : QStringLiteral("LED %1")).arg(number);
+    case ekBar:
+        return (ru ? QStringLiteral("Шкала %1") : QStringLiteral("Bar %1")).arg(number);
+    case ekShift:
+        return ru ? QStringLiteral("Метка Shift") : QStringLiteral("Shift mark");
+    case ekStatus:
+        return ru ? QStringLiteral("Строка состояния") : QStringLiteral("Status line");
+    case ekClock:
+        return ru ? QStringLiteral("Часы") : QStringLiteral("Clock");
+    case ekText:
+        return (ru ? QStringLiteral("Текст ") : QStringLiteral("Text ")) + quoted(text);
+    case ekImage:
+        return (ru ? QStringLiteral("Изображение ") : QStringLiteral("Image ")) + quoted(text);
+    case ekShape:
+        return ru ? QStringLiteral("Фигура") : QStringLiteral("Shape");
+    default:
+        return (ru ? QStringLiteral("Элемент вида %1") : QStringLiteral("Element of kind %1")).arg(e.Kind);
+    }
+}
+
+QString PastEdge(const QStringList& elements)
+{
+    if (elements.isEmpty())
+        return {};
+    return (RussianActive() ? QStringLiteral("За краем экрана: ") : QStringLiteral("Past the screen's edge: ")) +
+           elements.join(QStringLiteral(", "));
 }
 
 } // namespace msg

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class TElement;
+
 inline constexpr int LangEnglish = 1033;
 inline constexpr int LangRussian = 1049;
 
@@ -28,6 +30,8 @@ QString Info();
 // A file of File > Recent projects that is no longer there; it leaves the list.
 QString RecentFileGone(const QString& fileName);
 QString OutsideScreen();
+// The notice at Open, naming the elements it moved (each "Screen N: element").
+QString OutsideScreenMoved(const QStringList& elements);
 QString ProjectNotSaved();
 // The start-up question for a recovery copy: the project it belongs to (empty for one never saved)
 // and when the copy was written; the buttons Restore and Discard.
@@ -42,4 +46,9 @@ QString ElementWithLostText(const QString& screen, TTextRole role, const QString
 // The warning after Save (`generated` false) or Generate that names those elements, one a line.
 QString LostCharacters(const QStringList& elements, bool generated);
 QString Warning();
+// An element as the user knows it: its kind, with its order number or its text where it has one
+// ("DRO 3 \"%7.3f\"", "Text \"Feed\"", "Status line").
+QString ElementName(const TElement& element);
+// Beside the status line: the elements of the screen that reach past its edge; empty for none.
+QString PastEdge(const QStringList& elements);
 } // namespace msg
