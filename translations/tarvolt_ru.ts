@@ -367,6 +367,21 @@
             <numerusform>%n элементов: %1, %2  %3 × %4</numerusform>
         </translation>
     </message>
+    <message>
+        <location filename="../src/ui/designarea.cpp" line="282"/>
+        <source>The selected elements: place and size in panel pixels</source>
+        <translation>Выделенные элементы: место и размер в пикселях пульта</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/designarea.cpp" line="283"/>
+        <source>The pointer&apos;s place on the screen in panel pixels</source>
+        <translation>Место указателя на экране в пикселях пульта</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/designarea.cpp" line="284"/>
+        <source>Zoom</source>
+        <translation>Масштаб</translation>
+    </message>
 </context>
 <context>
     <name>TDeviceTools</name>

@@ -279,6 +279,9 @@ void TDesignArea::Retranslate()
     lbSplash->setText(QCoreApplication::translate("TMForm", "Splash screen"));
     lbPWR->setText(QCoreApplication::translate("TMForm", "Power fail screen"));
     LV->setToolTip(QCoreApplication::translate("TMForm", "Frames of animated image"));
+    lbSelection->setToolTip(tr("The selected elements: place and size in panel pixels"));
+    lbPointer->setToolTip(tr("The pointer's place on the screen in panel pixels"));
+    lbZoom->setToolTip(tr("Zoom"));
     CaptionPages();
 }
 
