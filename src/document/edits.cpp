@@ -104,6 +104,13 @@ TElement* DropElement(TProject& project, TLCD& screen, int kind, QPoint point)
 
 bool DeleteElements(TProject& project, TLCD& screen, const QList<TElement*>& elements)
 {
+    return DeleteElements(project, screen, elements, QT_TRANSLATE_NOOP("TProject", "Delete 1 element"),
+                          QT_TRANSLATE_NOOP("TProject", "Delete %1 elements"));
+}
+
+bool DeleteElements(TProject& project, TLCD& screen, const QList<TElement*>& elements, const char* one,
+                    const char* many)
+{
     QList<TPlacedElement> gone;
     for (const TElement* e : elements)
         if (const int index = screen.IndexOf(e); index >= 0)
@@ -120,10 +127,9 @@ bool DeleteElements(TProject& project, TLCD& screen, const QList<TElement*>& ele
             screen.DeleteElement(screen.Item(it->Index));
     }
     const int n = int(gone.size());
-    project.UndoStack().push(new TElementsPresenceCommand(
-        project, project.IndexOfScreen(&screen), std::move(gone), screen.Zoom, false,
-        CountText(QT_TRANSLATE_NOOP("TProject", "Delete 1 element"),
-                  QT_TRANSLATE_NOOP("TProject", "Delete %1 elements"), n)));
+    project.UndoStack().push(new TElementsPresenceCommand(project, project.IndexOfScreen(&screen),
+                                                          std::move(gone), screen.Zoom, false,
+                                                          CountText(one, many, n)));
     return true;
 }
 

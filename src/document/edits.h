@@ -18,6 +18,9 @@ TElement* DropElement(TProject& project, TLCD& screen, int kind, QPoint point);
 // Deletes elements of `screen` as one step; elements of another screen are ignored. False (no
 // step) when none is left.
 bool DeleteElements(TProject& project, TLCD& screen, const QList<TElement*>& elements);
+// The same as a step named `one` for one element and `many` (with %1) for more: Cut.
+bool DeleteElements(TProject& project, TLCD& screen, const QList<TElement*>& elements, const char* one,
+                    const char* many);
 
 // A new gesture's number, for the moves of one press (or one run of arrow keys): the steps of a
 // gesture merge into one.

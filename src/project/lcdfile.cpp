@@ -70,15 +70,12 @@ qsizetype CheckScreenBlock(QByteArrayView bytes, qsizetype pos, const QString& n
                                        .arg(count)
                                        .arg(present)));
     for (int i = 0; i < count; ++i, pos += ElementRecordSize) {
-        const TRecordReader r(bytes.sliced(pos, ElementRecordSize));
-        for (const TextField& f : RecordTexts)
-            if (r.ShortTextLength(f.offset) > f.capacity)
-                throw TError(
-                    Damaged(name, QCoreApplication::translate(
-                                      "lcdfile", "the %1 of element %2 on %3 is longer than its field")
-                                      .arg(QCoreApplication::translate("lcdfile", f.what))
-                                      .arg(i)
-                                      .arg(which)));
+        if (const char* what = OverlongRecordField(bytes.sliced(pos, ElementRecordSize)))
+            throw TError(Damaged(name, QCoreApplication::translate(
+                                           "lcdfile", "the %1 of element %2 on %3 is longer than its field")
+                                           .arg(QCoreApplication::translate("lcdfile", what))
+                                           .arg(i)
+                                           .arg(which)));
     }
     return pos;
 }
@@ -289,52 +286,8 @@ void ApplyScreenBlock(TLCD& screen, QByteArrayView block, TPictureReport& report
 
     const int count = h.U8(sCount);
     for (int i = 0; i < count; ++i) {
-        const TRecordReader r(block.sliced(ScreenHeaderSize + i * ElementRecordSize, ElementRecordSize));
-        const int x = r.U16(eX), y = r.U16(eY), w = r.U16(eW), hgt = r.U16(eH);
-        TElement* e = screen.AddElement(r.U8(eKind), x, y);
-
-        e->Reserved = r.I16(eReserved);
-        e->SetOrderNo(r.U8(eOrderNo));
-        e->ScaleW = r.U8(eScaleW);
-        e->ScaleH = r.U8(eScaleH);
-        e->YellowPct = r.U8(eYellowPct);
-        e->RedPct = r.U8(eRedPct);
-        e->Value = r.F32(eValue);
-        e->MaxVal = r.U16(eMaxVal);
-        e->Format = r.ShortText(eFormat, 10);
-        e->SetText(r.ShortText(eText, 254));
-
-        const TColor first = r.U32(eColor1), second = r.U32(eColor2);
-        e->TextColor = first;
-        e->BackColor = second;
-        e->OnColor = first;
-        e->OffColor = second;
-        e->BlinkInterval = r.U16(eBlinkInterval);
-        e->PenColor = second;
-
-        e->RedPicFile = FromCodePage(r.ShortText(eRedFile, 250));
-        e->YellowPicFile = FromCodePage(r.ShortText(eYellowFile, 250));
-        e->GreenPicFile = FromCodePage(r.ShortText(eGreenFile, 250));
-        e->BkgPicFile = FromCodePage(r.ShortText(eBkgFile, 250));
-        e->PanelX = x;
-        e->PanelY = y;
-        e->ShapeType = r.U8(eShapeType);
-        e->ShowAsAxis = r.U8(eShowAsAxis);
-        e->AxisColor = r.U32(eAxisColor);
-        e->AxisNum = r.U8(eAxisNum);
-        e->LedMode = r.U8(eLedMode);
-
-        e->FontName = FromCodePage(r.ShortText(eFontName, 30));
-        e->FontSize = r.I32(eFontSize);
-        e->TextColor = r.U32(eTextColor);
-        e->FontBold = r.U8(eBold) != 0;
-        e->FontItalic = r.U8(eItalic) != 0;
-
-        e->Width = w;
-        e->Height = hgt;
-        e->PanelW = w;
-        e->PanelH = hgt;
-
+        TElement* e = AddElementFromRecord(
+            screen, block.sliced(ScreenHeaderSize + i * ElementRecordSize, ElementRecordSize));
         if (e->Kind == ekImage) {
             const QString resolved = Resolve(base, FromCodePage(e->Text));
             QString file = resolved;
@@ -348,8 +301,6 @@ void ApplyScreenBlock(TLCD& screen, QByteArrayView block, TPictureReport& report
             if (file != resolved)
                 e->Text = ToCodePage(file);
         }
-        if (e->Kind == ekShape)
-            e->PenColor = first;
         if (e->Kind == ekBar) {
             const QString* files[] = {&e->RedPicFile, &e->YellowPicFile, &e->GreenPicFile, &e->BkgPicFile};
             QImage* pictures[] = {&e->RedPic, &e->YellowPic, &e->GreenPic, &e->BkgPic};
@@ -383,43 +334,8 @@ QByteArray ScreenBytes(const TLCD& screen)
     h.ShortText(sBackFile, ToCodePage(screen.BackgroundFile), 255);
     QByteArray out = h.Bytes();
 
-    for (const auto& owned : screen.Elements()) {
-        const TElement& e = *owned;
-        TRecordWriter r(ElementRecordSize);
-        r.U8(eKind, e.Kind);
-        r.U8(eOrderNo, quint8(e.OrderNo));
-        r.I16(eReserved, e.Reserved);
-        r.U16(eX, quint16(e.Left / z));
-        r.U16(eY, quint16(e.Top / z));
-        r.U16(eW, quint16(e.Width / z));
-        r.U16(eH, quint16(e.Height / z));
-        r.U16(eMaxVal, e.MaxVal);
-        r.U8(eScaleW, e.ScaleW);
-        r.U8(eScaleH, e.ScaleH);
-        r.U8(eRedPct, e.RedPct);
-        r.U8(eYellowPct, e.YellowPct);
-        r.F32(eValue, e.Value);
-        r.U32(eColor1, e.Kind == ekLED ? e.OnColor : e.Kind == ekShape ? e.PenColor : e.TextColor);
-        r.U32(eColor2, e.Kind == ekLED ? e.OffColor : e.BackColor);
-        r.U8(eShapeType, e.ShapeType);
-        r.U8(eShowAsAxis, e.ShowAsAxis);
-        r.U32(eAxisColor, e.AxisColor);
-        r.U8(eAxisNum, e.AxisNum);
-        r.ShortText(eFormat, e.Format, 10);
-        r.ShortText(eText, e.Text, 254);
-        r.U8(eLedMode, e.LedMode);
-        r.ShortText(eRedFile, ToCodePage(e.RedPicFile), 250);
-        r.ShortText(eYellowFile, ToCodePage(e.YellowPicFile), 250);
-        r.ShortText(eGreenFile, ToCodePage(e.GreenPicFile), 250);
-        r.ShortText(eBkgFile, ToCodePage(e.BkgPicFile), 250);
-        r.U16(eBlinkInterval, e.BlinkInterval);
-        r.ShortText(eFontName, ToCodePage(e.FontName), 30);
-        r.I32(eFontSize, e.FontSize);
-        r.U32(eTextColor, e.TextColor);
-        r.U8(eBold, e.FontBold ? 1 : 0);
-        r.U8(eItalic, e.FontItalic ? 1 : 0);
-        out += r.Bytes();
-    }
+    for (const auto& owned : screen.Elements())
+        out += ElementRecordBytes(*owned, z);
     return out;
 }
 
@@ -625,4 +541,105 @@ TLoadResult LoadProject(const QString& fileName, TLCDList& list, TLCD& powerFail
         LoadProjectBytes(bytes, shown, list, powerFail, steps, QFileInfo(fileName).absolutePath());
     result.Form = form;
     return result;
+}
+
+const char* OverlongRecordField(QByteArrayView record)
+{
+    const TRecordReader r(record);
+    for (const TextField& f : RecordTexts)
+        if (r.ShortTextLength(f.offset) > f.capacity)
+            return f.what;
+    return nullptr;
+}
+
+QByteArray ElementRecordBytes(const TElement& e, int zoom)
+{
+    const int z = qMax(1, zoom);
+    TRecordWriter r(ElementRecordSize);
+    r.U8(eKind, e.Kind);
+    r.U8(eOrderNo, quint8(e.OrderNo));
+    r.I16(eReserved, e.Reserved);
+    r.U16(eX, quint16(e.Left / z));
+    r.U16(eY, quint16(e.Top / z));
+    r.U16(eW, quint16(e.Width / z));
+    r.U16(eH, quint16(e.Height / z));
+    r.U16(eMaxVal, e.MaxVal);
+    r.U8(eScaleW, e.ScaleW);
+    r.U8(eScaleH, e.ScaleH);
+    r.U8(eRedPct, e.RedPct);
+    r.U8(eYellowPct, e.YellowPct);
+    r.F32(eValue, e.Value);
+    r.U32(eColor1, e.Kind == ekLED ? e.OnColor : e.Kind == ekShape ? e.PenColor : e.TextColor);
+    r.U32(eColor2, e.Kind == ekLED ? e.OffColor : e.BackColor);
+    r.U8(eShapeType, e.ShapeType);
+    r.U8(eShowAsAxis, e.ShowAsAxis);
+    r.U32(eAxisColor, e.AxisColor);
+    r.U8(eAxisNum, e.AxisNum);
+    r.ShortText(eFormat, e.Format, 10);
+    r.ShortText(eText, e.Text, 254);
+    r.U8(eLedMode, e.LedMode);
+    r.ShortText(eRedFile, ToCodePage(e.RedPicFile), 250);
+    r.ShortText(eYellowFile, ToCodePage(e.YellowPicFile), 250);
+    r.ShortText(eGreenFile, ToCodePage(e.GreenPicFile), 250);
+    r.ShortText(eBkgFile, ToCodePage(e.BkgPicFile), 250);
+    r.U16(eBlinkInterval, e.BlinkInterval);
+    r.ShortText(eFontName, ToCodePage(e.FontName), 30);
+    r.I32(eFontSize, e.FontSize);
+    r.U32(eTextColor, e.TextColor);
+    r.U8(eBold, e.FontBold ? 1 : 0);
+    r.U8(eItalic, e.FontItalic ? 1 : 0);
+    return r.Bytes();
+}
+
+TElement* AddElementFromRecord(TLCD& screen, QByteArrayView record)
+{
+    const TRecordReader r(record);
+    const int x = r.U16(eX), y = r.U16(eY), w = r.U16(eW), hgt = r.U16(eH);
+    TElement* e = screen.AddElement(r.U8(eKind), x, y);
+
+    e->Reserved = r.I16(eReserved);
+    e->SetOrderNo(r.U8(eOrderNo));
+    e->ScaleW = r.U8(eScaleW);
+    e->ScaleH = r.U8(eScaleH);
+    e->YellowPct = r.U8(eYellowPct);
+    e->RedPct = r.U8(eRedPct);
+    e->Value = r.F32(eValue);
+    e->MaxVal = r.U16(eMaxVal);
+    e->Format = r.ShortText(eFormat, 10);
+    e->SetText(r.ShortText(eText, 254));
+
+    const TColor first = r.U32(eColor1), second = r.U32(eColor2);
+    e->TextColor = first;
+    e->BackColor = second;
+    e->OnColor = first;
+    e->OffColor = second;
+    e->BlinkInterval = r.U16(eBlinkInterval);
+    e->PenColor = second;
+
+    e->RedPicFile = FromCodePage(r.ShortText(eRedFile, 250));
+    e->YellowPicFile = FromCodePage(r.ShortText(eYellowFile, 250));
+    e->GreenPicFile = FromCodePage(r.ShortText(eGreenFile, 250));
+    e->BkgPicFile = FromCodePage(r.ShortText(eBkgFile, 250));
+    e->PanelX = x;
+    e->PanelY = y;
+    e->ShapeType = r.U8(eShapeType);
+    e->ShowAsAxis = r.U8(eShowAsAxis);
+    e->AxisColor = r.U32(eAxisColor);
+    e->AxisNum = r.U8(eAxisNum);
+    e->LedMode = r.U8(eLedMode);
+
+    e->FontName = FromCodePage(r.ShortText(eFontName, 30));
+    e->FontSize = r.I32(eFontSize);
+    e->TextColor = r.U32(eTextColor);
+    e->FontBold = r.U8(eBold) != 0;
+    e->FontItalic = r.U8(eItalic) != 0;
+
+    e->Width = w;
+    e->Height = hgt;
+    e->PanelW = w;
+    e->PanelH = hgt;
+    // A shape's pen is its first colour; the other kinds keep theirs in the second.
+    if (e->Kind == ekShape)
+        e->PenColor = first;
+    return e;
 }

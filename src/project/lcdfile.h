@@ -4,6 +4,7 @@
 // screen in page order, one block for the power-fail screen. Little-endian, no signature, no version.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QIODevice>
 #include <QString>
 #include <QStringList>
@@ -43,6 +44,15 @@ struct TLoadResult
     // The form the file was in, which a save keeps.
     TProjectForm Form{};
 };
+
+// One element record, as a screen block holds it: the element's window geometry divided by `zoom`.
+QByteArray ElementRecordBytes(const TElement& element, int zoom);
+// The text field of an element record (ElementRecordSize bytes) whose length byte says more than the
+// field holds ("format", "text", ...: untranslated), or null when every text fits.
+const char* OverlongRecordField(QByteArrayView record);
+// Appends an element to `screen` (at zoom 1) with the fields of a record OverlongRecordField
+// accepted. Its pictures are the caller's: the file names are set, the pictures not loaded.
+TElement* AddElementFromRecord(TLCD& screen, QByteArrayView record);
 
 // Writes one screen block. Throws TError when the screen holds more elements than a block can count.
 void SaveToStream(const TLCD& screen, QIODevice& stream);
