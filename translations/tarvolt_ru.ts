@@ -645,7 +645,210 @@
     </message>
 </context>
 <context>
+    <name>TClipboard</name>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>%1 elements announced, the data holds fewer</source>
+        <translation>объявлено элементов: %1, в данных их меньше</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>%1 unknown bytes after element %2</source>
+        <translation>%1 неизвестных байт после элемента %2</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>%1 unknown bytes after the last element</source>
+        <translation>%1 неизвестных байт после последнего элемента</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>DRO</source>
+        <translation>индикатор</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>LED</source>
+        <translation>светодиод</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>bar</source>
+        <translation>шкала</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>clock</source>
+        <translation>часы</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>image</source>
+        <translation>картинка</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>shape</source>
+        <translation>фигура</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>shift mark</source>
+        <translation>знак Shift</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>status line</source>
+        <translation>строка состояния</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>text</source>
+        <translation>текст</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>Not pasted: %1</source>
+        <translation>Не вставлено: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>The clipboard does not hold elements that can be pasted: %1.</source>
+        <translation>В буфере обмена нет элементов, которые можно вставить: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>a name of %1 bytes</source>
+        <translation>имя длиной %1 байт</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>a picture of %1 x %2 pixels</source>
+        <translation>картинка %1 x %2 точек</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>a picture of unknown format %1</source>
+        <translation>картинка неизвестного формата %1</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>element %1 of %2 x %3 pixels</source>
+        <translation>элемент %1 размером %2 x %3 точек</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>element of kind %1</source>
+        <translation>элемент вида %1</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>no element</source>
+        <translation>ни одного элемента</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>no free element (%1 DROs, LEDs and bars at most)</source>
+        <translation>нет свободного элемента (индикаторов, светодиодов и шкал не больше %1)</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>records of %1 bytes, not %2</source>
+        <translation>записи по %1 байт, а не по %2</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>the %1 of element %2 is longer than its field</source>
+        <translation>поле «%1» элемента %2 длиннее, чем допускается</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>the data ends too soon</source>
+        <translation>данные обрываются раньше времени</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>the designer does not know this kind</source>
+        <translation>дизайнер не знает такого вида элементов</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>the power-fail screen has its DRO</source>
+        <translation>на экране сбоя питания уже есть индикатор</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>the power-fail screen takes one DRO only</source>
+        <translation>экран сбоя питания принимает только один индикатор</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>the screen has one</source>
+        <translation>на экране уже есть такой</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>the screen holds %1 elements, the most it can</source>
+        <translation>на экране уже %1 элементов, больше нельзя</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>they are not elements of this designer</source>
+        <translation>это не элементы этого дизайнера</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>they come in version %1, this designer reads %2</source>
+        <translation>их версия %1, а этот дизайнер читает версию %2</translation>
+    </message>
+</context>
+<context>
     <name>TMForm</name>
+    <message>
+        <location filename="../src/ui/mainactions.cpp"/>
+        <source>Cut</source>
+        <translation>Вырезать</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/mainactions.cpp"/>
+        <source>Cut the selected elements</source>
+        <translation>Вырезать выбранные элементы</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/mainactions.cpp"/>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/mainactions.cpp"/>
+        <source>Copy the selected elements</source>
+        <translation>Копировать выбранные элементы</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/mainactions.cpp"/>
+        <source>Paste</source>
+        <translation>Вставить</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/mainactions.cpp"/>
+        <source>Paste elements on the screen</source>
+        <translation>Вставить элементы на экран</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/mainactions.cpp"/>
+        <source>Duplicate</source>
+        <translation>Дублировать</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/mainactions.cpp"/>
+        <source>Duplicate the selected elements</source>
+        <translation>Дублировать выбранные элементы</translation>
+    </message>
     <message>
         <location filename="../src/ui/mainactions.cpp" line="89"/>
         <source>Panel colours</source>
@@ -1485,6 +1688,36 @@
 </context>
 <context>
     <name>TProject</name>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>Paste 1 element</source>
+        <translation>Вставить 1 элемент</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>Paste %1 elements</source>
+        <translation>Вставить элементы: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>Duplicate 1 element</source>
+        <translation>Дублировать 1 элемент</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>Duplicate %1 elements</source>
+        <translation>Дублировать элементы: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>Cut 1 element</source>
+        <translation>Вырезать 1 элемент</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
+        <source>Cut %1 elements</source>
+        <translation>Вырезать элементы: %1</translation>
+    </message>
     <message>
         <location filename="../src/document/edits.cpp" line="101"/>
         <source>Drop element</source>

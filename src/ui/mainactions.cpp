@@ -98,6 +98,14 @@ void TMainActions::CreateActions(QMainWindow* window)
     make(acDeselect, "acDeselect", QT_TRANSLATE_NOOP("TMForm", "Deselect"),
          QT_TRANSLATE_NOOP("TMForm", "Clear the selection"), nullptr, nullptr);
     make(acExit, "acExit", QT_TRANSLATE_NOOP("TMForm", "Exit"), nullptr, "exit", "application-exit");
+    make(acCut, "acCut", QT_TRANSLATE_NOOP("TMForm", "Cut"),
+         QT_TRANSLATE_NOOP("TMForm", "Cut the selected elements"), "cut", "edit-cut");
+    make(acCopy, "acCopy", QT_TRANSLATE_NOOP("TMForm", "Copy"),
+         QT_TRANSLATE_NOOP("TMForm", "Copy the selected elements"), "copy", "edit-copy");
+    make(acPaste, "acPaste", QT_TRANSLATE_NOOP("TMForm", "Paste"),
+         QT_TRANSLATE_NOOP("TMForm", "Paste elements on the screen"), "paste", "edit-paste");
+    make(acDuplicate, "acDuplicate", QT_TRANSLATE_NOOP("TMForm", "Duplicate"),
+         QT_TRANSLATE_NOOP("TMForm", "Duplicate the selected elements"), "duplicate", nullptr);
     // The menu bar shows About by its name.
     make(acAbout, "acAbout", QT_TRANSLATE_NOOP("TMForm", "About"), nullptr, nullptr, nullptr);
 
@@ -119,6 +127,10 @@ void TMainActions::CreateActions(QMainWindow* window)
     acGrid->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     acSelectAll->setShortcut(QKeySequence::SelectAll);
     acDeselect->setShortcut(QKeySequence(Qt::Key_Escape));
+    acCut->setShortcut(QKeySequence::Cut);
+    acCopy->setShortcut(QKeySequence::Copy);
+    acPaste->setShortcut(QKeySequence::Paste);
+    acDuplicate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
 
     for (QAction* a : {acCopyProp, acGetBkgColor, acGetFgColor, acShowOrder, acGrid, acPanelColors})
         a->setCheckable(true);
@@ -133,6 +145,8 @@ void TMainActions::CreateActions(QMainWindow* window)
     ppElement->addSeparator();
     ppToBack_ = ppElement->addAction(QString(), acToBack, &QAction::trigger);
     ppToFront_ = ppElement->addAction(QString(), acToFront, &QAction::trigger);
+    ppElement->addSeparator();
+    ppElement->addActions({acCut, acCopy, acPaste, acDuplicate});
 
     CreateMenus(window);
     CreateToolBar(window);

@@ -28,6 +28,8 @@ class TMainActions
     QAction *acSaveAs = nullptr, *acNextPage = nullptr, *acPrevPage = nullptr;
     // Edit > Select All (every element of the active screen) and Deselect (Escape).
     QAction *acSelectAll = nullptr, *acDeselect = nullptr;
+    // Edit > Cut, Copy, Paste and Duplicate of the selected elements (the window fills the Edit menu).
+    QAction *acCut = nullptr, *acCopy = nullptr, *acPaste = nullptr, *acDuplicate = nullptr;
 
   protected:
     // Makes the actions, the menu bar, the tool bar (with the clock colours button) and the element

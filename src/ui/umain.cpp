@@ -150,6 +150,7 @@ TMForm::TMForm(TFormOptions options, QWidget* parent)
     CreateUndo();
     StartUpWindowSide(options.HIDLayer);
     CreatePreviewCommands();
+    CreateClipboardCommands();
     Retranslate();
     StartRecovery(options.RecoveryFolder);
 
@@ -1047,6 +1048,7 @@ void TMForm::UpdateActions()
     acSCRright->setEnabled(ActivePageIndex() >= 0 && ActivePageIndex() < PageCount() - 1);
     acDelPWRelement->setEnabled(project_.PowerFail().SelectedElement != nullptr);
     UpdateWindowSideActions();
+    UpdateClipboardActions();
 }
 
 // --- property dialogs -----------------------------------------------------------------------------

@@ -199,6 +199,15 @@ class TMForm : public QMainWindow, public TMainActions
     void PreviewSetCommand();
     TPreviewForm* PreviewForm() const { return previewForm_; }
 
+    // --- the clipboard (umain_clipboard.cpp) -----------------------------------------------------
+    // The screen Cut, Copy, Paste and Duplicate act on: the power-fail screen after a press on it,
+    // else the active work screen (null while there is none).
+    TLCD* ClipboardScreen();
+    void CutCommand();
+    void CopyCommand();
+    void PasteCommand();
+    void DuplicateCommand();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -330,4 +339,12 @@ class TMForm : public QMainWindow, public TMainActions
     TPreviewForm* previewForm_ = nullptr;
     QString lastOutput_; // the folder the last Generate of this run wrote
     bool closeAfterGenerate_ = false;
+
+    void CreateClipboardCommands();
+    void UpdateClipboardActions();
+    // Shows what a paste placed and, in the status line, what it left out.
+    void ShowPasted(const QList<TElement*>& pasted, const QString& refused);
+    bool clipboardHasElements_ = false;
+    bool powerFailActive_ = false;
+    QObject* pressWatch_ = nullptr; // tells which screen view was pressed last
 };
