@@ -180,10 +180,10 @@ TEST(Clipboard, APasteObeysTheRulesOfADrop)
              for (int i = 0; i < MaxElements; ++i)
                  Drop(f.Screen(1), TScreenRole::Work, ekLED, {i * 10, 200});
          },
-         {ekDRO, ekText, ekBar},
+         {ekDRO, ekText, ekBar, ekDRO},
          false,
          {ekText},
-         {"DRO (no free element", "bar (no free element"},
+         {"Not pasted: 2 times DRO (no free element", "; bar (no free element"},
          {MaxElements - 1}},
         {"second status line and shift mark",
          [](TFixture& f) {
@@ -253,7 +253,7 @@ TEST(Clipboard, APasteObeysTheRulesOfADrop)
         EXPECT_EQ(placed, c.Placed) << c.What;
         EXPECT_EQ(orders, c.OrderNos) << c.What;
         EXPECT_EQ(target.Count(), before + c.Placed.size()) << c.What;
-        EXPECT_EQ(r.Refused.size(), c.Named.size()) << c.What;
+        EXPECT_EQ(r.Refused.size(), c.Kinds.size() - c.Placed.size()) << c.What;
         for (const QString& named : c.Named)
             EXPECT_TRUE(r.RefusedText().contains(named)) << c.What << ": " << r.RefusedText().toStdString();
         EXPECT_EQ(r.RefusedText().isEmpty(), c.Named.isEmpty()) << c.What;
@@ -290,6 +290,17 @@ TEST(Clipboard, CopiesAreMovedOffTheirOriginalsAndKeptOnTheScreen)
         const TPasteResult r = PasteBytes(f.project, f.Screen(c.Target), bytes);
         ASSERT_EQ(r.Pasted.size(), 1) << c.What;
         EXPECT_EQ(QPoint(r.Pasted[0]->PanelX, r.Pasted[0]->PanelY), c.Expected) << c.What;
+    }
+    {
+        // A group wider than the screen: each element stays on it.
+        TFixture f;
+        TElement* left = f.Screen(2).AddElement(ekLED, 0, 10);
+        TElement* right = f.Screen(2).AddElement(ekLED, 300, 10);
+        const TPasteResult r =
+            PasteBytes(f.project, f.Screen(0), ElementsToBytes(f.Screen(2), {left, right}));
+        ASSERT_EQ(r.Pasted.size(), 2);
+        EXPECT_EQ(r.Pasted[0]->PanelX, 0);
+        EXPECT_EQ(r.Pasted[1]->PanelX, 240 - 20);
     }
 
     // A second paste into the same screen moves on again, the group keeping its shape.

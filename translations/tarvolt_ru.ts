@@ -713,6 +713,11 @@
     </message>
     <message>
         <location filename="../src/document/clipboard.cpp"/>
+        <source>%1 times %2</source>
+        <translation>%1 раз: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp"/>
         <source>Not pasted: %1</source>
         <translation>Не вставлено: %1</translation>
     </message>

@@ -366,8 +366,22 @@ QString TPasteResult::RefusedText() const
 {
     if (Refused.isEmpty())
         return {};
-    return QCoreApplication::translate("TClipboard", "Not pasted: %1")
-        .arg(Refused.join(QStringLiteral("; ")));
+    // Elements left out for the same reason are named once, with their number.
+    QStringList lines;
+    QList<int> counts;
+    for (const QString& line : Refused) {
+        const qsizetype at = lines.indexOf(line);
+        if (at < 0) {
+            lines << line;
+            counts << 1;
+        } else {
+            ++counts[at];
+        }
+    }
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (counts[i] > 1)
+            lines[i] = QCoreApplication::translate("TClipboard", "%1 times %2").arg(counts[i]).arg(lines[i]);
+    return QCoreApplication::translate("TClipboard", "Not pasted: %1").arg(lines.join(QStringLiteral("; ")));
 }
 
 TPasteResult PasteElements(TProject& project, TLCD& screen, const QList<TElementData>& elements,
@@ -427,8 +441,11 @@ TPasteResult PasteElements(TProject& project, TLCD& screen, const QList<TElement
             }
             for (qsizetype i = 0; i < result.Pasted.size(); ++i) {
                 TElement* e = result.Pasted[i];
-                e->PanelX = placed[i]->PanelX + move.x();
-                e->PanelY = placed[i]->PanelY + move.y();
+                // A group wider or taller than the screen keeps its shape as far as the screen allows.
+                const QRect own = PanelRect(*placed[i]).translated(move);
+                const QPoint fit = KeptOnScreen(own, 0, 0, room);
+                e->PanelX = own.x() + fit.x();
+                e->PanelY = own.y() + fit.y();
                 e->ApplyZoom();
             }
             SetSelection(screen, result.Pasted);

@@ -69,8 +69,6 @@ void TMForm::CreateClipboardCommands()
     connect(clipboard, &QClipboard::dataChanged, this,
             [this, clipboard] { clipboardHasElements_ = HoldsElements(clipboard->mimeData()); });
 
-    // The element menu of a screen offers these too; it shows them as the rules stand.
-    connect(ppElement, &QMenu::aboutToShow, this, &TMForm::UpdateClipboardActions);
     connect(designArea_, &TDesignArea::PageActivated, this, [this] { powerFailActive_ = false; });
 }
 
