@@ -206,6 +206,8 @@ void TMainActions::CreateToolBar(QMainWindow* window)
     toolBar_->addActions({acAddScreen, acDelScreen, acSCRleft, acSCRright});
     toolBar_->addSeparator();
     toolBar_->addActions({acZoomIn, acZoomOut, acZoomOne, acShowOrder, acGrid, acPanelColors});
+    toolBar_->addSeparator();
+    toolBar_->addActions({acCut, acCopy, acPaste, acDuplicate});
     window->addToolBarBreak();
     editBar_ = make("ToolBar2");
     editBar_->addActions({acLoadBkg, acUnLoadBkg, acDelElement, acToBack, acToFront, acShProp, acCopyProp,
