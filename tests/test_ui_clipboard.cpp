@@ -203,17 +203,15 @@ TEST_F(WindowClipboard, ThePowerFailScreenTakesOneDROAndSaysWhatItLeftOut)
     SetSelection(s, {s.Item(0), s.Item(1)});
     Press(f, QKeySequence::Copy);
 
-    // A press on the power-fail screen makes it the one the keys act on.
-    Mouse(f.PowerFailView(), QEvent::MouseButtonPress, {5, 5});
-    Mouse(f.PowerFailView(), QEvent::MouseButtonRelease, {5, 5});
+    // A click on the power-fail screen gives its view the focus: the keys act there.
+    QTest::mouseClick(f.PowerFailView(), Qt::LeftButton, {}, {5, 5});
     Press(f, QKeySequence::Paste);
     ASSERT_EQ(Kinds(f.PowerFail()), QList<int>{ekDRO});
     EXPECT_EQ(Status(), QStringLiteral("Not pasted: LED (the power-fail screen takes one DRO only)"));
     EXPECT_EQ(s.Count(), 2);
 
     // Back on the work screen, the keys act there again.
-    Mouse(View(0), QEvent::MouseButtonPress, {200, 300});
-    Mouse(View(0), QEvent::MouseButtonRelease, {200, 300});
+    QTest::mouseClick(View(0), Qt::LeftButton, {}, {200, 300});
     Press(f, QKeySequence::Paste);
     EXPECT_EQ(s.Count(), 4);
 }

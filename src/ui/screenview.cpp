@@ -77,6 +77,8 @@ TScreenView::TScreenView(TLCD* screen, QWidget* parent) : QWidget(parent), scree
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAcceptDrops(true);
     setMouseTracking(true);
+    // A click gives the view the focus: the window edits the screen whose view has it.
+    setFocusPolicy(Qt::ClickFocus);
     connect(screen_, &TLCD::Changed, this, &TScreenView::ScreenChanged);
     connect(screen_, &TLCD::CursorChanged, this, [this] { setCursor(screen_->Cursor); });
     connect(screen_, &TLCD::ElementDestroying, this, [this](TElement* e) {

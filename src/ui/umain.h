@@ -200,8 +200,8 @@ class TMForm : public QMainWindow, public TMainActions
     TPreviewForm* PreviewForm() const { return previewForm_; }
 
     // --- the clipboard (umain_clipboard.cpp) -----------------------------------------------------
-    // The screen Cut, Copy, Paste and Duplicate act on: the power-fail screen after a press on it,
-    // else the active work screen (null while there is none).
+    // The screen Cut, Copy, Paste and Duplicate act on: the power-fail screen while its view has the
+    // focus (a click gives it), else the active work screen (null while there is none).
     TLCD* ClipboardScreen();
     void CutCommand();
     void CopyCommand();
@@ -345,6 +345,4 @@ class TMForm : public QMainWindow, public TMainActions
     // Shows what a paste placed and, in the status line, what it left out.
     void ShowPasted(const QList<TElement*>& pasted, const QString& refused);
     bool clipboardHasElements_ = false;
-    bool powerFailActive_ = false;
-    QObject* pressWatch_ = nullptr; // tells which screen view was pressed last
 };

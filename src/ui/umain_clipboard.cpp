@@ -5,42 +5,17 @@
 #include "base/terror.h"
 #include "document/clipboard.h"
 #include "model/editing.h"
-#include "ui/designarea.h"
 #include "ui/screenview.h"
-#include "ui/scrtab.h"
 #include "ui/umain.h"
 
 #include <QAction>
 #include <QClipboard>
-#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 
 namespace {
-
-// Tells the window which screen the user pressed last.
-class TPressWatch : public QObject
-{
-  public:
-    TPressWatch(QObject* parent, std::function<void(QObject* view)> pressed)
-        : QObject(parent), pressed_(std::move(pressed))
-    {}
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::MouseButtonPress)
-            pressed_(watched);
-        return false;
-    }
-
-  private:
-    std::function<void(QObject*)> pressed_;
-};
-
-constexpr char WatchedProperty[] = "tarvoltClipboardWatched";
 
 bool HoldsElements(const QMimeData* data)
 {
@@ -68,30 +43,18 @@ void TMForm::CreateClipboardCommands()
     clipboardHasElements_ = HoldsElements(clipboard->mimeData());
     connect(clipboard, &QClipboard::dataChanged, this,
             [this, clipboard] { clipboardHasElements_ = HoldsElements(clipboard->mimeData()); });
-
-    connect(designArea_, &TDesignArea::PageActivated, this, [this] { powerFailActive_ = false; });
 }
 
 TLCD* TMForm::ClipboardScreen()
 {
-    return powerFailActive_ ? &project_.PowerFail() : ActiveScreen();
+    // As Select All decides: the power-fail screen while its view has the focus.
+    if (PowerFailView() && PowerFailView()->hasFocus())
+        return &project_.PowerFail();
+    return ActiveScreen();
 }
 
 void TMForm::UpdateClipboardActions()
 {
-    // The views of pages added since are watched from the first idle moment after.
-    if (!pressWatch_)
-        pressWatch_ =
-            new TPressWatch(this, [this](QObject* view) { powerFailActive_ = view == PowerFailView(); });
-    QList<QWidget*> views{PowerFailView()};
-    for (int i = 0; i < PageCount(); ++i)
-        views << Page(i)->View;
-    for (QWidget* view : views)
-        if (view && !view->property(WatchedProperty).toBool()) {
-            view->installEventFilter(pressWatch_);
-            view->setProperty(WatchedProperty, true);
-        }
-
     TLCD* s = ClipboardScreen();
     const bool selection = s && !Selection(*s).isEmpty();
     for (QAction* a : {acCut, acCopy, acDuplicate})
