@@ -4,12 +4,14 @@
 //   OUT/bmp/*.bmp, OUT/jpeg/*.jpg  tiny pictures from QImage::save
 //   OUT/gif/*.gif  small animations from giflib's encoder
 //   OUT/panelset/*.set  SD-card sets written by Generate, in the set target's input layout
+//   OUT/clipboard/*.elements  copied elements, as Copy puts them on the clipboard
 // Usage: make_seeds OUT. Exits 1 with a message when a file cannot be written.
 
 #include "fuzzcommon.h"
 #include "base/terror.h"
 #include "model/tlcdlist.h"
 #include "base/codepage.h"
+#include "document/clipboard.h"
 #include "output/animation.h"
 #include "output/digits.h"
 #include "output/generate.h"
@@ -184,7 +186,7 @@ int main(int argc, char** argv)
     }
     StartFuzzApplication();
     const QDir out(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
-    for (const char* sub : {"project", "json", "bmp", "jpeg", "gif", "panelset"})
+    for (const char* sub : {"project", "json", "bmp", "jpeg", "gif", "panelset", "clipboard"})
         if (!out.mkpath(QString::fromLatin1(sub)))
             Fail(QStringLiteral("cannot make %1/%2").arg(out.path(), QLatin1String(sub)));
 
@@ -234,6 +236,23 @@ int main(int argc, char** argv)
         s.AddElement(ekClock, 10, 280);
         splash = {true, 10, 20, QStringLiteral("splash.gif"), true, false, 1, 2, 3, 4, 16, 24, 0xFFFFFF, 0};
     });
+
+    // Copied elements: one LED, and one of every kind with a picture and a bar's own segment.
+    {
+        TLCDList list;
+        TLCD& s = *list.AddScreen(240, 320);
+        s.SetZoom(2);
+        WriteFile(out.filePath(QStringLiteral("clipboard/led.elements")),
+                  ElementsToBytes(s, {s.AddElement(ekLED, 20, 20)}));
+        QList<TElement*> all;
+        for (int kind : {ekDRO, ekBar, ekShift, ekStatus, ekText, ekImage, ekShape, ekClock})
+            all << s.AddElement(quint8(kind), 40, 60);
+        all[0]->Format = "%7.3f";
+        all[1]->GreenPic = Sample(22, 1);
+        all[5]->Picture = Sample(6, 4);
+        all[5]->SetText(ToCodePage(bmp));
+        WriteFile(out.filePath(QStringLiteral("clipboard/every_kind.elements")), ElementsToBytes(s, all));
+    }
 
     WriteProject(out.filePath(QStringLiteral("project/two_screens.lcd")),
                  [](TLCDList& list, TLCD&, SplashSettings&) {

@@ -83,6 +83,175 @@
     </message>
 </context>
 <context>
+    <name>TClipboard</name>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="398"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="287"/>
+        <source>%1 elements announced, the data holds fewer</source>
+        <translation>объявлено элементов: %1, в данных их меньше</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="324"/>
+        <source>%1 unknown bytes after element %2</source>
+        <translation>%1 неизвестных байт после элемента %2</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="332"/>
+        <source>%1 unknown bytes after the last element</source>
+        <translation>%1 неизвестных байт после последнего элемента</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="170"/>
+        <source>DRO</source>
+        <translation>индикатор</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="172"/>
+        <source>LED</source>
+        <translation>светодиод</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="174"/>
+        <source>bar</source>
+        <translation>шкала</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="186"/>
+        <source>clock</source>
+        <translation>часы</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="182"/>
+        <source>image</source>
+        <translation>картинка</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="184"/>
+        <source>shape</source>
+        <translation>фигура</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="176"/>
+        <source>shift mark</source>
+        <translation>знак Shift</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="178"/>
+        <source>status line</source>
+        <translation>строка состояния</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="180"/>
+        <source>text</source>
+        <translation>текст</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="383"/>
+        <source>%1 times %2</source>
+        <translation>%1 раз: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="384"/>
+        <source>Not pasted: %1</source>
+        <translation>Не вставлено: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="37"/>
+        <source>The clipboard does not hold elements that can be pasted: %1.</source>
+        <translation>В буфере обмена нет элементов, которые можно вставить: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="118"/>
+        <source>a name of %1 bytes</source>
+        <translation>имя длиной %1 байт</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="137"/>
+        <location filename="../src/document/clipboard.cpp" line="145"/>
+        <source>a picture of %1 x %2 pixels</source>
+        <translation>картинка %1 x %2 точек</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="134"/>
+        <source>a picture of unknown format %1</source>
+        <translation>картинка неизвестного формата %1</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="309"/>
+        <source>element %1 of %2 x %3 pixels</source>
+        <translation>элемент %1 размером %2 x %3 точек</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="188"/>
+        <source>element of kind %1</source>
+        <translation>элемент вида %1</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="283"/>
+        <source>no element</source>
+        <translation>ни одного элемента</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="205"/>
+        <source>no free element (%1 DROs, LEDs and bars at most)</source>
+        <translation>нет свободного элемента (индикаторов, светодиодов и шкал не больше %1)</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="279"/>
+        <source>records of %1 bytes, not %2</source>
+        <translation>записи по %1 байт, а не по %2</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="298"/>
+        <source>the %1 of element %2 is longer than its field</source>
+        <translation>поле «%1» элемента %2 длиннее, чем допускается</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="44"/>
+        <source>the data ends too soon</source>
+        <translation>данные обрываются раньше времени</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="207"/>
+        <source>the designer does not know this kind</source>
+        <translation>дизайнер не знает такого вида элементов</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="197"/>
+        <source>the power-fail screen has its DRO</source>
+        <translation>на экране сбоя питания уже есть индикатор</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="198"/>
+        <source>the power-fail screen takes one DRO only</source>
+        <translation>экран сбоя питания принимает только один индикатор</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="203"/>
+        <source>the screen has one</source>
+        <translation>на экране уже есть такой</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="200"/>
+        <source>the screen holds %1 elements, the most it can</source>
+        <translation>на экране уже %1 элементов, больше нельзя</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="267"/>
+        <source>they are not elements of this designer</source>
+        <translation>это не элементы этого дизайнера</translation>
+    </message>
+    <message>
+        <location filename="../src/document/clipboard.cpp" line="272"/>
+        <source>they come in version %1, this designer reads %2</source>
+        <translation>их версия %1, а этот дизайнер читает версию %2</translation>
+    </message>
+</context>
+<context>
     <name>TColorBox</name>
     <message>
         <location filename="../src/widgets/colorbox.cpp" line="46"/>
@@ -645,212 +814,44 @@
     </message>
 </context>
 <context>
-    <name>TClipboard</name>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>%1 elements announced, the data holds fewer</source>
-        <translation>объявлено элементов: %1, в данных их меньше</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>%1 unknown bytes after element %2</source>
-        <translation>%1 неизвестных байт после элемента %2</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>%1 unknown bytes after the last element</source>
-        <translation>%1 неизвестных байт после последнего элемента</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>DRO</source>
-        <translation>индикатор</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>LED</source>
-        <translation>светодиод</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>bar</source>
-        <translation>шкала</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>clock</source>
-        <translation>часы</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>image</source>
-        <translation>картинка</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>shape</source>
-        <translation>фигура</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>shift mark</source>
-        <translation>знак Shift</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>status line</source>
-        <translation>строка состояния</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>text</source>
-        <translation>текст</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>%1 times %2</source>
-        <translation>%1 раз: %2</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>Not pasted: %1</source>
-        <translation>Не вставлено: %1</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>The clipboard does not hold elements that can be pasted: %1.</source>
-        <translation>В буфере обмена нет элементов, которые можно вставить: %1.</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>a name of %1 bytes</source>
-        <translation>имя длиной %1 байт</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>a picture of %1 x %2 pixels</source>
-        <translation>картинка %1 x %2 точек</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>a picture of unknown format %1</source>
-        <translation>картинка неизвестного формата %1</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>element %1 of %2 x %3 pixels</source>
-        <translation>элемент %1 размером %2 x %3 точек</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>element of kind %1</source>
-        <translation>элемент вида %1</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>no element</source>
-        <translation>ни одного элемента</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>no free element (%1 DROs, LEDs and bars at most)</source>
-        <translation>нет свободного элемента (индикаторов, светодиодов и шкал не больше %1)</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>records of %1 bytes, not %2</source>
-        <translation>записи по %1 байт, а не по %2</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>the %1 of element %2 is longer than its field</source>
-        <translation>поле «%1» элемента %2 длиннее, чем допускается</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>the data ends too soon</source>
-        <translation>данные обрываются раньше времени</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>the designer does not know this kind</source>
-        <translation>дизайнер не знает такого вида элементов</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>the power-fail screen has its DRO</source>
-        <translation>на экране сбоя питания уже есть индикатор</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>the power-fail screen takes one DRO only</source>
-        <translation>экран сбоя питания принимает только один индикатор</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>the screen has one</source>
-        <translation>на экране уже есть такой</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>the screen holds %1 elements, the most it can</source>
-        <translation>на экране уже %1 элементов, больше нельзя</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>they are not elements of this designer</source>
-        <translation>это не элементы этого дизайнера</translation>
-    </message>
-    <message>
-        <location filename="../src/document/clipboard.cpp"/>
-        <source>they come in version %1, this designer reads %2</source>
-        <translation>их версия %1, а этот дизайнер читает версию %2</translation>
-    </message>
-</context>
-<context>
     <name>TMForm</name>
     <message>
-        <location filename="../src/ui/mainactions.cpp"/>
+        <location filename="../src/ui/mainactions.cpp" line="101"/>
         <source>Cut</source>
         <translation>Вырезать</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp"/>
+        <location filename="../src/ui/mainactions.cpp" line="102"/>
         <source>Cut the selected elements</source>
         <translation>Вырезать выбранные элементы</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp"/>
+        <location filename="../src/ui/mainactions.cpp" line="103"/>
         <source>Copy</source>
         <translation>Копировать</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp"/>
+        <location filename="../src/ui/mainactions.cpp" line="104"/>
         <source>Copy the selected elements</source>
         <translation>Копировать выбранные элементы</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp"/>
+        <location filename="../src/ui/mainactions.cpp" line="105"/>
         <source>Paste</source>
         <translation>Вставить</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp"/>
+        <location filename="../src/ui/mainactions.cpp" line="106"/>
         <source>Paste elements on the screen</source>
         <translation>Вставить элементы на экран</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp"/>
+        <location filename="../src/ui/mainactions.cpp" line="107"/>
         <source>Duplicate</source>
         <translation>Дублировать</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp"/>
+        <location filename="../src/ui/mainactions.cpp" line="108"/>
         <source>Duplicate the selected elements</source>
         <translation>Дублировать выбранные элементы</translation>
     </message>
@@ -973,13 +974,13 @@
     </message>
     <message>
         <location filename="../src/ui/mainactions.cpp" line="60"/>
-        <location filename="../src/ui/mainactions.cpp" line="242"/>
+        <location filename="../src/ui/mainactions.cpp" line="258"/>
         <source>To back</source>
         <translation>На задний план</translation>
     </message>
     <message>
         <location filename="../src/ui/mainactions.cpp" line="61"/>
-        <location filename="../src/ui/mainactions.cpp" line="243"/>
+        <location filename="../src/ui/mainactions.cpp" line="259"/>
         <source>To front</source>
         <translation>На передний план</translation>
     </message>
@@ -1099,66 +1100,66 @@
         <translation>Выход</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="102"/>
+        <location filename="../src/ui/mainactions.cpp" line="110"/>
         <source>About</source>
         <translation>О программе</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1009"/>
+        <location filename="../src/ui/umain.cpp" line="1010"/>
         <source>Screen designer for Tarvolt RU</source>
         <translation>Дизайнер экранов для Tarvolt RU</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="231"/>
+        <location filename="../src/ui/mainactions.cpp" line="247"/>
         <source>File</source>
         <translation>Файл</translation>
     </message>
     <message>
         <location filename="../src/ui/designarea.cpp" line="278"/>
-        <location filename="../src/ui/mainactions.cpp" line="233"/>
+        <location filename="../src/ui/mainactions.cpp" line="249"/>
         <source>Work screen</source>
         <translation>Рабочий экран</translation>
     </message>
     <message>
         <location filename="../src/ui/designarea.cpp" line="279"/>
-        <location filename="../src/ui/mainactions.cpp" line="234"/>
+        <location filename="../src/ui/mainactions.cpp" line="250"/>
         <source>Splash screen</source>
         <translation>Заставка</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="235"/>
+        <location filename="../src/ui/mainactions.cpp" line="251"/>
         <source>Power screen</source>
         <translation>Экран питания</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="236"/>
+        <location filename="../src/ui/mainactions.cpp" line="252"/>
         <source>View</source>
         <translation>Вид</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="237"/>
-        <location filename="../src/ui/mainactions.cpp" line="238"/>
+        <location filename="../src/ui/mainactions.cpp" line="253"/>
+        <location filename="../src/ui/mainactions.cpp" line="254"/>
         <source>Tools</source>
         <translation>Сервис</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="239"/>
+        <location filename="../src/ui/mainactions.cpp" line="255"/>
         <source>Elements</source>
         <translation>Элементы</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="240"/>
+        <location filename="../src/ui/mainactions.cpp" line="256"/>
         <source>Recent projects</source>
         <translation>Последние проекты</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="241"/>
+        <location filename="../src/ui/mainactions.cpp" line="257"/>
         <source>Properties</source>
         <translation>Свойства</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="244"/>
-        <location filename="../src/ui/mainactions.cpp" line="245"/>
+        <location filename="../src/ui/mainactions.cpp" line="260"/>
+        <location filename="../src/ui/mainactions.cpp" line="261"/>
         <source>Time colors</source>
         <translation>Цвета часов</translation>
     </message>
@@ -1173,12 +1174,12 @@
         <translation>Кадры анимации</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1013"/>
+        <location filename="../src/ui/umain.cpp" line="1014"/>
         <source>Delete item</source>
         <translation>Удалить кадр</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1015"/>
+        <location filename="../src/ui/umain.cpp" line="1016"/>
         <source>Generate: %v / %m</source>
         <translation>Формирование: %v / %m</translation>
     </message>
@@ -1193,7 +1194,7 @@
         <translation>GIF (*.gif)</translation>
     </message>
     <message>
-        <location filename="../src/ui/mainactions.cpp" line="232"/>
+        <location filename="../src/ui/mainactions.cpp" line="248"/>
         <source>Edit</source>
         <translation>Правка</translation>
     </message>
@@ -1208,32 +1209,32 @@
         <translation>Проект экранов в виде текста (*.json)</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1157"/>
+        <location filename="../src/ui/umain.cpp" line="1159"/>
         <source>Undo %1</source>
         <translation>Отменить: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1157"/>
+        <location filename="../src/ui/umain.cpp" line="1159"/>
         <source>Undo</source>
         <translation>Отменить</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1158"/>
+        <location filename="../src/ui/umain.cpp" line="1160"/>
         <source>Redo %1</source>
         <translation>Повторить: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1158"/>
+        <location filename="../src/ui/umain.cpp" line="1160"/>
         <source>Redo</source>
         <translation>Повторить</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1161"/>
+        <location filename="../src/ui/umain.cpp" line="1163"/>
         <source>Undo History</source>
         <translation>История отмен</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1163"/>
+        <location filename="../src/ui/umain.cpp" line="1165"/>
         <source>&lt;empty&gt;</source>
         <translation>&lt;пусто&gt;</translation>
     </message>
@@ -1694,32 +1695,32 @@
 <context>
     <name>TProject</name>
     <message>
-        <location filename="../src/document/clipboard.cpp"/>
+        <location filename="../src/document/clipboard.cpp" line="465"/>
         <source>Paste 1 element</source>
         <translation>Вставить 1 элемент</translation>
     </message>
     <message>
-        <location filename="../src/document/clipboard.cpp"/>
+        <location filename="../src/document/clipboard.cpp" line="466"/>
         <source>Paste %1 elements</source>
         <translation>Вставить элементы: %1</translation>
     </message>
     <message>
-        <location filename="../src/document/clipboard.cpp"/>
+        <location filename="../src/document/clipboard.cpp" line="463"/>
         <source>Duplicate 1 element</source>
         <translation>Дублировать 1 элемент</translation>
     </message>
     <message>
-        <location filename="../src/document/clipboard.cpp"/>
+        <location filename="../src/document/clipboard.cpp" line="464"/>
         <source>Duplicate %1 elements</source>
         <translation>Дублировать элементы: %1</translation>
     </message>
     <message>
-        <location filename="../src/document/clipboard.cpp"/>
+        <location filename="../src/document/clipboard.cpp" line="490"/>
         <source>Cut 1 element</source>
         <translation>Вырезать 1 элемент</translation>
     </message>
     <message>
-        <location filename="../src/document/clipboard.cpp"/>
+        <location filename="../src/document/clipboard.cpp" line="491"/>
         <source>Cut %1 elements</source>
         <translation>Вырезать элементы: %1</translation>
     </message>
@@ -1729,70 +1730,70 @@
         <translation>Добавить элемент</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="125"/>
+        <location filename="../src/document/edits.cpp" line="107"/>
         <source>Delete 1 element</source>
         <translation>Удалить 1 элемент</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="126"/>
+        <location filename="../src/document/edits.cpp" line="108"/>
         <source>Delete %1 elements</source>
         <translation>Удалить элементы: %1</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="153"/>
-        <location filename="../src/document/edits.cpp" line="176"/>
+        <location filename="../src/document/edits.cpp" line="159"/>
+        <location filename="../src/document/edits.cpp" line="182"/>
         <source>Move 1 element</source>
         <translation>Переместить 1 элемент</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="154"/>
-        <location filename="../src/document/edits.cpp" line="177"/>
+        <location filename="../src/document/edits.cpp" line="160"/>
+        <location filename="../src/document/edits.cpp" line="183"/>
         <source>Move %1 elements</source>
         <translation>Переместить элементы: %1</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="152"/>
-        <location filename="../src/document/edits.cpp" line="175"/>
+        <location filename="../src/document/edits.cpp" line="158"/>
+        <location filename="../src/document/edits.cpp" line="181"/>
         <source>Resize element</source>
         <translation>Изменить размер элемента</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="215"/>
+        <location filename="../src/document/edits.cpp" line="221"/>
         <source>Bring to front</source>
         <translation>На передний план</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="223"/>
+        <location filename="../src/document/edits.cpp" line="229"/>
         <source>Send to back</source>
         <translation>На задний план</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="248"/>
+        <location filename="../src/document/edits.cpp" line="254"/>
         <source>Add screen</source>
         <translation>Добавить экран</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="257"/>
+        <location filename="../src/document/edits.cpp" line="263"/>
         <source>Delete screen</source>
         <translation>Удалить экран</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="278"/>
+        <location filename="../src/document/edits.cpp" line="284"/>
         <source>Move screen</source>
         <translation>Переместить экран</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="497"/>
+        <location filename="../src/ui/umain.cpp" line="498"/>
         <source>Background colour</source>
         <translation>Цвет фона</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="590"/>
+        <location filename="../src/ui/umain.cpp" line="591"/>
         <source>Landscape</source>
         <translation>Альбомная</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="590"/>
+        <location filename="../src/ui/umain.cpp" line="591"/>
         <source>Portrait</source>
         <translation>Книжная</translation>
     </message>
@@ -1839,8 +1840,8 @@
         <translation>Удалить кадр</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="249"/>
-        <location filename="../src/ui/umain.cpp" line="1075"/>
+        <location filename="../src/ui/umain.cpp" line="250"/>
+        <location filename="../src/ui/umain.cpp" line="1077"/>
         <source>Properties</source>
         <translation>Свойства</translation>
     </message>
@@ -2339,118 +2340,118 @@
         <translation>%1: объявлено элементов: %2, а в файле только %3</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="77"/>
+        <location filename="../src/project/lcdfile.cpp" line="74"/>
         <source>the %1 of element %2 on %3 is longer than its field</source>
         <translation>%3, элемент %2: %1 длиннее своего поля</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="124"/>
+        <location filename="../src/project/lcdfile.cpp" line="121"/>
         <source>&quot;%1&quot;: no such file (used by %2)</source>
         <translation>«%1»: файл не найден (используется: %2)</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="126"/>
+        <location filename="../src/project/lcdfile.cpp" line="123"/>
         <source>&quot;%1&quot;: %2 (used by %3)</source>
         <translation>«%1»: %2 (используется: %3)</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="174"/>
+        <location filename="../src/project/lcdfile.cpp" line="171"/>
         <source>red</source>
         <translation>красная</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="175"/>
+        <location filename="../src/project/lcdfile.cpp" line="172"/>
         <source>yellow</source>
         <translation>жёлтая</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="176"/>
+        <location filename="../src/project/lcdfile.cpp" line="173"/>
         <source>green</source>
         <translation>зелёная</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="177"/>
+        <location filename="../src/project/lcdfile.cpp" line="174"/>
         <source>background</source>
         <translation>фоновая</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="182"/>
+        <location filename="../src/project/lcdfile.cpp" line="179"/>
         <source>the background of %1</source>
         <translation>фон: %1</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="186"/>
+        <location filename="../src/project/lcdfile.cpp" line="183"/>
         <source>image element %1 on %2</source>
         <translation>изображение %1, %2</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="190"/>
+        <location filename="../src/project/lcdfile.cpp" line="187"/>
         <source>the %1 picture of bar element %2 on %3</source>
         <translation>%1 картинка шкалы %2, %3</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="253"/>
+        <location filename="../src/project/lcdfile.cpp" line="250"/>
         <source>&quot;%1&quot; (%2): %3</source>
         <translation>«%1» (%2): %3</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="372"/>
+        <location filename="../src/project/lcdfile.cpp" line="323"/>
         <source>A screen holds %1 elements; a project file can keep at most %2.</source>
         <translation>На экране %1 элементов; файл проекта вмещает не более %2.</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="430"/>
+        <location filename="../src/project/lcdfile.cpp" line="346"/>
         <source>Cannot write the project: %1</source>
         <translation>Не удаётся записать проект: %1</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="442"/>
+        <location filename="../src/project/lcdfile.cpp" line="358"/>
         <source>screen block</source>
         <translation>блок экрана</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="450"/>
+        <location filename="../src/project/lcdfile.cpp" line="366"/>
         <source>unexpected bytes after the block</source>
         <translation>после блока лишние байты</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="460"/>
+        <location filename="../src/project/lcdfile.cpp" line="376"/>
         <source>A project needs at least one work screen.</source>
         <translation>В проекте должен быть хотя бы один рабочий экран.</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="462"/>
+        <location filename="../src/project/lcdfile.cpp" line="378"/>
         <source>The project has %1 work screens; a project file can keep at most %2.</source>
         <translation>В проекте %1 рабочих экранов; файл проекта вмещает не более %2.</translation>
     </message>
     <message>
         <location filename="../src/project/jsonproject.cpp" line="976"/>
-        <location filename="../src/project/lcdfile.cpp" line="494"/>
+        <location filename="../src/project/lcdfile.cpp" line="410"/>
         <source>Cannot save the project to &quot;%1&quot;: %2</source>
         <translation>Не удаётся сохранить проект в «%1»: %2</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="517"/>
+        <location filename="../src/project/lcdfile.cpp" line="433"/>
         <source>it ends inside the project header</source>
         <translation>файл обрывается внутри заголовка проекта</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="520"/>
+        <location filename="../src/project/lcdfile.cpp" line="436"/>
         <source>it holds no work screen</source>
         <translation>в нём нет ни одного рабочего экрана</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="526"/>
+        <location filename="../src/project/lcdfile.cpp" line="442"/>
         <source>%1 unexpected bytes follow the power-fail screen</source>
         <translation>после экрана сбоя питания лишние байты: %1</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="570"/>
+        <location filename="../src/project/lcdfile.cpp" line="486"/>
         <source>the splash animation</source>
         <translation>анимация заставки</translation>
     </message>
     <message>
-        <location filename="../src/project/lcdfile.cpp" line="617"/>
+        <location filename="../src/project/lcdfile.cpp" line="533"/>
         <source>it is larger than any project can be</source>
         <translation>он больше, чем может быть любой проект</translation>
     </message>
