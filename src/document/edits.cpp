@@ -183,6 +183,142 @@ void ReleaseElementStep(TProject& project, TElement& element, int gesture)
                                        QT_TRANSLATE_NOOP("TProject", "Move %1 elements"), int(moved.size())));
 }
 
+namespace {
+
+TStepName AlignText(TAlign command)
+{
+    switch (command) {
+    case TAlign::Left:
+        return Text(QT_TRANSLATE_NOOP("TProject", "Align left"));
+    case TAlign::Right:
+        return Text(QT_TRANSLATE_NOOP("TProject", "Align right"));
+    case TAlign::Top:
+        return Text(QT_TRANSLATE_NOOP("TProject", "Align top"));
+    case TAlign::Bottom:
+        return Text(QT_TRANSLATE_NOOP("TProject", "Align bottom"));
+    case TAlign::HCentre:
+        return Text(QT_TRANSLATE_NOOP("TProject", "Align horizontal centres"));
+    case TAlign::VCentre:
+        return Text(QT_TRANSLATE_NOOP("TProject", "Align vertical centres"));
+    case TAlign::DistributeH:
+        return Text(QT_TRANSLATE_NOOP("TProject", "Distribute horizontally"));
+    case TAlign::DistributeV:
+        return Text(QT_TRANSLATE_NOOP("TProject", "Distribute vertically"));
+    case TAlign::SameWidth:
+        return Text(QT_TRANSLATE_NOOP("TProject", "Make same width"));
+    case TAlign::SameHeight:
+        break;
+    }
+    return Text(QT_TRANSLATE_NOOP("TProject", "Make same height"));
+}
+
+// Only the elements whose box changes are touched, so that an element the command leaves alone keeps
+// its window geometry exactly.
+QList<TElement*> PlaceBoxes(const QList<TElement*>& elements, const std::vector<TPanelBox>& boxes)
+{
+    QList<TElement*> changed;
+    for (int i = 0; i < int(elements.size()); ++i)
+        if (!(PanelBox(*elements[i]) == boxes[size_t(i)]))
+            changed.append(elements[i]);
+    for (int i = 0; i < int(elements.size()); ++i)
+        if (changed.contains(elements[i]))
+            ApplyBox(*elements[i], boxes[size_t(i)]);
+    return changed;
+}
+
+// The elements of `screen` among `elements`, each once, in stacking order.
+QList<TElement*> OnScreen(const TLCD& screen, const QList<TElement*>& elements)
+{
+    QList<TElement*> kept;
+    for (const auto& owned : screen.Elements())
+        if (elements.contains(owned.get()))
+            kept.append(owned.get());
+    return kept;
+}
+
+} // namespace
+
+bool AlignElements(TProject& project, TLCD& screen, const QList<TElement*>& elements, TAlign command)
+{
+    const QList<TElement*> selected = OnScreen(screen, elements);
+    if (!CanAlign(command, selected))
+        return false;
+    const std::vector<TPanelBox> boxes = AlignedBoxes(command, selected);
+    const std::vector<TGeometry> before = Geometries(screen, selected);
+    {
+        const TProject::TEdit edit(project);
+        if (PlaceBoxes(selected, boxes).isEmpty())
+            return false;
+        screen.MarkModified();
+        screen.Invalidate();
+    }
+    RecordGeometry(project, screen, before, selected, 0, AlignText(command));
+    return true;
+}
+
+bool MoveElementsBy(TProject& project, TLCD& screen, const QList<TElement*>& elements, int dx, int dy,
+                    int gesture)
+{
+    const QList<TElement*> moving = OnScreen(screen, elements);
+    if (moving.isEmpty())
+        return false;
+    std::vector<TPanelBox> boxes;
+    for (const TElement* e : moving)
+        boxes.push_back(MovedBox(PanelBox(*e), dx, dy, PanelSize(screen)));
+    const std::vector<TGeometry> before = Geometries(screen, moving);
+    bool moved = false;
+    {
+        const TProject::TEdit edit(project);
+        moved = !PlaceBoxes(moving, boxes).isEmpty();
+        if (moved) {
+            screen.MarkModified();
+            screen.Invalidate();
+        }
+    }
+    // A press held at the edge still belongs to its run: it merges and changes nothing.
+    RecordGeometry(project, screen, before, moving, gesture,
+                   CountText(QT_TRANSLATE_NOOP("TProject", "Move 1 element"),
+                             QT_TRANSLATE_NOOP("TProject", "Move %1 elements"), int(moving.size())));
+    return moved;
+}
+
+TArrowMoves::TArrowMoves(TProject& project) : project_(project)
+{
+    QUndoStack* stack = &project.UndoStack();
+    index_ = QObject::connect(stack, &QUndoStack::indexChanged, stack, [this] {
+        if (!pressing_)
+            End();
+    });
+    clean_ = QObject::connect(stack, &QUndoStack::cleanChanged, stack, [this] {
+        if (!pressing_)
+            End();
+    });
+}
+
+TArrowMoves::~TArrowMoves()
+{
+    QObject::disconnect(index_);
+    QObject::disconnect(clean_);
+}
+
+bool TArrowMoves::Press(TLCD& screen, int dx, int dy)
+{
+    const QList<TElement*> selection = Selection(screen);
+    if (selection.isEmpty())
+        return false;
+    if (gesture_ <= 0)
+        gesture_ = NextGesture();
+    pressing_ = true;
+    try {
+        MoveElementsBy(project_, screen, selection, dx, dy, gesture_);
+    } catch (...) {
+        pressing_ = false;
+        throw;
+    }
+    pressing_ = false;
+    return true;
+}
+
 void ChangeElements(TProject& project, TLCD& screen, const QList<TElement*>& elements, const TStepName& text,
                     const std::function<void()>& change)
 {

@@ -5,8 +5,10 @@
 
 #include "document/tproject.h"
 #include "document/undocommands.h"
+#include "model/align.h"
 
 #include <QList>
+#include <QMetaObject>
 #include <QPoint>
 #include <QString>
 #include <functional>
@@ -31,6 +33,38 @@ int NextGesture();
 void DragElementStep(TProject& project, TElement& element, QPoint point, int gesture);
 // The press ended (editing.h's ReleaseElement), recorded under the same gesture.
 void ReleaseElementStep(TProject& project, TElement& element, int gesture);
+
+// Aligns, distributes or sizes elements of `screen` (align.h's AlignedBoxes) as one step named after
+// the command; false (no step) when the command cannot act on them or changes nothing.
+bool AlignElements(TProject& project, TLCD& screen, const QList<TElement*>& elements, TAlign command);
+
+// Moves elements of `screen` by (dx, dy) panel pixels, each kept on the screen, recorded under
+// `gesture`; false when none moved.
+bool MoveElementsBy(TProject& project, TLCD& screen, const QList<TElement*>& elements, int dx, int dy,
+                    int gesture);
+
+// The arrow keys of one project: presses that follow each other are one gesture, so one undo step.
+// Any other change of the undo stack (another step, undo, redo) and a save end the run.
+class TArrowMoves
+{
+  public:
+    explicit TArrowMoves(TProject& project);
+    ~TArrowMoves();
+    TArrowMoves(const TArrowMoves&) = delete;
+    TArrowMoves& operator=(const TArrowMoves&) = delete;
+
+    // One press: the selection of `screen` moves by (dx, dy) panel pixels; false when nothing is
+    // selected.
+    bool Press(TLCD& screen, int dx, int dy);
+    // The next press starts a new step.
+    void End() { gesture_ = 0; }
+
+  private:
+    TProject& project_;
+    int gesture_ = 0;
+    bool pressing_ = false;
+    QMetaObject::Connection index_, clean_;
+};
 
 // Changes of elements' fields made by `change` (a property dialog's OK, copy properties, a picked
 // colour), as one step named `text`; no step when nothing changed. `change` may throw; what it
