@@ -1,6 +1,7 @@
 #include "ui/screenview.h"
 
 #include "document/edits.h"
+#include "model/align.h"
 #include "model/editing.h"
 #include "model/placement.h"
 #include "model/render.h"
@@ -11,6 +12,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -77,7 +79,8 @@ TScreenView::TScreenView(TLCD* screen, QWidget* parent) : QWidget(parent), scree
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAcceptDrops(true);
     setMouseTracking(true);
-    // A click gives the view the focus: the window edits the screen whose view has it.
+    // A click gives the view the focus: the window edits the screen whose view has it, and the arrow
+    // keys reach it only then. Tab passes it by as before.
     setFocusPolicy(Qt::ClickFocus);
     connect(screen_, &TLCD::Changed, this, &TScreenView::ScreenChanged);
     connect(screen_, &TLCD::CursorChanged, this, [this] { setCursor(screen_->Cursor); });
@@ -92,6 +95,12 @@ TScreenView::TScreenView(TLCD* screen, QWidget* parent) : QWidget(parent), scree
 TScreenView::~TScreenView()
 {
     Views().remove(this);
+}
+
+void TScreenView::SetProject(TProject* project)
+{
+    project_ = project;
+    arrows_ = project ? std::make_unique<TArrowMoves>(*project) : nullptr;
 }
 
 void TScreenView::SyncSize()
@@ -165,6 +174,10 @@ TColor TScreenView::ColorAt(QPoint point)
 void TScreenView::Press(QMouseEvent* event, bool doubleClick)
 {
     const QPoint point = event->position().toPoint();
+    setFocus(Qt::MouseFocusReason);
+    // A press ends a run of arrow keys even when it records no step.
+    if (arrows_)
+        arrows_->End();
     const TColor picked = ColorAt(point);
     TElement* e = ElementAt(*screen_, point);
     if (!e) {
@@ -298,6 +311,39 @@ void TScreenView::dropEvent(QDropEvent* event)
     const QPoint point = over ? pos - QPoint(over->Left, over->Top) : pos;
     screen_->DragDrop(over, &source, point);
     event->acceptProposedAction();
+    // The drop selects what it placed: the arrow keys move it next.
+    setFocus(Qt::OtherFocusReason);
+}
+
+void TScreenView::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    int dx = 0, dy = 0;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        dx = -1;
+        break;
+    case Qt::Key_Right:
+        dx = 1;
+        break;
+    case Qt::Key_Up:
+        dy = -1;
+        break;
+    case Qt::Key_Down:
+        dy = 1;
+        break;
+    default:
+        break;
+    }
+    if ((dx || dy) && arrows_ && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
+        const int step = ArrowStep(*screen_, modifiers == Qt::ShiftModifier);
+        if (arrows_->Press(*screen_, dx * step, dy * step)) {
+            event->accept();
+            return;
+        }
+    }
+    // Nothing selected: the key goes on to the scrolled canvas.
+    QWidget::keyPressEvent(event);
 }
 
 bool TScreenView::event(QEvent* event)

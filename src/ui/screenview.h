@@ -7,7 +7,9 @@
 #include <QMenu>
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 
+class TArrowMoves;
 class TElement;
 class TLCD;
 class TProject;
@@ -32,8 +34,10 @@ class TScreenView : public QWidget
     QMenu* ElementMenu() const { return elementMenu_; }
 
     // The project the screen belongs to: with one, each press's moves and resizes are one undo step
-    // on its stack; without, they change the screen alone.
-    void SetProject(TProject* project) { project_ = project; }
+    // on its stack; without, they change the screen alone. With one, the arrow keys move the
+    // selection while the view has the focus (a click gives it): one panel pixel, with Shift one
+    // grid step; a run of presses is one step.
+    void SetProject(TProject* project);
 
     // Takes the screen's displayed size and redraws; called after the size was changed directly.
     void SyncSize();
@@ -75,6 +79,7 @@ class TScreenView : public QWidget
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
 
   private:
@@ -91,5 +96,6 @@ class TScreenView : public QWidget
     TElement* pressed_ = nullptr;
     TProject* project_ = nullptr;
     int gesture_ = 0;
+    std::unique_ptr<TArrowMoves> arrows_;
     QPointer<QMenu> elementMenu_;
 };
