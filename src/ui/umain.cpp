@@ -148,6 +148,7 @@ TMForm::TMForm(TFormOptions options, QWidget* parent)
     StartUp(options.LanguageFolders);
     CreatePropDialogs();
     CreateUndo();
+    CreateAlignCommands();
     StartUpWindowSide(options.HIDLayer);
     CreatePreviewCommands();
     CreateClipboardCommands();
@@ -1010,6 +1011,7 @@ void TMForm::Retranslate()
     setWindowTitle(tr("Screen designer for Tarvolt RU"));
     RetranslateActions();
     designArea_->Retranslate();
+    RetranslateAlign();
     if (ppDeleteItem_)
         ppDeleteItem_->setText(tr("Delete item"));
     if (pbGenerate_)
@@ -1049,6 +1051,7 @@ void TMForm::UpdateActions()
     acDelPWRelement->setEnabled(project_.PowerFail().SelectedElement != nullptr);
     UpdateWindowSideActions();
     UpdateClipboardActions();
+    UpdateAlignActions();
 }
 
 // --- property dialogs -----------------------------------------------------------------------------

@@ -335,6 +335,13 @@ class TMForm : public QMainWindow, public TMainActions
     TElement* pickTarget_ = nullptr;
     bool generating_ = false;
 
+    // --- alignment (umain_align.cpp): Edit > Align and the element menu's Align --------------------
+    void CreateAlignCommands();
+    void UpdateAlignActions();
+    void RetranslateAlign();
+    QMenu* mnAlign_ = nullptr;
+    std::vector<QAction*> alignActions_; // in AlignCommands order
+
     void CreatePreviewCommands();
     TPreviewForm* previewForm_ = nullptr;
     QString lastOutput_; // the folder the last Generate of this run wrote

@@ -1,0 +1,103 @@
+// The main window's alignment commands: Edit > Align and the element menu's Align, on the active
+// screen's selection.
+
+#include "document/edits.h"
+#include "model/align.h"
+#include "model/editing.h"
+#include "ui/umain.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+#include <iterator>
+
+namespace {
+
+struct TAlignText
+{
+    const char* Name;
+    const char* Caption;
+    const char* Hint;
+};
+
+// In AlignCommands order.
+const TAlignText AlignTexts[] = {
+    {"acAlignLeft", QT_TRANSLATE_NOOP("TMForm", "Align left"),
+     QT_TRANSLATE_NOOP("TMForm", "Line up the left edges of the selected elements with the leftmost one")},
+    {"acAlignRight", QT_TRANSLATE_NOOP("TMForm", "Align right"),
+     QT_TRANSLATE_NOOP("TMForm", "Line up the right edges of the selected elements with the rightmost one")},
+    {"acAlignTop", QT_TRANSLATE_NOOP("TMForm", "Align top"),
+     QT_TRANSLATE_NOOP("TMForm", "Line up the top edges of the selected elements with the topmost one")},
+    {"acAlignBottom", QT_TRANSLATE_NOOP("TMForm", "Align bottom"),
+     QT_TRANSLATE_NOOP("TMForm", "Line up the bottom edges of the selected elements with the lowest one")},
+    {"acAlignHCentre", QT_TRANSLATE_NOOP("TMForm", "Align horizontal centres"),
+     QT_TRANSLATE_NOOP("TMForm",
+                       "Centre the selected elements between the left and right edges of the selection")},
+    {"acAlignVCentre", QT_TRANSLATE_NOOP("TMForm", "Align vertical centres"),
+     QT_TRANSLATE_NOOP("TMForm",
+                       "Centre the selected elements between the top and bottom edges of the selection")},
+    {"acDistributeH", QT_TRANSLATE_NOOP("TMForm", "Distribute horizontally"),
+     QT_TRANSLATE_NOOP(
+         "TMForm", "Equal gaps between three or more selected elements; the leftmost and rightmost stay")},
+    {"acDistributeV", QT_TRANSLATE_NOOP("TMForm", "Distribute vertically"),
+     QT_TRANSLATE_NOOP("TMForm",
+                       "Equal gaps between three or more selected elements; the topmost and lowest stay")},
+    {"acSameWidth", QT_TRANSLATE_NOOP("TMForm", "Make same width"),
+     QT_TRANSLATE_NOOP("TMForm", "Give the resizable selected elements the width of the one lowest in the "
+                                 "stacking order")},
+    {"acSameHeight", QT_TRANSLATE_NOOP("TMForm", "Make same height"),
+     QT_TRANSLATE_NOOP("TMForm", "Give the resizable selected elements the height of the one lowest in the "
+                                 "stacking order")},
+};
+static_assert(std::size(AlignTexts) == std::size(AlignCommands));
+
+} // namespace
+
+void TMForm::CreateAlignCommands()
+{
+    mnAlign_ = new QMenu(this);
+    mnAlign_->setObjectName(QStringLiteral("mnAlign"));
+    // The hints say what each command takes as its reference.
+    mnAlign_->setToolTipsVisible(true);
+    for (size_t i = 0; i < std::size(AlignCommands); ++i) {
+        auto* action = new QAction(this);
+        action->setObjectName(QString::fromLatin1(AlignTexts[i].Name));
+        const TAlign command = AlignCommands[i];
+        connect(action, &QAction::triggered, this, [this, command] {
+            Guard([&] {
+                if (TLCD* s = ActiveScreen())
+                    AlignElements(project_, *s, Selection(*s), command);
+            });
+        });
+        alignActions_.push_back(action);
+        mnAlign_->addAction(action);
+        // Aligning, distributing and sizing each form a group of their own.
+        if (command == TAlign::VCentre || command == TAlign::DistributeV)
+            mnAlign_->addSeparator();
+    }
+    mnEdit_->addSeparator();
+    mnEdit_->addMenu(mnAlign_);
+    ppElement->addSeparator();
+    ppElement->addMenu(mnAlign_);
+}
+
+void TMForm::UpdateAlignActions()
+{
+    TLCD* s = ActiveScreen();
+    const QList<TElement*> selection = s ? Selection(*s) : QList<TElement*>();
+    for (size_t i = 0; i < alignActions_.size(); ++i)
+        alignActions_[i]->setEnabled(CanAlign(AlignCommands[i], selection));
+}
+
+void TMForm::RetranslateAlign()
+{
+    if (!mnAlign_)
+        return; // still being built
+    mnAlign_->setTitle(tr("Align"));
+    for (size_t i = 0; i < alignActions_.size(); ++i) {
+        const QString hint = QCoreApplication::translate("TMForm", AlignTexts[i].Hint);
+        alignActions_[i]->setText(QCoreApplication::translate("TMForm", AlignTexts[i].Caption));
+        alignActions_[i]->setToolTip(hint);
+        alignActions_[i]->setStatusTip(hint);
+    }
+}
