@@ -51,6 +51,7 @@ TEST_F(AlignWindow, TheAlignMenuIsInTheEditMenuAndTheElementMenuAndFollowsTheSel
             ++commands;
             EXPECT_FALSE(a->toolTip().isEmpty()) << a->objectName().toStdString();
             EXPECT_NE(a->toolTip(), a->text()) << a->objectName().toStdString();
+            EXPECT_FALSE(a->icon().pixmap(24, 24).isNull()) << a->objectName().toStdString();
         }
     EXPECT_EQ(commands, 10);
 

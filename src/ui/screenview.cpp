@@ -335,7 +335,8 @@ void TScreenView::keyPressEvent(QKeyEvent* event)
     default:
         break;
     }
-    if ((dx || dy) && arrows_ && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
+    // Not while a press drags: the pointer has the elements then.
+    if ((dx || dy) && arrows_ && !pressed_ && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
         const int step = ArrowStep(*screen_, modifiers == Qt::ShiftModifier);
         if (arrows_->Press(*screen_, dx * step, dy * step)) {
             event->accept();

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QMenu>
 #include <iterator>
 
@@ -16,36 +17,37 @@ namespace {
 struct TAlignText
 {
     const char* Name;
+    const char* Icon;
     const char* Caption;
     const char* Hint;
 };
 
 // In AlignCommands order.
 const TAlignText AlignTexts[] = {
-    {"acAlignLeft", QT_TRANSLATE_NOOP("TMForm", "Align left"),
+    {"acAlignLeft", "alignleft", QT_TRANSLATE_NOOP("TMForm", "Align left"),
      QT_TRANSLATE_NOOP("TMForm", "Line up the left edges of the selected elements with the leftmost one")},
-    {"acAlignRight", QT_TRANSLATE_NOOP("TMForm", "Align right"),
+    {"acAlignRight", "alignright", QT_TRANSLATE_NOOP("TMForm", "Align right"),
      QT_TRANSLATE_NOOP("TMForm", "Line up the right edges of the selected elements with the rightmost one")},
-    {"acAlignTop", QT_TRANSLATE_NOOP("TMForm", "Align top"),
+    {"acAlignTop", "aligntop", QT_TRANSLATE_NOOP("TMForm", "Align top"),
      QT_TRANSLATE_NOOP("TMForm", "Line up the top edges of the selected elements with the topmost one")},
-    {"acAlignBottom", QT_TRANSLATE_NOOP("TMForm", "Align bottom"),
+    {"acAlignBottom", "alignbottom", QT_TRANSLATE_NOOP("TMForm", "Align bottom"),
      QT_TRANSLATE_NOOP("TMForm", "Line up the bottom edges of the selected elements with the lowest one")},
-    {"acAlignHCentre", QT_TRANSLATE_NOOP("TMForm", "Align horizontal centres"),
+    {"acAlignHCentre", "alignhcentre", QT_TRANSLATE_NOOP("TMForm", "Align horizontal centres"),
      QT_TRANSLATE_NOOP("TMForm",
                        "Centre the selected elements between the left and right edges of the selection")},
-    {"acAlignVCentre", QT_TRANSLATE_NOOP("TMForm", "Align vertical centres"),
+    {"acAlignVCentre", "alignvcentre", QT_TRANSLATE_NOOP("TMForm", "Align vertical centres"),
      QT_TRANSLATE_NOOP("TMForm",
                        "Centre the selected elements between the top and bottom edges of the selection")},
-    {"acDistributeH", QT_TRANSLATE_NOOP("TMForm", "Distribute horizontally"),
+    {"acDistributeH", "distributeh", QT_TRANSLATE_NOOP("TMForm", "Distribute horizontally"),
      QT_TRANSLATE_NOOP(
          "TMForm", "Equal gaps between three or more selected elements; the leftmost and rightmost stay")},
-    {"acDistributeV", QT_TRANSLATE_NOOP("TMForm", "Distribute vertically"),
+    {"acDistributeV", "distributev", QT_TRANSLATE_NOOP("TMForm", "Distribute vertically"),
      QT_TRANSLATE_NOOP("TMForm",
                        "Equal gaps between three or more selected elements; the topmost and lowest stay")},
-    {"acSameWidth", QT_TRANSLATE_NOOP("TMForm", "Make same width"),
+    {"acSameWidth", "samewidth", QT_TRANSLATE_NOOP("TMForm", "Make same width"),
      QT_TRANSLATE_NOOP("TMForm", "Give the resizable selected elements the width of the one lowest in the "
                                  "stacking order")},
-    {"acSameHeight", QT_TRANSLATE_NOOP("TMForm", "Make same height"),
+    {"acSameHeight", "sameheight", QT_TRANSLATE_NOOP("TMForm", "Make same height"),
      QT_TRANSLATE_NOOP("TMForm", "Give the resizable selected elements the height of the one lowest in the "
                                  "stacking order")},
 };
@@ -60,7 +62,9 @@ void TMForm::CreateAlignCommands()
     // The hints say what each command takes as its reference.
     mnAlign_->setToolTipsVisible(true);
     for (size_t i = 0; i < std::size(AlignCommands); ++i) {
-        auto* action = new QAction(this);
+        auto* action = new QAction(
+            QIcon(QStringLiteral(":/icons/actions/%1.svg").arg(QLatin1String(AlignTexts[i].Icon))), QString(),
+            this);
         action->setObjectName(QString::fromLatin1(AlignTexts[i].Name));
         const TAlign command = AlignCommands[i];
         connect(action, &QAction::triggered, this, [this, command] {
