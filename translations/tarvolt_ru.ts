@@ -1238,6 +1238,109 @@
         <source>&lt;empty&gt;</source>
         <translation>&lt;пусто&gt;</translation>
     </message>
+    <message>
+        <location filename="../src/ui/umain_align.cpp" line="27"/>
+        <source>Align left</source>
+        <translation>По левому краю</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain_align.cpp" line="29"/>
+        <source>Align right</source>
+        <translation>По правому краю</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain_align.cpp" line="31"/>
+        <source>Align top</source>
+        <translation>По верхнему краю</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain_align.cpp" line="33"/>
+        <source>Align bottom</source>
+        <translation>По нижнему краю</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain_align.cpp" line="35"/>
+        <source>Align horizontal centres</source>
+        <translation>Центры по горизонтали</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain_align.cpp" line="38"/>
+        <source>Align vertical centres</source>
+        <translation>Центры по вертикали</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain_align.cpp" line="41"/>
+        <source>Distribute horizontally</source>
+        <translation>Распределить по горизонтали</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain_align.cpp" line="44"/>
+        <source>Distribute vertically</source>
+        <translation>Распределить по вертикали</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain_align.cpp" line="47"/>
+        <source>Make same width</source>
+        <translation>Одинаковая ширина</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain_align.cpp" line="50"/>
+        <source>Make same height</source>
+        <translation>Одинаковая высота</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain_align.cpp" line="28"/>
+        <source>Line up the left edges of the selected elements with the leftmost one</source>
+        <translation>Выровнять левые края выделенных элементов по самому левому</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain_align.cpp" line="30"/>
+        <source>Line up the right edges of the selected elements with the rightmost one</source>
+        <translation>Выровнять правые края выделенных элементов по самому правому</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain_align.cpp" line="32"/>
+        <source>Line up the top edges of the selected elements with the topmost one</source>
+        <translation>Выровнять верхние края выделенных элементов по самому верхнему</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain_align.cpp" line="34"/>
+        <source>Line up the bottom edges of the selected elements with the lowest one</source>
+        <translation>Выровнять нижние края выделенных элементов по самому нижнему</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain_align.cpp" line="37"/>
+        <source>Centre the selected elements between the left and right edges of the selection</source>
+        <translation>Поставить выделенные элементы посередине между левым и правым краями выделения</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain_align.cpp" line="40"/>
+        <source>Centre the selected elements between the top and bottom edges of the selection</source>
+        <translation>Поставить выделенные элементы посередине между верхним и нижним краями выделения</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain_align.cpp" line="43"/>
+        <source>Equal gaps between three or more selected elements; the leftmost and rightmost stay</source>
+        <translation>Равные промежутки между тремя и более выделенными элементами; крайние левый и правый остаются на месте</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain_align.cpp" line="46"/>
+        <source>Equal gaps between three or more selected elements; the topmost and lowest stay</source>
+        <translation>Равные промежутки между тремя и более выделенными элементами; крайние верхний и нижний остаются на месте</translation>
+    </message>
+    <message>
+        <source>Give the resizable selected elements the width of the one lowest in the stacking order</source>
+        <translation>Дать выделенным элементам с изменяемым размером ширину самого нижнего из них по порядку наложения</translation>
+    </message>
+    <message>
+        <source>Give the resizable selected elements the height of the one lowest in the stacking order</source>
+        <translation>Дать выделенным элементам с изменяемым размером высоту самого нижнего из них по порядку наложения</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/umain_align.cpp" line="100"/>
+        <source>Align</source>
+        <translation>Выравнивание</translation>
+    </message>
 </context>
 <context>
     <name>TPalette</name>
@@ -1879,6 +1982,56 @@
         <location filename="../src/document/tproject.cpp" line="183"/>
         <source>the recovery copy</source>
         <translation>копия для восстановления</translation>
+    </message>
+    <message>
+        <location filename="../src/document/edits.cpp" line="186"/>
+        <source>Align left</source>
+        <translation>Выровнять по левому краю</translation>
+    </message>
+    <message>
+        <location filename="../src/document/edits.cpp" line="188"/>
+        <source>Align right</source>
+        <translation>Выровнять по правому краю</translation>
+    </message>
+    <message>
+        <location filename="../src/document/edits.cpp" line="190"/>
+        <source>Align top</source>
+        <translation>Выровнять по верхнему краю</translation>
+    </message>
+    <message>
+        <location filename="../src/document/edits.cpp" line="192"/>
+        <source>Align bottom</source>
+        <translation>Выровнять по нижнему краю</translation>
+    </message>
+    <message>
+        <location filename="../src/document/edits.cpp" line="194"/>
+        <source>Align horizontal centres</source>
+        <translation>Выровнять центры по горизонтали</translation>
+    </message>
+    <message>
+        <location filename="../src/document/edits.cpp" line="196"/>
+        <source>Align vertical centres</source>
+        <translation>Выровнять центры по вертикали</translation>
+    </message>
+    <message>
+        <location filename="../src/document/edits.cpp" line="198"/>
+        <source>Distribute horizontally</source>
+        <translation>Распределить по горизонтали</translation>
+    </message>
+    <message>
+        <location filename="../src/document/edits.cpp" line="200"/>
+        <source>Distribute vertically</source>
+        <translation>Распределить по вертикали</translation>
+    </message>
+    <message>
+        <location filename="../src/document/edits.cpp" line="202"/>
+        <source>Make same width</source>
+        <translation>Сделать одинаковой ширины</translation>
+    </message>
+    <message>
+        <location filename="../src/document/edits.cpp" line="206"/>
+        <source>Make same height</source>
+        <translation>Сделать одинаковой высоты</translation>
     </message>
 </context>
 <context>
