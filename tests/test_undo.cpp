@@ -1,7 +1,9 @@
+#include "document/clipboard.h"
 #include "document/edits.h"
 #include "document/tproject.h"
 #include "document/undocommands.h"
 #include "gifwriter.h"
+#include "model/align.h"
 #include "model/editing.h"
 #include "model/elementcommands.h"
 #include "model/elementkind.h"
@@ -305,7 +307,7 @@ class TRandomEditor
     const char* Edit()
     {
         TLCD& s = AnyScreen();
-        switch (Int(0, 15)) {
+        switch (Int(0, 19)) {
         case 0:
         case 1:
             DropElement(p_, s, Int(ekDRO, ekClock),
@@ -374,6 +376,51 @@ class TRandomEditor
                 }
             });
             return "animation";
+        case 15:
+            // Several elements, as Ctrl+click or a rubber band selects them.
+            if (const QList<TElement*> some = Some(s); some.size() >= 2)
+                AlignElements(p_, s, some, AlignCommands[Int(0, int(std::size(AlignCommands)) - 1)]);
+            return "align";
+        case 16:
+            if (const QList<TElement*> some = Some(s); !some.isEmpty()) {
+                const int gesture = NextGesture();
+                for (int i = Int(1, 4); i > 0; --i)
+                    MoveElementsBy(p_, s, some, Int(-5, 5), Int(-5, 5), gesture);
+            }
+            return "arrow keys";
+        case 17:
+            // Copy from any screen, paste on any; a duplicate, or a cut.
+            if (const QList<TElement*> some = Some(s); !some.isEmpty()) {
+                switch (Int(0, 2)) {
+                case 0:
+                    PasteBytes(p_, AnyScreen(), ElementsToBytes(s, some));
+                    break;
+                case 1:
+                    DuplicateElements(p_, s, some);
+                    break;
+                default:
+                    CutElements(p_, s, some);
+                    break;
+                }
+            }
+            return "clipboard";
+        case 18:
+            // A property window on several elements of one kind: what changed on one goes to all.
+            if (TElement* e = AnyElement(s)) {
+                QList<TElement*> same;
+                for (const auto& other : s.Elements())
+                    if (other->Kind == e->Kind && Int(0, 1))
+                        same.append(other.get());
+                same.removeAll(e);
+                same.prepend(e);
+                ChangeElements(p_, s, same, "Properties", [&] {
+                    const TElementData before = e->Data();
+                    ChangeField(*e);
+                    for (TElement* other : same.mid(1))
+                        ApplyChangedFields(*other, before, e->Data());
+                });
+            }
+            return "properties of several";
         default:
             // A view setting in between: no step, and undo must not mind it.
             p_.Screens().SetZoom(quint8(Int(1, 3)));
@@ -382,6 +429,16 @@ class TRandomEditor
     }
 
   private:
+    // Up to four elements of the screen, none twice.
+    QList<TElement*> Some(TLCD& s)
+    {
+        QList<TElement*> some;
+        for (int i = Int(1, 4); i > 0; --i)
+            if (TElement* e = AnyElement(s); e && !some.contains(e))
+                some.append(e);
+        return some;
+    }
+
     void Drag(TLCD& s, bool resize)
     {
         TElement* e = AnyElement(s);

@@ -1105,7 +1105,7 @@
         <translation>О программе</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1010"/>
+        <location filename="../src/ui/umain.cpp" line="1011"/>
         <source>Screen designer for Tarvolt RU</source>
         <translation>Дизайнер экранов для Tarvolt RU</translation>
     </message>
@@ -1174,12 +1174,12 @@
         <translation>Кадры анимации</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1014"/>
+        <location filename="../src/ui/umain.cpp" line="1016"/>
         <source>Delete item</source>
         <translation>Удалить кадр</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1016"/>
+        <location filename="../src/ui/umain.cpp" line="1018"/>
         <source>Generate: %v / %m</source>
         <translation>Формирование: %v / %m</translation>
     </message>
@@ -1209,32 +1209,32 @@
         <translation>Проект экранов в виде текста (*.json)</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1159"/>
+        <location filename="../src/ui/umain.cpp" line="1162"/>
         <source>Undo %1</source>
         <translation>Отменить: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1159"/>
+        <location filename="../src/ui/umain.cpp" line="1162"/>
         <source>Undo</source>
         <translation>Отменить</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1160"/>
+        <location filename="../src/ui/umain.cpp" line="1163"/>
         <source>Redo %1</source>
         <translation>Повторить: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1160"/>
+        <location filename="../src/ui/umain.cpp" line="1163"/>
         <source>Redo</source>
         <translation>Повторить</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1163"/>
+        <location filename="../src/ui/umain.cpp" line="1166"/>
         <source>Undo History</source>
         <translation>История отмен</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="1165"/>
+        <location filename="../src/ui/umain.cpp" line="1168"/>
         <source>&lt;empty&gt;</source>
         <translation>&lt;пусто&gt;</translation>
     </message>
@@ -1309,30 +1309,32 @@
         <translation>Выровнять нижние края выделенных элементов по самому нижнему</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain_align.cpp" line="37"/>
+        <location filename="../src/ui/umain_align.cpp" line="36"/>
         <source>Centre the selected elements between the left and right edges of the selection</source>
         <translation>Поставить выделенные элементы посередине между левым и правым краями выделения</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain_align.cpp" line="40"/>
+        <location filename="../src/ui/umain_align.cpp" line="39"/>
         <source>Centre the selected elements between the top and bottom edges of the selection</source>
         <translation>Поставить выделенные элементы посередине между верхним и нижним краями выделения</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain_align.cpp" line="43"/>
+        <location filename="../src/ui/umain_align.cpp" line="42"/>
         <source>Equal gaps between three or more selected elements; the leftmost and rightmost stay</source>
         <translation>Равные промежутки между тремя и более выделенными элементами; крайние левый и правый остаются на месте</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain_align.cpp" line="46"/>
+        <location filename="../src/ui/umain_align.cpp" line="45"/>
         <source>Equal gaps between three or more selected elements; the topmost and lowest stay</source>
         <translation>Равные промежутки между тремя и более выделенными элементами; крайние верхний и нижний остаются на месте</translation>
     </message>
     <message>
+        <location filename="../src/ui/umain_align.cpp" line="48"/>
         <source>Give the resizable selected elements the width of the one lowest in the stacking order</source>
         <translation>Дать выделенным элементам с изменяемым размером ширину самого нижнего из них по порядку наложения</translation>
     </message>
     <message>
+        <location filename="../src/ui/umain_align.cpp" line="51"/>
         <source>Give the resizable selected elements the height of the one lowest in the stacking order</source>
         <translation>Дать выделенным элементам с изменяемым размером высоту самого нижнего из них по порядку наложения</translation>
     </message>
@@ -1845,12 +1847,14 @@
     <message>
         <location filename="../src/document/edits.cpp" line="159"/>
         <location filename="../src/document/edits.cpp" line="182"/>
+        <location filename="../src/document/edits.cpp" line="280"/>
         <source>Move 1 element</source>
         <translation>Переместить 1 элемент</translation>
     </message>
     <message>
         <location filename="../src/document/edits.cpp" line="160"/>
         <location filename="../src/document/edits.cpp" line="183"/>
+        <location filename="../src/document/edits.cpp" line="281"/>
         <source>Move %1 elements</source>
         <translation>Переместить элементы: %1</translation>
     </message>
@@ -1861,42 +1865,42 @@
         <translation>Изменить размер элемента</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="221"/>
+        <location filename="../src/document/edits.cpp" line="357"/>
         <source>Bring to front</source>
         <translation>На передний план</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="229"/>
+        <location filename="../src/document/edits.cpp" line="365"/>
         <source>Send to back</source>
         <translation>На задний план</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="254"/>
+        <location filename="../src/document/edits.cpp" line="390"/>
         <source>Add screen</source>
         <translation>Добавить экран</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="263"/>
+        <location filename="../src/document/edits.cpp" line="399"/>
         <source>Delete screen</source>
         <translation>Удалить экран</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="284"/>
+        <location filename="../src/document/edits.cpp" line="420"/>
         <source>Move screen</source>
         <translation>Переместить экран</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="498"/>
+        <location filename="../src/ui/umain.cpp" line="499"/>
         <source>Background colour</source>
         <translation>Цвет фона</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="591"/>
+        <location filename="../src/ui/umain.cpp" line="592"/>
         <source>Landscape</source>
         <translation>Альбомная</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="591"/>
+        <location filename="../src/ui/umain.cpp" line="592"/>
         <source>Portrait</source>
         <translation>Книжная</translation>
     </message>
@@ -1943,8 +1947,8 @@
         <translation>Удалить кадр</translation>
     </message>
     <message>
-        <location filename="../src/ui/umain.cpp" line="250"/>
-        <location filename="../src/ui/umain.cpp" line="1077"/>
+        <location filename="../src/ui/umain.cpp" line="251"/>
+        <location filename="../src/ui/umain.cpp" line="1080"/>
         <source>Properties</source>
         <translation>Свойства</translation>
     </message>
@@ -1984,52 +1988,52 @@
         <translation>копия для восстановления</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="186"/>
+        <location filename="../src/document/edits.cpp" line="192"/>
         <source>Align left</source>
         <translation>Выровнять по левому краю</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="188"/>
+        <location filename="../src/document/edits.cpp" line="194"/>
         <source>Align right</source>
         <translation>Выровнять по правому краю</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="190"/>
+        <location filename="../src/document/edits.cpp" line="196"/>
         <source>Align top</source>
         <translation>Выровнять по верхнему краю</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="192"/>
+        <location filename="../src/document/edits.cpp" line="198"/>
         <source>Align bottom</source>
         <translation>Выровнять по нижнему краю</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="194"/>
+        <location filename="../src/document/edits.cpp" line="200"/>
         <source>Align horizontal centres</source>
         <translation>Выровнять центры по горизонтали</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="196"/>
+        <location filename="../src/document/edits.cpp" line="202"/>
         <source>Align vertical centres</source>
         <translation>Выровнять центры по вертикали</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="198"/>
+        <location filename="../src/document/edits.cpp" line="204"/>
         <source>Distribute horizontally</source>
         <translation>Распределить по горизонтали</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="200"/>
+        <location filename="../src/document/edits.cpp" line="206"/>
         <source>Distribute vertically</source>
         <translation>Распределить по вертикали</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="202"/>
+        <location filename="../src/document/edits.cpp" line="208"/>
         <source>Make same width</source>
         <translation>Сделать одинаковой ширины</translation>
     </message>
     <message>
-        <location filename="../src/document/edits.cpp" line="206"/>
+        <location filename="../src/document/edits.cpp" line="212"/>
         <source>Make same height</source>
         <translation>Сделать одинаковой высоты</translation>
     </message>
