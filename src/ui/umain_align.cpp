@@ -79,8 +79,13 @@ void TMForm::CreateAlignCommands()
         if (command == TAlign::VCentre || command == TAlign::DistributeV)
             mnAlign_->addSeparator();
     }
-    mnEdit_->addSeparator();
-    mnEdit_->addMenu(mnAlign_);
+    // Edit: the selection's commands, then Align, then the history.
+    QAction* history = nullptr;
+    for (QAction* a : mnEdit_->actions())
+        if (a->objectName() == QLatin1String("acUndoHistory"))
+            history = a;
+    mnEdit_->insertMenu(history, mnAlign_);
+    mnEdit_->insertSeparator(history);
     ppElement->addSeparator();
     ppElement->addMenu(mnAlign_);
 }

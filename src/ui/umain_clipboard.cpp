@@ -26,12 +26,8 @@ bool HoldsElements(const QMimeData* data)
 
 void TMForm::CreateClipboardCommands()
 {
-    // Edit: Undo, Redo, then these, then the history.
-    QAction* history = nullptr;
-    for (QAction* a : mnEdit_->actions())
-        if (a->objectName() == QLatin1String("acUndoHistory"))
-            history = a;
-    QAction* separator = mnEdit_->insertSeparator(history);
+    // Edit: Undo, Redo, then these, then Select All and Deselect.
+    QAction* separator = mnEdit_->insertSeparator(acSelectAll);
     mnEdit_->insertActions(separator, {acCut, acCopy, acPaste, acDuplicate});
 
     connect(acCut, &QAction::triggered, this, [this] { Guard([this] { CutCommand(); }); });
