@@ -88,6 +88,8 @@ TEST_F(WindowUndo, EditMenuUndoesTheWindowsEdits)
     form->show();
     EXPECT_EQ(f.acUndo->shortcut(), QKeySequence(QKeySequence::Undo));
     EXPECT_EQ(f.acRedo->shortcut(), QKeySequence(QKeySequence::Redo));
+    // Every key the desktop binds to Redo works, not only its first.
+    EXPECT_EQ(f.acRedo->shortcuts(), QKeySequence::keyBindings(QKeySequence::Redo));
     auto* edit = f.menuBar()->findChild<QMenu*>(QStringLiteral("mnEdit"));
     ASSERT_NE(edit, nullptr);
     EXPECT_TRUE(edit->actions().contains(f.acUndo));

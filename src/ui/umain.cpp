@@ -1100,7 +1100,7 @@ void TMForm::CreateUndo()
     connect(acUndo, &QAction::triggered, &stack, &QUndoStack::undo);
     acRedo = new QAction(this);
     acRedo->setObjectName(QStringLiteral("acRedo"));
-    acRedo->setShortcut(QKeySequence::Redo);
+    acRedo->setShortcuts(QKeySequence::Redo); // every key the desktop knows: Ctrl+Shift+Z and Ctrl+Y
     connect(acRedo, &QAction::triggered, &stack, &QUndoStack::redo);
     for (auto changed : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
         connect(&stack, changed, this, &TMForm::ShowUndoTexts);
