@@ -4,6 +4,7 @@
 #include "base/urgb.h"
 #include "document/edits.h"
 #include "document/undocommands.h"
+#include "model/align.h"
 #include "model/editing.h"
 #include "model/elementkind.h"
 #include "model/placement.h"
@@ -154,15 +155,6 @@ class TReader
     qsizetype pos_ = 0;
 };
 
-QList<const TElement*> InStackingOrder(const TLCD& screen, const QList<TElement*>& elements)
-{
-    QList<const TElement*> out;
-    for (const auto& owned : screen.Elements())
-        if (elements.contains(owned.get()))
-            out.append(owned.get());
-    return out;
-}
-
 QString KindName(int kind)
 {
     switch (kind) {
@@ -213,25 +205,19 @@ QRect PanelRect(const TElementData& e)
     return {e.PanelX, e.PanelY, qMax(1, e.Width), qMax(1, e.Height)};
 }
 
-// Moves `box` by (dx, dy) and back inside a screen of `size`, returning the move made.
+// Moves `box` by (dx, dy) and back inside a screen of `size`, as an arrow key does; returns the move
+// made.
 QPoint KeptOnScreen(const QRect& box, int dx, int dy, QSize size)
 {
-    auto fit = [](int from, int length, int delta, int room) {
-        int to = from + delta;
-        if (to + length > room)
-            to = room - length;
-        if (to < 0)
-            to = 0;
-        return to - from;
-    };
-    return {fit(box.x(), box.width(), dx, size.width()), fit(box.y(), box.height(), dy, size.height())};
+    const TPanelBox moved = MovedBox({box.x(), box.y(), box.width(), box.height()}, dx, dy, size);
+    return {moved.X - box.x(), moved.Y - box.y()};
 }
 
 } // namespace
 
 QByteArray ElementsToBytes(const TLCD& screen, const QList<TElement*>& elements)
 {
-    const QList<const TElement*> copied = InStackingOrder(screen, elements);
+    const QList<TElement*> copied = InStackingOrder(screen, elements);
     if (copied.isEmpty())
         return {};
     TWriter w;
@@ -336,7 +322,7 @@ QList<TElementData> ElementsFromBytes(const QByteArray& bytes)
 
 QImage ElementsPicture(const TLCD& screen, const QList<TElement*>& elements)
 {
-    const QList<const TElement*> copied = InStackingOrder(screen, elements);
+    const QList<TElement*> copied = InStackingOrder(screen, elements);
     if (copied.isEmpty())
         return {};
     TLCD scratch;

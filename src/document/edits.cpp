@@ -226,21 +226,11 @@ QList<TElement*> PlaceBoxes(const QList<TElement*>& elements, const std::vector<
     return changed;
 }
 
-// The elements of `screen` among `elements`, each once, in stacking order.
-QList<TElement*> OnScreen(const TLCD& screen, const QList<TElement*>& elements)
-{
-    QList<TElement*> kept;
-    for (const auto& owned : screen.Elements())
-        if (elements.contains(owned.get()))
-            kept.append(owned.get());
-    return kept;
-}
-
 } // namespace
 
 bool AlignElements(TProject& project, TLCD& screen, const QList<TElement*>& elements, TAlign command)
 {
-    const QList<TElement*> selected = OnScreen(screen, elements);
+    const QList<TElement*> selected = InStackingOrder(screen, elements);
     if (!CanAlign(command, selected))
         return false;
     const std::vector<TPanelBox> boxes = AlignedBoxes(command, selected);
@@ -259,7 +249,7 @@ bool AlignElements(TProject& project, TLCD& screen, const QList<TElement*>& elem
 bool MoveElementsBy(TProject& project, TLCD& screen, const QList<TElement*>& elements, int dx, int dy,
                     int gesture)
 {
-    const QList<TElement*> moving = OnScreen(screen, elements);
+    const QList<TElement*> moving = InStackingOrder(screen, elements);
     if (moving.isEmpty())
         return false;
     std::vector<TPanelBox> boxes;

@@ -217,12 +217,18 @@ QList<TElement*> Selection(const TLCD& s)
     return result;
 }
 
-void SetSelection(TLCD& s, const QList<TElement*>& elements)
+QList<TElement*> InStackingOrder(const TLCD& s, const QList<TElement*>& elements)
 {
     QList<TElement*> kept;
     for (const auto& owned : s.Elements())
         if (elements.contains(owned.get()))
             kept.append(owned.get());
+    return kept;
+}
+
+void SetSelection(TLCD& s, const QList<TElement*>& elements)
+{
+    const QList<TElement*> kept = InStackingOrder(s, elements);
     s.Group.clear();
     if (kept.size() == 1) {
         s.SelectElement(kept.first());

@@ -56,6 +56,9 @@ void ReleaseScreen(TLCD& screen, QPoint point);
 // A screen's selection is its group (rubber band, Ctrl+click, Select All) when it has one, else its
 // selected element. Commands that act on "the selected elements" take this list.
 
+// The elements of `screen` among `elements` (others are ignored), each once, in stacking order.
+QList<TElement*> InStackingOrder(const TLCD& screen, const QList<TElement*>& elements);
+
 // The selected elements of `screen`, in stacking order (bottom first); empty for none.
 QList<TElement*> Selection(const TLCD& screen);
 

@@ -326,14 +326,8 @@ void TMForm::ConnectActions()
         ShowBudget();
         StatusLine(nullptr);
     });
-    // The power-fail screen is the one edited while its view has the focus; else the active page.
-    auto editedScreen = [this]() -> TLCD* {
-        if (PowerFailView() && PowerFailView()->hasFocus())
-            return &project_.PowerFail();
-        return ActiveScreen();
-    };
-    connect(acSelectAll, &QAction::triggered, this, [this, editedScreen] {
-        TLCD* s = editedScreen();
+    connect(acSelectAll, &QAction::triggered, this, [this] {
+        TLCD* s = EditedScreen();
         if (!s)
             return;
         QList<TElement*> all;
@@ -342,12 +336,12 @@ void TMForm::ConnectActions()
         SetSelection(*s, all);
         StatusLine(s->SelectedElement);
     });
-    connect(acDeselect, &QAction::triggered, this, [this, editedScreen] {
+    connect(acDeselect, &QAction::triggered, this, [this] {
         if (acCopyProp->isChecked())
             EndCopyMode();
         if (acGetBkgColor->isChecked() || acGetFgColor->isChecked())
             EndPickMode();
-        if (TLCD* s = editedScreen()) {
+        if (TLCD* s = EditedScreen()) {
             SetSelection(*s, {});
             StatusLine(nullptr);
         }

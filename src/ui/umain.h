@@ -200,9 +200,10 @@ class TMForm : public QMainWindow, public TMainActions
     TPreviewForm* PreviewForm() const { return previewForm_; }
 
     // --- the clipboard (umain_clipboard.cpp) -----------------------------------------------------
-    // The screen Cut, Copy, Paste and Duplicate act on: the power-fail screen while its view has the
-    // focus (a click gives it), else the active work screen (null while there is none).
-    TLCD* ClipboardScreen();
+    // The screen Select All, Deselect, Cut, Copy, Paste and Duplicate act on: the power-fail screen
+    // while its view has the focus (a click gives it), else the active work screen (null while there
+    // is none).
+    TLCD* EditedScreen();
     void CutCommand();
     void CopyCommand();
     void PasteCommand();
@@ -351,5 +352,7 @@ class TMForm : public QMainWindow, public TMainActions
     void UpdateClipboardActions();
     // Shows what a paste placed and, in the status line, what it left out.
     void ShowPasted(const QList<TElement*>& pasted, const QString& refused);
+    // Our bytes and their picture on the system clipboard; nothing for no bytes.
+    void PutOnClipboard(const QByteArray& bytes, const QImage& picture);
     bool clipboardHasElements_ = false;
 };

@@ -41,9 +41,8 @@ void TMForm::CreateClipboardCommands()
             [this, clipboard] { clipboardHasElements_ = HoldsElements(clipboard->mimeData()); });
 }
 
-TLCD* TMForm::ClipboardScreen()
+TLCD* TMForm::EditedScreen()
 {
-    // As Select All decides: the power-fail screen while its view has the focus.
     if (PowerFailView() && PowerFailView()->hasFocus())
         return &project_.PowerFail();
     return ActiveScreen();
@@ -51,7 +50,7 @@ TLCD* TMForm::ClipboardScreen()
 
 void TMForm::UpdateClipboardActions()
 {
-    TLCD* s = ClipboardScreen();
+    TLCD* s = EditedScreen();
     const bool selection = s && !Selection(*s).isEmpty();
     for (QAction* a : {acCut, acCopy, acDuplicate})
         a->setEnabled(selection && !generating_);
@@ -60,35 +59,40 @@ void TMForm::UpdateClipboardActions()
 
 void TMForm::CopyCommand()
 {
-    TLCD* s = ClipboardScreen();
+    TLCD* s = EditedScreen();
     if (!s)
         return;
     const QList<TElement*> selection = Selection(*s);
-    const QByteArray bytes = ElementsToBytes(*s, selection);
+    PutOnClipboard(ElementsToBytes(*s, selection), ElementsPicture(*s, selection));
+}
+
+void TMForm::PutOnClipboard(const QByteArray& bytes, const QImage& picture)
+{
     if (bytes.isEmpty())
         return;
     auto* data = new QMimeData;
     data->setData(QLatin1String(ElementsMimeType), bytes);
     // Other programs take the elements as a picture.
-    data->setImageData(ElementsPicture(*s, selection));
+    data->setImageData(picture);
     QGuiApplication::clipboard()->setMimeData(data);
     clipboardHasElements_ = true;
 }
 
 void TMForm::CutCommand()
 {
-    TLCD* s = ClipboardScreen();
+    TLCD* s = EditedScreen();
     if (!s || Selection(*s).isEmpty())
         return;
-    CopyCommand();
-    CutElements(project_, *s, Selection(*s));
+    // The picture is drawn before the elements go.
+    const QImage picture = ElementsPicture(*s, Selection(*s));
+    PutOnClipboard(CutElements(project_, *s, Selection(*s)), picture);
     ShowBudget();
     StatusLine(nullptr);
 }
 
 void TMForm::PasteCommand()
 {
-    TLCD* s = ClipboardScreen();
+    TLCD* s = EditedScreen();
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (!s || !HoldsElements(data))
         return;
@@ -99,7 +103,7 @@ void TMForm::PasteCommand()
 
 void TMForm::DuplicateCommand()
 {
-    TLCD* s = ClipboardScreen();
+    TLCD* s = EditedScreen();
     if (!s)
         return;
     const TPasteResult r = DuplicateElements(project_, *s, Selection(*s));
